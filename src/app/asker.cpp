@@ -1,0 +1,7 @@
+#include "app/asker.h"
+
+namespace kelmor {
+
+Asker::~Asker() = default;
+
+}  // namespace kelmor

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+namespace kelmor {
+
+// How the window asks the user and tells the user things: a modal box in
+// production, a scripted one in tests.
+class Asker {
+public:
+    virtual ~Asker();
+    // True for Yes; anything but No counts as Yes.
+    virtual bool askYesNo(const QString& text) = 0;
+    // A notice with an OK button only.
+    virtual void notify(const QString& text) = 0;
+};
+
+}  // namespace kelmor

@@ -1,0 +1,165 @@
+// The window: its thirteen controls and start-up.
+#include "app/form1.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QFont>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "app/asker.h"
+#include "levelfile/fileops.h"
+#include "levelfile/savelevel.h"
+#include "model/palette.h"
+#include "view/mapview.h"
+
+namespace kelmor {
+
+namespace {
+constexpr int kClientWidth = 565;
+constexpr int kClientHeight = 329;
+constexpr const char* kTileSheetName = "kelmor.bmp";
+
+template <class W>
+W* place(W* widget, const char* name, int left, int top, int width, int height,
+         const QString& accessibleName)
+{
+    widget->setObjectName(QString::fromLatin1(name));
+    widget->setGeometry(left, top, width, height);
+    widget->setAccessibleName(accessibleName);
+    return widget;
+}
+}  // namespace
+
+Form1::Form1(const QString& folder, Asker& asker, FileOps& fileOps, QWidget* parent)
+    : QWidget(parent), folder_(QDir(folder).absolutePath()), asker_(asker), fileOps_(fileOps)
+{
+    createControls();
+    Form_Load();
+}
+
+Form1::~Form1() = default;
+
+void Form1::createControls()
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("kelmor-x map editor"));
+    // The layout is fixed: no layout manager, so a resized window moves nothing.
+    resize(kClientWidth, kClientHeight);
+    // Small enough for every caption to fit its fixed box, Japanese included.
+    QFont small = font();
+    small.setPixelSize(12);
+    setFont(small);
+
+    Label1 = place(new QLabel(QStringLiteral("1"), this), "Label1", 8, 0, 65, 17,
+                   QStringLiteral("マップ番号"));
+    Command7 = place(new QPushButton(QStringLiteral("|<"), this), "Command7", 80, 0, 33, 25,
+                     QStringLiteral("最初のマップ"));
+    Command4 = place(new QPushButton(QStringLiteral("<"), this), "Command4", 112, 0, 33, 25,
+                     QStringLiteral("前のマップ"));
+    Command2 = place(new QPushButton(QStringLiteral(">"), this), "Command2", 144, 0, 33, 25,
+                     QStringLiteral("次のマップ"));
+    Command6 = place(new QPushButton(QStringLiteral(">|"), this), "Command6", 176, 0, 33, 25,
+                     QStringLiteral("最後のマップ"));
+    Text1 = place(new QLineEdit(QStringLiteral("Text1"), this), "Text1", 216, 0, 97, 18,
+                  QStringLiteral("マップのヘッダー"));
+    Label2 = place(new QLabel(QStringLiteral("[左クリック]=PUT ／ 　[右クリック]=GET"), this), "Label2",
+                   328, 0, 225, 17, QStringLiteral("マウスの使い方"));
+    Picture2 = place(new MapView(this), "Picture2", 0, 24, 545, 273, QStringLiteral("マップ表示"));
+    Picture1 = place(new QWidget(this), "Picture1", 48, 24, 177, 49, QStringLiteral("タイル画像"));
+    Combo1 = place(new QComboBox(this), "Combo1", 8, 304, 177, 20, QStringLiteral("パレット"));
+    Command1 = place(new QPushButton(QStringLiteral("マップ保存"), this), "Command1", 224, 304, 81, 25,
+                     QStringLiteral("マップ保存"));
+    Command5 = place(new QPushButton(QStringLiteral("マップ作成"), this), "Command5", 312, 304, 89, 25,
+                     QStringLiteral("マップ作成"));
+    Command3 = place(new QPushButton(QStringLiteral("マップ消去"), this), "Command3", 432, 304, 73, 25,
+                     QStringLiteral("マップ消去"));
+
+    // No length limit on the header, as there never was one.
+    Text1->setMaxLength(1 << 30);
+    Combo1->setEditable(true);
+    Combo1->setInsertPolicy(QComboBox::NoInsert);
+    Combo1->setEditText(QStringLiteral("Combo1"));
+    for (QPushButton* b : {Command1, Command2, Command3, Command4, Command5, Command6, Command7})
+        b->setAutoDefault(false);
+
+    setTabOrder(Picture2, Text1);
+    setTabOrder(Text1, Combo1);
+    setTabOrder(Combo1, Command1);
+    setTabOrder(Command1, Command2);
+    setTabOrder(Command2, Command3);
+    setTabOrder(Command3, Command4);
+    setTabOrder(Command4, Command5);
+    setTabOrder(Command5, Command6);
+    setTabOrder(Command6, Command7);
+    Picture2->setFocus();
+
+    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
+    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
+    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
+    connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
+    connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
+    connect(Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
+    connect(Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
+    connect(Picture2, &MapView::pressed, this, &Form1::Picture2_MouseDown);
+    connect(Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
+}
+
+void Form1::buildCatalogueAndPalette()
+{
+    mapNo = 1;
+    parts = standardCatalogue();
+    const Palette palette = buildPalette(parts);
+    Combo1->clear();
+    for (const std::string& item : palette.items)
+        Combo1->addItem(QString::fromStdString(item));
+    partsMax = static_cast<std::int16_t>(palette.partsMax);
+    Combo1->setCurrentIndex(0);
+}
+
+void Form1::Form_Load()
+{
+    buildCatalogueAndPalette();
+    QDir::setCurrent(folder_);
+    Picture1->hide();
+    Picture2->mapImage().fillRect(QRect(QPoint(0, 0), QPoint(224, 144)), 0xff000000);
+    Picture2->resize(560, Picture2->height());
+    Picture2->resize(Picture2->width(), 272);
+
+    const QString sheetPath = QDir(folder_).filePath(QString::fromLatin1(kTileSheetName));
+    switch (tileSheet.load(sheetPath)) {
+    case TileSheet::Status::Loaded:
+        break;
+    case TileSheet::Status::Missing:
+        asker_.notify(QStringLiteral("kelmor.bmp is not found"));
+        break;
+    case TileSheet::Status::Unreadable:
+        asker_.notify(QStringLiteral("kelmor.bmp をビットマップとして読み込めません。"
+                                     "マップのタイルは表示されません。"));
+        break;
+    }
+    subMapload();
+}
+
+std::string Form1::levelPath() const
+{
+    return QDir(folder_).filePath(QString::fromLatin1(kLevelFileName)).toStdString();
+}
+
+void Form1::setCommandsEnabled(bool enabled)
+{
+    for (QPushButton* b : {Command1, Command2, Command3, Command4, Command5, Command6, Command7})
+        b->setEnabled(enabled);
+}
+
+void Form1::closeEvent(QCloseEvent* event)
+{
+    if (Form_Unload())
+        event->accept();
+    else
+        event->ignore();
+}
+
+}  // namespace kelmor

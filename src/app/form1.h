@@ -1,0 +1,103 @@
+#pragma once
+
+#include <QWidget>
+#include <cstdint>
+#include <string>
+
+#include "app/headercodec.h"
+#include "model/catalogue.h"
+#include "model/mapgrid.h"
+#include "view/tilesheet.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+namespace kelmor {
+
+class Asker;
+class FileOps;
+class MapView;
+struct SaveReport;
+
+// The editor window. It owns the whole state of a run; each procedure is a
+// thin step over the model, level file, edit and view layers.
+class Form1 : public QWidget {
+    Q_OBJECT
+
+public:
+    // `folder` is where the level file and the tile sheet live: the program's
+    // own folder in production, a folder of their own in tests. Start-up runs
+    // here, so its notices come before the window is shown.
+    Form1(const QString& folder, Asker& asker, FileOps& fileOps, QWidget* parent = nullptr);
+    ~Form1() override;
+
+    enum class SaveOutcome { Saved, Declined, Failed };
+
+    // The controls, by the names the program has always used.
+    QLabel* Label1 = nullptr;
+    QPushButton* Command7 = nullptr;
+    QPushButton* Command4 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command6 = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QLabel* Label2 = nullptr;
+    MapView* Picture2 = nullptr;
+    QWidget* Picture1 = nullptr;
+    QComboBox* Combo1 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command5 = nullptr;
+    QPushButton* Command3 = nullptr;
+
+    // State.
+    MapGrid mapLine;
+    Catalogue parts;               // partsName, partsTile
+    std::int16_t partsMax = 0;
+    std::int16_t mapNo = 0;
+    std::int16_t mapEdited = 0;
+    TileSheet tileSheet;           // the picture that Picture1 holds
+
+    // Procedures.
+    void subMapload();
+    void subDraw();
+    SaveOutcome savemap();
+    void clearmap();
+    std::int64_t fncMapmax();
+
+    // Handlers.
+    void Command1_Click();
+    void Command2_Click();
+    void Command3_Click();
+    void Command4_Click();
+    void Command5_Click();
+    void Command6_Click();
+    void Command7_Click();
+    void Picture2_MouseDown(int button, int shift, float x, float y);
+    void Text1_Change();
+    // False when the window must stay open: a save that was asked for failed.
+    bool Form_Unload();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createControls();
+    void Form_Load();
+    void buildCatalogueAndPalette();
+    void setCommandsEnabled(bool enabled);
+    // The unsaved-changes check; false when a save was asked for and failed,
+    // so that the action must not go on and drop the edits.
+    bool saveIfEdited();
+    void reportSaveFailure(const SaveReport& report);
+    void reportOverflow();
+    std::string levelPath() const;
+
+    QString folder_;
+    Asker& asker_;
+    FileOps& fileOps_;
+    HeaderCodec headerCodec_;
+    bool filteringHeader_ = false;
+};
+
+}  // namespace kelmor

@@ -1,0 +1,110 @@
+// The navigation, save and create buttons, closing, and the unsaved-changes rule.
+#include <QLabel>
+#include <QLineEdit>
+#include <limits>
+
+#include "app/asker.h"
+#include "app/form1.h"
+#include "levelfile/fileops.h"
+#include "levelfile/itemreader.h"
+#include "levelfile/mapcount.h"
+
+namespace kelmor {
+
+namespace {
+constexpr std::int64_t kLastMapNo = std::numeric_limits<std::int16_t>::max();
+}
+
+bool Form1::saveIfEdited()
+{
+    if (mapEdited == 0)
+        return true;
+    return savemap() != SaveOutcome::Failed;
+}
+
+void Form1::reportOverflow()
+{
+    asker_.notify(QStringLiteral("マップ番号は %1 までです。これより先のマップは開けません。")
+                      .arg(kLastMapNo));
+}
+
+void Form1::Command1_Click()
+{
+    savemap();
+}
+
+void Form1::Command7_Click()
+{
+    if (!saveIfEdited())
+        return;
+    mapNo = 1;
+    subMapload();
+}
+
+void Form1::Command4_Click()
+{
+    if (!saveIfEdited())
+        return;
+    mapNo = static_cast<std::int16_t>(mapNo - 1);
+    if (mapNo < 1)
+        mapNo = 1;
+    subMapload();
+}
+
+void Form1::Command2_Click()
+{
+    if (!saveIfEdited())
+        return;
+    if (mapNo >= kLastMapNo) {
+        reportOverflow();
+        return;
+    }
+    mapNo = static_cast<std::int16_t>(mapNo + 1);
+    subMapload();
+}
+
+void Form1::Command6_Click()
+{
+    if (!saveIfEdited())
+        return;
+    const std::int64_t count = fncMapmax();
+    if (count > kLastMapNo) {
+        reportOverflow();
+        return;
+    }
+    mapNo = static_cast<std::int16_t>(count);
+    subMapload();
+}
+
+void Form1::Command5_Click()
+{
+    if (!saveIfEdited())
+        return;
+
+    std::int64_t counter = 0;
+    int error = 0;
+    if (std::unique_ptr<ByteSource> source = fileOps_.openRead(levelPath(), error)) {
+        ItemReader reader(*source);
+        counter = countHeaderItems(reader);
+    }
+    const std::int64_t next = counter + 1;
+    if (next > kLastMapNo) {
+        reportOverflow();
+        return;
+    }
+    if (!asker_.askYesNo(QStringLiteral("map No %1を新規に作成しますか?").arg(next)))
+        return;
+
+    headerCodec_.forget();
+    Text1->setText(QStringLiteral("*MAP%1").arg(next, 3, 10, QLatin1Char('0')));
+    Label1->setText(QStringLiteral("map No %1").arg(next));
+    mapNo = static_cast<std::int16_t>(next);
+    clearmap();
+}
+
+bool Form1::Form_Unload()
+{
+    return saveIfEdited();
+}
+
+}  // namespace kelmor

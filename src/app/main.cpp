@@ -1,0 +1,62 @@
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+#include <cstdio>
+#include <cstdlib>
+
+#include "app/form1.h"
+#include "app/messageboxasker.h"
+#include "levelfile/fileops.h"
+
+namespace {
+
+const char kNoDisplay[] =
+    "kelmor-edit: no display to open the editor window on.\n"
+    "Start it on a desktop, or give it a virtual one, for example:\n"
+    "    xvfb-run -a build/bin/kelmor-edit\n";
+
+bool displayConfigured()
+{
+    return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY") ||
+           qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+}
+
+// Qt aborts with a core dump when the display it was given cannot be reached;
+// say what happened and leave plainly instead.
+void onQtMessage(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+    if (type == QtFatalMsg && QCoreApplication::instance() == nullptr) {
+        std::fputs(kNoDisplay, stderr);
+        std::_Exit(2);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    if (!displayConfigured()) {
+        std::fputs(kNoDisplay, stderr);
+        return 2;
+    }
+    qInstallMessageHandler(onQtMessage);
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("kelmor-edit"));
+    qInstallMessageHandler(nullptr);
+
+    // The window speaks Japanese, so the message boxes' buttons do too.
+    QTranslator qtTranslator;
+    if (qtTranslator.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
+                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTranslator);
+
+    kelmor::MessageBoxAsker asker;
+    std::unique_ptr<kelmor::FileOps> fileOps = kelmor::makePosixFileOps();
+    kelmor::Form1 form(QCoreApplication::applicationDirPath(), asker, *fileOps);
+    asker.setParent(&form);
+    form.show();
+    return app.exec();
+}

@@ -1,0 +1,17 @@
+#pragma once
+
+namespace kelmor {
+
+struct CellPos {
+    int column = 0;
+    int row = 0;
+};
+
+inline constexpr int kCellSize = 16;
+
+// The cell under a pointer position in the map view: each coordinate rounded
+// to the nearest whole pixel (halves to the even neighbour), divided by the
+// cell size and kept inside the grid.
+CellPos cellAt(double x, double y);
+
+}  // namespace kelmor

@@ -1,0 +1,43 @@
+#include "edit/placepick.h"
+
+#include "model/celldecode.h"
+
+namespace kelmor {
+
+namespace {
+const std::string* rowAt(const MapGrid& grid, CellPos cell)
+{
+    if (cell.row < 0 || cell.row > kLastRow || cell.column < 0)
+        return nullptr;
+    const std::string& row = grid[static_cast<std::size_t>(cell.row)];
+    if (static_cast<std::size_t>(cell.column) >= row.size())
+        return nullptr;
+    return &row;
+}
+}  // namespace
+
+bool isPlaceableCode(char32_t code)
+{
+    return code >= 0x20 && code <= 0x7e && code != ',' && code != '"' && code != '*';
+}
+
+bool placeCell(MapGrid& grid, CellPos cell, char code)
+{
+    if (rowAt(grid, cell) == nullptr)
+        return false;
+    grid[static_cast<std::size_t>(cell.row)][static_cast<std::size_t>(cell.column)] = code;
+    return true;
+}
+
+std::optional<int> pickPosition(const MapGrid& grid, CellPos cell, int partsMax, int paletteSize)
+{
+    const std::string* row = rowAt(grid, cell);
+    if (row == nullptr)
+        return std::nullopt;
+    const int position = palettePosition((*row)[static_cast<std::size_t>(cell.column)], partsMax);
+    if (position < 0 || position >= paletteSize)
+        return std::nullopt;
+    return position;
+}
+
+}  // namespace kelmor

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace kelmor {
+
+// Where the item reader takes its bytes from: a file in production, memory in
+// tests and the fuzzer.
+class ByteSource {
+public:
+    virtual ~ByteSource();
+    // Fills up to `size` bytes; 0 means the end. A read error also ends the
+    // stream and is kept in error().
+    virtual std::size_t read(char* buffer, std::size_t size) = 0;
+    // errno of the first failed read, 0 when none failed.
+    int error() const { return error_; }
+
+protected:
+    int error_ = 0;
+};
+
+class MemorySource final : public ByteSource {
+public:
+    explicit MemorySource(std::string_view bytes) : bytes_(bytes) {}
+    std::size_t read(char* buffer, std::size_t size) override;
+
+private:
+    std::string_view bytes_;
+};
+
+// Reads a file through a file descriptor that it owns.
+class FileSource final : public ByteSource {
+public:
+    explicit FileSource(int fd) : fd_(fd) {}
+    ~FileSource() override;
+    FileSource(const FileSource&) = delete;
+    FileSource& operator=(const FileSource&) = delete;
+    std::size_t read(char* buffer, std::size_t size) override;
+
+private:
+    int fd_;
+};
+
+}  // namespace kelmor

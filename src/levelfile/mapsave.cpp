@@ -1,0 +1,94 @@
+#include "levelfile/mapsave.h"
+
+#include <string>
+
+namespace kelmor {
+
+namespace {
+constexpr std::string_view kLineEnd = "\r\n";
+
+void writeLine(ByteSink& out, std::string_view text)
+{
+    out.append(text);
+    out.append(kLineEnd);
+}
+
+void writeRows(ByteSink& out, const MapRows& rows)
+{
+    for (const std::string& row : rows)
+        writeLine(out, row);
+}
+
+// Copies one item to `out` as a line and tells whether it equals `header`,
+// keeping no more of it than the comparison needs.
+bool copyItemComparing(ItemReader& in, ByteSink& out, std::string_view header, std::string& head)
+{
+    head.clear();
+    const ItemInfo info = in.read([&](std::string_view part) {
+        if (head.size() <= header.size())
+            head.append(part.substr(0, header.size() + 1 - head.size()));
+        out.append(part);
+    });
+    out.append(kLineEnd);
+    return info.size == header.size() && head == header;
+}
+}  // namespace
+
+ByteSink::~ByteSink() = default;
+
+SavePlace writeLevelWithMap(ItemReader& old, ByteSink& out, std::string_view header,
+                            const MapRows& rows)
+{
+    auto copy = [&out](std::string_view part) { out.append(part); };
+    std::string head;
+    bool found = false;
+    while (out.ok() && !old.atEnd()) {
+        if (copyItemComparing(old, out, header, head)) {
+            found = true;
+            break;
+        }
+    }
+
+    // An equal item that is the file's very last one still leads to an append,
+    // as it always has: there are no old rows to replace.
+    if (!found || old.atEnd()) {
+        writeLine(out, "");
+        writeLine(out, header);
+        writeRows(out, rows);
+        return SavePlace::Appended;
+    }
+
+    writeRows(out, rows);
+    writeLine(out, "");
+
+    // Skip the old rows: every item up to the next header is dropped. The
+    // header itself and everything after it is copied item by item. Until a
+    // "*" shows up an item might still be dropped, so only that part is held.
+    std::string pending;
+    while (out.ok() && !old.atEnd()) {
+        pending.clear();
+        bool streaming = false;
+        old.read([&](std::string_view part) {
+            if (streaming) {
+                out.append(part);
+                return;
+            }
+            pending.append(part);
+            if (part.find('*') != std::string_view::npos) {
+                streaming = true;
+                out.append(pending);
+            }
+        });
+        if (streaming) {
+            out.append(kLineEnd);
+            break;
+        }
+    }
+    while (out.ok() && !old.atEnd()) {
+        old.read(copy);
+        out.append(kLineEnd);
+    }
+    return SavePlace::Replaced;
+}
+
+}  // namespace kelmor

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string_view>
+
+#include "levelfile/itemreader.h"
+#include "model/mapgrid.h"
+
+namespace kelmor {
+
+// Receives the new level file's bytes in order.
+class ByteSink {
+public:
+    virtual ~ByteSink();
+    virtual void append(std::string_view bytes) = 0;
+    // False once a write has failed; the writer then stops early.
+    virtual bool ok() const = 0;
+};
+
+enum class SavePlace { Replaced, Appended };
+
+// Writes the level file's next content: every item of the old file on a line
+// of its own (CR LF), the map's rows in place of the old ones under the first
+// item equal to `header`, followed by one empty line, or, when no item equals
+// the header, an empty line, the header and the rows at the end. Streams from
+// `old` to `out`; nothing but the current item's head is kept in memory.
+SavePlace writeLevelWithMap(ItemReader& old, ByteSink& out, std::string_view header,
+                            const MapRows& rows);
+
+}  // namespace kelmor

@@ -1,0 +1,114 @@
+#include "levelfile/savelevel.h"
+
+#include <cerrno>
+#include <vector>
+
+#include "levelfile/itemreader.h"
+
+namespace kelmor {
+
+namespace {
+
+// Gathers output into large writes; the first failed write stops the save.
+class BufferedSink final : public ByteSink {
+public:
+    explicit BufferedSink(WriteFile& file) : file_(file) { buffer_.reserve(kCapacity); }
+
+    void append(std::string_view bytes) override
+    {
+        if (error_ != 0)
+            return;
+        if (buffer_.size() + bytes.size() > kCapacity) {
+            flush();
+            if (bytes.size() >= kCapacity) {
+                error_ = file_.write(bytes.data(), bytes.size());
+                return;
+            }
+        }
+        buffer_.insert(buffer_.end(), bytes.begin(), bytes.end());
+    }
+
+    bool ok() const override { return error_ == 0; }
+
+    int flush()
+    {
+        if (error_ == 0 && !buffer_.empty())
+            error_ = file_.write(buffer_.data(), buffer_.size());
+        buffer_.clear();
+        return error_;
+    }
+
+private:
+    static constexpr std::size_t kCapacity = 256 * 1024;
+    WriteFile& file_;
+    std::vector<char> buffer_;
+    int error_ = 0;
+};
+
+}  // namespace
+
+HeaderProblem headerProblem(std::string_view header)
+{
+    if (header.find('*') == std::string_view::npos)
+        return HeaderProblem::NoStar;
+    if (header.front() == '"' || header.front() == ' ' ||
+        header.find_first_of(",\r\n") != std::string_view::npos)
+        return HeaderProblem::Unreadable;
+    return HeaderProblem::None;
+}
+
+SaveReport saveMapToLevel(FileOps& ops, const std::string& folder, std::string_view header,
+                          const MapRows& rows)
+{
+    SaveReport report;
+    const std::string levelPath = folder + "/" + kLevelFileName;
+    const std::string scratchPath = folder + "/" + kScratchFileName;
+    auto fail = [&](SaveStep step, const std::string& file, int error) {
+        report.ok = false;
+        report.failedStep = step;
+        report.file = file;
+        report.error = error;
+        return report;
+    };
+
+    if (headerProblem(header) != HeaderProblem::None)
+        return fail(SaveStep::Header, kLevelFileName, 0);
+
+    int error = 0;
+    std::unique_ptr<WriteFile> scratch = ops.create(scratchPath, error);
+    if (!scratch)
+        return fail(SaveStep::Create, kScratchFileName, error);
+    auto failAndClean = [&](SaveStep step, const std::string& file, int err) {
+        scratch.reset();
+        ops.remove(scratchPath);
+        return fail(step, file, err);
+    };
+
+    std::unique_ptr<ByteSource> old = ops.openRead(levelPath, error);
+    MemorySource nothing("");
+    if (!old && error != ENOENT)
+        return failAndClean(SaveStep::Read, kLevelFileName, error);
+
+    BufferedSink sink(*scratch);
+    ItemReader reader(old ? *old : static_cast<ByteSource&>(nothing));
+    report.place = writeLevelWithMap(reader, sink, header, rows);
+    if (old && old->error() != 0)
+        return failAndClean(SaveStep::Read, kLevelFileName, old->error());
+    old.reset();
+    if (const int err = sink.flush())
+        return failAndClean(SaveStep::Write, kScratchFileName, err);
+    if (const int err = scratch->flushToDisk())
+        return failAndClean(SaveStep::Flush, kScratchFileName, err);
+    if (const int err = scratch->close())
+        return failAndClean(SaveStep::Close, kScratchFileName, err);
+    if (const int err = ops.renameOver(scratchPath, levelPath))
+        return failAndClean(SaveStep::Rename, kLevelFileName, err);
+    scratch.reset();
+    // The new content is in place now; only its durability is in doubt.
+    if (const int err = ops.syncFolder(folder))
+        return fail(SaveStep::Folder, folder, err);
+    report.ok = true;
+    return report;
+}
+
+}  // namespace kelmor

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QImage>
+
+#include "model/catalogue.h"
+#include "model/mapgrid.h"
+#include "view/tilesheet.h"
+
+namespace kelmor {
+
+inline constexpr int kViewWidth = kMapColumns * 16;   // 560
+inline constexpr int kViewHeight = kMapRows * 16;     // 272
+
+// The map view's off-screen image and the two ways of drawing into it.
+class MapImage {
+public:
+    MapImage();
+
+    const QImage& image() const { return image_; }
+
+    // The cell drawing rule: the tile sheet's block for the cell's code, copied
+    // plainly to the cell. A missing column, a code without a catalogue entry
+    // and any part of the block outside the sheet show as tile 0 or black;
+    // nothing is ever read outside the sheet or the catalogue.
+    void drawCell(int row, int column, const MapGrid& grid, const Catalogue& catalogue,
+                  const TileSheet& sheet);
+
+    // All 595 cells, then the red marker outline from (96, 56) to (111, 71).
+    void drawMap(const MapGrid& grid, const Catalogue& catalogue, const TileSheet& sheet);
+
+    void fillRect(const QRect& rect, QRgb colour);
+
+private:
+    void copyBlock(int tileNumber, int x, int y, const TileSheet& sheet);
+    void drawMarker();
+
+    QImage image_;
+};
+
+}  // namespace kelmor

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+namespace kelmor {
+
+// The bitmap that the map's graphics are copied from, addressed in 8 x 8 cells,
+// 28 to a row; a tile number's graphic is the 16 x 16 block at its cell.
+class TileSheet {
+public:
+    enum class Status { Loaded, Missing, Unreadable };
+
+    // Looks for a normal file first, without opening it, then decodes it.
+    Status load(const QString& path);
+    void setImage(const QImage& image);
+    void clear() { image_ = QImage(); }
+
+    bool isLoaded() const { return !image_.isNull(); }
+    // Always in QImage::Format_RGB32 when loaded.
+    const QImage& image() const { return image_; }
+
+    static QPoint blockOrigin(int tileNumber)
+    {
+        return {(tileNumber % 28) * 8, (tileNumber / 28) * 8};
+    }
+
+private:
+    QImage image_;
+};
+
+}  // namespace kelmor
