@@ -1,0 +1,231 @@
+#include <QApplication>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <cerrno>
+
+#include "model/blanktemplate.h"
+#include "support/formfixture.h"
+
+namespace kelmor::test {
+namespace {
+
+class Commands : public FormTest {
+protected:
+    void SetUp() override
+    {
+        writeSheet(coordinateSheet());
+        original = levelText({{"*MAP001", uniformRows('1')}, {"*MAP002", uniformRows('2')},
+                              {"*MAP003", uniformRows('3')}});
+        writeLevel(original);
+        open();
+    }
+    void edit()
+    {
+        form->Combo1->setCurrentIndex(1);
+        press({2, 2});
+    }
+    bool closeWindow()
+    {
+        QCloseEvent event;
+        QApplication::sendEvent(form.get(), &event);
+        return event.isAccepted();
+    }
+    std::string original;
+};
+
+TEST_F(Commands, NavigationWithoutEditsAsksNothing)
+{
+    form->Command2->click();
+    EXPECT_EQ(label1(), QStringLiteral("map No 2"));
+    form->Command6->click();
+    EXPECT_EQ(form->mapNo, 3);
+    form->Command2->click();  // past the last: the last again
+    EXPECT_EQ(form->mapNo, 3);
+    EXPECT_EQ(text1(), QStringLiteral("*MAP003"));
+    form->Command4->click();
+    EXPECT_EQ(form->mapNo, 2);
+    form->Command7->click();
+    EXPECT_EQ(form->mapNo, 1);
+    form->Command4->click();  // below the first: the first again
+    EXPECT_EQ(form->mapNo, 1);
+    EXPECT_EQ(row(0), std::string(35, '1'));
+    EXPECT_TRUE(asker.questions.empty());
+    EXPECT_TRUE(asker.notices.empty());
+}
+
+TEST_F(Commands, EachNavigationAsksAboutEditsFirst)
+{
+    QPushButton* buttons[] = {form->Command2, form->Command4, form->Command6, form->Command7};
+    for (QPushButton* button : buttons) {
+        const int before = form->mapNo;
+        edit();
+        asker.answer({false});
+        button->click();
+        EXPECT_EQ(asker.questions.back(), QStringLiteral("map No %1を保存しますか?").arg(before));
+        EXPECT_EQ(form->mapEdited, 0);
+        EXPECT_EQ(level(), original);
+        EXPECT_NE(row(0)[0], 'B');  // the reload dropped the declined edit
+    }
+}
+
+TEST_F(Commands, YesWritesTheMapBeforeLeavingIt)
+{
+    edit();
+    asker.answer({true});
+    form->Command2->click();
+    EXPECT_EQ(form->mapNo, 2);
+    std::vector<std::string> rows = uniformRows('1');
+    rows[0][0] = 'B';
+    EXPECT_EQ(level(), levelText({{"*MAP001", rows}, {"*MAP002", uniformRows('2')}, {"*MAP003", uniformRows('3')}}));
+    form->Command4->click();
+    EXPECT_EQ(row(0)[0], 'B');
+}
+
+TEST_F(Commands, APickAloneAlsoBringsTheQuestion)
+{
+    press({2, 2}, Qt::RightButton);
+    asker.answer({false});
+    form->Command2->click();
+    EXPECT_EQ(asker.questions.size(), 1u);
+}
+
+TEST_F(Commands, TypingInTheHeaderAloneDoesNot)
+{
+    form->Text1->setText(QStringLiteral("*OTHER"));
+    form->Command7->click();
+    EXPECT_TRUE(asker.questions.empty());
+    EXPECT_EQ(text1(), QStringLiteral("*MAP001"));
+}
+
+TEST_F(Commands, AFailedSaveKeepsTheMapOnScreen)
+{
+    edit();
+    ops.failAt(FaultyFileOps::Step::Rename, EACCES);
+    asker.answer({true});
+    form->Command2->click();
+    EXPECT_EQ(form->mapNo, 1);
+    EXPECT_EQ(row(0)[0], 'B');
+    EXPECT_EQ(form->mapEdited, 1);
+    EXPECT_EQ(asker.notices.size(), 1u);
+
+    asker.answer({true});
+    EXPECT_FALSE(closeWindow());
+    asker.answer({true});
+    form->Command5->click();  // creating does not go on either
+    EXPECT_EQ(text1(), QStringLiteral("*MAP001"));
+    EXPECT_EQ(level(), original);
+
+    // No still lets the user leave.
+    asker.answer({false});
+    form->Command2->click();
+    EXPECT_EQ(form->mapNo, 2);
+}
+
+TEST_F(Commands, ClosingAsksOnlyWithEdits)
+{
+    EXPECT_TRUE(closeWindow());
+    EXPECT_TRUE(asker.questions.empty());
+    edit();
+    asker.answer({false});
+    EXPECT_TRUE(closeWindow());
+    EXPECT_EQ(asker.questions.size(), 1u);
+    EXPECT_EQ(level(), original);
+    edit();
+    asker.answer({true});
+    EXPECT_TRUE(closeWindow());
+    EXPECT_EQ(row(0)[0], 'B');
+    EXPECT_NE(level(), original);
+}
+
+TEST_F(Commands, CreatingAMap)
+{
+    asker.answer({false});
+    form->Command5->click();
+    EXPECT_EQ(asker.questions.back(), QStringLiteral("map No 4を新規に作成しますか?"));
+    EXPECT_EQ(text1(), QStringLiteral("*MAP001"));
+    EXPECT_EQ(form->mapNo, 1);
+    EXPECT_EQ(form->mapEdited, 0);
+
+    asker.answer({true});
+    form->Command5->click();
+    EXPECT_EQ(text1(), QStringLiteral("*MAP004"));
+    EXPECT_EQ(label1(), QStringLiteral("map No 4"));
+    EXPECT_EQ(form->mapNo, 4);
+    EXPECT_EQ(form->mapEdited, 1);
+    EXPECT_EQ(row(0), blankTemplateRow(0));
+    EXPECT_EQ(level(), original);
+
+    // Twice in a row: the new map is offered for saving first; No offers 4 again.
+    asker.answer({false, true});
+    form->Command5->click();
+    EXPECT_EQ(asker.questions[asker.questions.size() - 2], QStringLiteral("map No 4を保存しますか?"));
+    EXPECT_EQ(asker.questions.back(), QStringLiteral("map No 4を新規に作成しますか?"));
+    EXPECT_EQ(level(), original);
+
+    // Yes appends it, and the next offer is 5.
+    asker.answer({true, true});
+    form->Command5->click();
+    EXPECT_EQ(asker.questions.back(), QStringLiteral("map No 5を新規に作成しますか?"));
+    EXPECT_EQ(text1(), QStringLiteral("*MAP005"));
+    std::vector<std::string> blank;
+    for (int r = 0; r < 17; ++r)
+        blank.push_back(blankTemplateRow(r));
+    std::string expected = original + "\r\n*MAP004\r\n";
+    for (const std::string& r : blank)
+        expected += r + "\r\n";
+    EXPECT_EQ(level(), expected);
+
+    // Leaving the unsaved map 5 with No shows the last stored map.
+    asker.answer({false});
+    form->Command2->click();
+    EXPECT_EQ(form->mapNo, 4);
+    EXPECT_EQ(text1(), QStringLiteral("*MAP004"));
+}
+
+TEST_F(Commands, TheThousandthMapHasFourDigits)
+{
+    std::vector<std::pair<std::string, std::vector<std::string>>> maps;
+    for (int i = 1; i <= 999; ++i)
+        maps.push_back({"*M" + std::to_string(i), uniformRows('0')});
+    writeLevel(levelText(maps));
+    asker.answer({true});
+    form->Command5->click();
+    EXPECT_EQ(text1(), QStringLiteral("*MAP1000"));
+    EXPECT_EQ(label1(), QStringLiteral("map No 1000"));
+}
+
+TEST_F(Commands, NoMapNumberBeyond32767)
+{
+    std::string bytes;
+    const std::string rows = [] {
+        std::string r;
+        for (int i = 0; i < 17; ++i)
+            r += "0\r\n";
+        return r;
+    }();
+    for (int i = 1; i <= 32768; ++i)
+        bytes += "*" + std::to_string(i) + "\r\n" + rows;
+    writeLevel(bytes);
+
+    form->Command6->click();  // 32768 maps: too many for the number
+    EXPECT_EQ(form->mapNo, 1);
+    ASSERT_EQ(asker.notices.size(), 1u);
+    EXPECT_TRUE(asker.notices[0].contains(QStringLiteral("32767")));
+
+    form->mapNo = 32767;
+    form->subMapload();
+    EXPECT_EQ(text1(), QStringLiteral("*32767"));
+    edit();
+    asker.answer({false});
+    form->Command2->click();
+    EXPECT_EQ(asker.questions.size(), 1u);  // the check ran first
+    EXPECT_EQ(form->mapNo, 32767);
+    EXPECT_EQ(row(0)[0], 'B');  // nothing was loaded
+    EXPECT_EQ(asker.notices.size(), 2u);
+}
+
+}  // namespace
+}  // namespace kelmor::test

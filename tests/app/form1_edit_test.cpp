@@ -1,0 +1,209 @@
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "model/blanktemplate.h"
+#include "support/formfixture.h"
+#include "view/mapview.h"
+
+namespace kelmor::test {
+namespace {
+
+class Editing : public FormTest {
+protected:
+    void SetUp() override
+    {
+        writeSheet(coordinateSheet());
+        writeLevel(levelText({{"*MAP001", uniformRows('0')}}));
+        open();
+    }
+    void choose(int position) { form->Combo1->setCurrentIndex(position); }
+};
+
+TEST_F(Editing, ALeftPressPlacesAndRepaintsThatCellOnly)
+{
+    choose(2);  // "C:与作"
+    const QImage before = viewPixels();
+    press({37, 20});
+    EXPECT_EQ(row(1), "00C" + std::string(32, '0'));
+    EXPECT_EQ(form->mapEdited, 1);
+    const QImage after = viewPixels();
+    EXPECT_TRUE(cellShowsTile(after, 1, 2, 4));
+    EXPECT_EQ(after.pixel(32, 16), sheetPixel(32, 0));
+    for (int y = 0; y < 272; y += 3)
+        for (int x = 0; x < 560; x += 3)
+            if (!(x >= 32 && x < 48 && y >= 16 && y < 32)) {
+                ASSERT_EQ(after.pixel(x, y), before.pixel(x, y)) << x << "," << y;
+            }
+}
+
+TEST_F(Editing, PixelEdgesFindTheRightCell)
+{
+    choose(1);  // "B"
+    const struct {
+        QPointF at;
+        int column, row;
+    } cases[] = {
+        {{0, 0}, 0, 0},     {{15, 15}, 0, 0},   {{16, 0}, 1, 0},      {{559, 271}, 34, 16},
+        {{15.5, 40}, 1, 2}, {{14.5, 60}, 0, 3}, {{16.5, 80.5}, 1, 5},
+    };
+    for (const auto& c : cases) {
+        for (int r = 0; r < 17; ++r)
+            form->mapLine[static_cast<std::size_t>(r)] = std::string(35, '0');
+        press(c.at);
+        std::string expected(35, '0');
+        expected[static_cast<std::size_t>(c.column)] = 'B';
+        EXPECT_EQ(row(c.row), expected) << c.at.x() << "," << c.at.y();
+    }
+}
+
+TEST_F(Editing, MiddleAndModifiedPressesPlaceLikeALeftPress)
+{
+    choose(24 + 7);  // "7"
+    press({100, 100}, Qt::MiddleButton);
+    EXPECT_EQ(row(6)[6], '7');
+    choose(0);
+    press({116, 100}, Qt::LeftButton, Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier);
+    EXPECT_EQ(row(6)[7], 'A');
+    EXPECT_TRUE(cellShowsTile(viewPixels(), 6, 7, 282));
+}
+
+TEST_F(Editing, ARightPressPicksAndChangesNoCell)
+{
+    form->mapLine[0] = "C7 Yd" + std::string(30, '0');
+    const QImage before = viewPixels();
+    press({5, 5}, Qt::RightButton);
+    EXPECT_EQ(form->Combo1->currentIndex(), 2);
+    EXPECT_EQ(palette(), QStringLiteral("C:与作"));
+    EXPECT_EQ(form->mapEdited, 1);
+    press({20, 5}, Qt::RightButton);
+    EXPECT_EQ(form->Combo1->currentIndex(), 31);
+    press({36, 5}, Qt::RightButton);
+    EXPECT_EQ(form->Combo1->currentIndex(), 24);
+    press({52, 5}, Qt::RightButton);
+    EXPECT_EQ(form->Combo1->currentIndex(), 24);
+    press({68, 5}, Qt::RightButton);  // "d": no palette entry, the choice stays
+    EXPECT_EQ(form->Combo1->currentIndex(), 24);
+    EXPECT_EQ(palette(), QStringLiteral("0:空白"));
+    EXPECT_EQ(row(0), "C7 Yd" + std::string(30, '0'));
+    EXPECT_EQ(viewPixels(), before);
+}
+
+TEST_F(Editing, PickThenPlaceCopiesACell)
+{
+    form->mapLine[2][3] = 'K';
+    form->Combo1->setEditText(QStringLiteral("typed"));
+    press({3 * 16 + 1, 2 * 16 + 1}, Qt::RightButton);
+    EXPECT_EQ(palette(), QStringLiteral("K:KEY"));
+    press({10 * 16 + 1, 12 * 16 + 1});
+    EXPECT_EQ(row(12)[10], 'K');
+}
+
+TEST_F(Editing, TypedPaletteTextIsPlacedAsItStandsWithinReason)
+{
+    form->Combo1->setEditText(QString());
+    press({1, 1});
+    EXPECT_EQ(row(0)[0], '0');  // nothing to place
+    EXPECT_EQ(form->mapEdited, 1);
+    EXPECT_TRUE(asker.notices.empty());
+
+    form->Combo1->setEditText(QStringLiteral("z-anything"));
+    press({1, 1});
+    EXPECT_EQ(row(0)[0], 'z');
+    EXPECT_TRUE(cellShowsTile(viewPixels(), 0, 0, 0));
+
+    for (const QString& bad : {QStringLiteral(","), QStringLiteral("*"), QStringLiteral("\""), QStringLiteral("あ")}) {
+        form->Combo1->setEditText(bad);
+        press({17, 1});
+        EXPECT_EQ(row(0)[1], '0') << bad.toStdString();
+    }
+    EXPECT_EQ(asker.notices.size(), 4u);
+}
+
+TEST_F(Editing, APressOnAColumnAShortRowLacksChangesNothing)
+{
+    form->mapLine[4] = "12";
+    choose(0);
+    press({100, 4 * 16 + 2});
+    EXPECT_EQ(row(4), "12");
+    press({100, 4 * 16 + 2}, Qt::RightButton);
+    EXPECT_EQ(form->Combo1->currentIndex(), 0);
+    press({17, 4 * 16 + 2});
+    EXPECT_EQ(row(4), "1A");
+}
+
+TEST_F(Editing, APlacedCellCoversTheMarkerOnlyWhereItLies)
+{
+    choose(24);  // "0"
+    press({6 * 16 + 3, 3 * 16 + 3});  // row 3, column 6
+    const QImage v = viewPixels();
+    EXPECT_EQ(v.pixel(96, 56), sheetPixel(0, 8));        // covered
+    EXPECT_EQ(v.pixel(96, 64), qRgb(255, 0, 0));         // row 4 keeps its part
+}
+
+TEST_F(Editing, TheHeaderBoxDropsCommasAndBlanksAsTheyAreTyped)
+{
+    form->Text1->clear();
+    QTest::keyClicks(form->Text1, "*MAP 0,01");
+    EXPECT_EQ(text1(), QStringLiteral("*MAP001"));
+    EXPECT_EQ(form->mapEdited, 0);
+
+    QString longText;
+    for (int i = 1; i <= 300; ++i)
+        longText += i == 10 ? QChar(u',') : QChar(u'a' + i % 26);
+    form->Text1->setText(longText);
+    EXPECT_EQ(text1().size(), 264);
+    EXPECT_EQ(text1(), longText.left(9) + longText.mid(10, 255));
+
+    const QString letters(300, QChar(u'q'));
+    form->Text1->setText(letters);
+    EXPECT_EQ(text1(), letters);
+
+    form->Text1->setText(QStringLiteral("*ア，イ　ウ ,"));
+    EXPECT_EQ(text1(), QStringLiteral("*ア，イ　ウ"));
+    form->Text1->setText(QStringLiteral(" , , "));
+    EXPECT_EQ(text1(), QString());
+    EXPECT_EQ(form->mapEdited, 0);
+}
+
+TEST_F(Editing, ErasingAsksAndWritesTheTemplate)
+{
+    choose(1);
+    press({1, 1});
+    form->mapEdited = 0;
+    asker.answer({false});
+    form->Command3->click();
+    EXPECT_EQ(asker.questions.back(), QStringLiteral("このマップを消去してもよろしいですか?"));
+    EXPECT_EQ(row(0)[0], 'B');
+    EXPECT_EQ(form->mapEdited, 0);
+
+    asker.answer({true});
+    form->Command3->click();
+    for (int r = 0; r < 17; ++r)
+        EXPECT_EQ(row(r), blankTemplateRow(r)) << r;
+    EXPECT_EQ(form->mapEdited, 1);
+    EXPECT_EQ(text1(), QStringLiteral("*MAP001"));
+    EXPECT_EQ(label1(), QStringLiteral("map No 1"));
+    const QImage v = viewPixels();
+    EXPECT_TRUE(cellShowsTile(v, 0, 16, 62));
+    EXPECT_TRUE(cellShowsTile(v, 0, 17, 0));
+    EXPECT_TRUE(cellShowsTile(v, 15, 9, 114));
+    EXPECT_TRUE(cellShowsTile(v, 16, 0, 336));
+    EXPECT_EQ(v.pixel(96, 56), qRgb(255, 0, 0));
+    EXPECT_EQ(level(), levelText({{"*MAP001", uniformRows('0')}}));
+}
+
+TEST_F(Editing, ErasingWhenNoMapWasLoadedGivesFullRows)
+{
+    writeLevel("");
+    open();
+    ASSERT_TRUE(row(0).empty());
+    asker.answer({true});
+    form->Command3->click();
+    for (int r = 0; r < 17; ++r)
+        EXPECT_EQ(row(r), blankTemplateRow(r));
+}
+
+}  // namespace
+}  // namespace kelmor::test

@@ -1,0 +1,139 @@
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "model/celldecode.h"
+#include "support/formfixture.h"
+
+namespace kelmor::test {
+namespace {
+
+class Loading : public FormTest {
+protected:
+    void SetUp() override { writeSheet(coordinateSheet()); }
+    void load(int n)
+    {
+        form->mapNo = static_cast<std::int16_t>(n);
+        form->subMapload();
+    }
+    bool allCommandsEnabled() const
+    {
+        for (QPushButton* b : {form->Command1, form->Command2, form->Command3, form->Command4,
+                               form->Command5, form->Command6, form->Command7})
+            if (!b->isEnabled())
+                return false;
+        return true;
+    }
+};
+
+TEST_F(Loading, NumbersAreClampedToTheMapsThereAre)
+{
+    writeLevel("comment line\r\n" + levelText({{"*MAP001", uniformRows('1')}, {"*MAP002", uniformRows('2')}}) +
+               "between,maps\r\n" + levelText({{"   *MAP003", uniformRows('3')}}));
+    open();
+    EXPECT_EQ(row(0), std::string(35, '1'));
+    load(5);
+    EXPECT_EQ(form->mapNo, 3);
+    EXPECT_EQ(label1(), QStringLiteral("map No 3"));
+    EXPECT_EQ(text1(), QStringLiteral("*MAP003"));
+    EXPECT_EQ(row(16), std::string(35, '3'));
+    EXPECT_TRUE(allCommandsEnabled());
+    load(2);
+    EXPECT_EQ(form->mapNo, 2);
+    EXPECT_EQ(text1(), QStringLiteral("*MAP002"));
+    EXPECT_TRUE(asker.notices.empty());
+}
+
+TEST_F(Loading, EveryLoadDrawsTheWholeMapAndTheMarker)
+{
+    std::vector<std::string> rows = uniformRows('0');
+    rows[16][34] = 'B';
+    rows[3][6] = 'J';
+    rows[0] = "ABCDEFGHIJKLMNOPQRSTUVWX0123456789 ";
+    writeLevel(levelText({{"*MAP001", rows}}));
+    open();
+    const QImage view = viewPixels();
+    EXPECT_TRUE(cellShowsTile(view, 16, 34, 340));
+    EXPECT_EQ(view.pixel(559, 271), sheetPixel(47, 111));
+    for (int c = 0; c < 35; ++c)
+        EXPECT_TRUE(cellShowsTile(view, 0, c, form->parts.tileOf(cellValue(rows[0][static_cast<std::size_t>(c)])))) << c;
+    EXPECT_EQ(view.pixel(96, 56), qRgb(255, 0, 0));
+    EXPECT_EQ(view.pixel(111, 71), qRgb(255, 0, 0));
+    EXPECT_EQ(view.pixel(100, 60), sheetPixel(48 + 4, 48 + 12));  // inside the marker: tile 174
+}
+
+TEST_F(Loading, AFileWithoutHeadersShowsMapZeroAndChangesNothingElse)
+{
+    writeLevel(levelText({{"*MAP001", uniformRows('1')}}));
+    open();
+    writeLevel("no maps here\r\n\r\n");
+    form->Text1->setText(QStringLiteral("*MINE"));
+    load(1);
+    EXPECT_EQ(form->mapNo, 0);
+    EXPECT_EQ(label1(), QStringLiteral("map No 0"));
+    EXPECT_EQ(text1(), QStringLiteral("*MINE"));
+    EXPECT_EQ(row(0), std::string(35, '1'));
+    EXPECT_TRUE(allCommandsEnabled());
+}
+
+TEST_F(Loading, AMissingLevelFileIsToldOnceAndTheViewIsEmpty)
+{
+    open();
+    ASSERT_EQ(asker.notices.size(), 1u);
+    EXPECT_TRUE(asker.notices[0].contains(QStringLiteral("kelmor.cnf")));
+    EXPECT_EQ(label1(), QStringLiteral("map No 0"));
+    EXPECT_EQ(form->mapNo, 0);
+    const QImage view = viewPixels();
+    EXPECT_TRUE(cellShowsTile(view, 0, 0, 0));
+    EXPECT_TRUE(cellShowsTile(view, 16, 34, 0));
+    EXPECT_TRUE(allCommandsEnabled());
+}
+
+TEST_F(Loading, ACutOffMapShowsItsRowsAndSaysSo)
+{
+    std::string bytes = levelText({{"*MAP001", uniformRows('1')}}) + "*MAP002\r\n";
+    for (int i = 0; i < 4; ++i)
+        bytes += std::string(35, 'A') + "\r\n";
+    bytes += "BB";
+    writeLevel(bytes);
+    open();
+    load(2);
+    EXPECT_EQ(form->mapNo, 2);
+    ASSERT_EQ(asker.notices.size(), 1u);
+    EXPECT_TRUE(asker.notices[0].contains(QStringLiteral("map No 2")));
+    EXPECT_EQ(row(3), std::string(35, 'A'));
+    EXPECT_EQ(row(4), "BB");
+    EXPECT_EQ(row(5), "");
+    const QImage view = viewPixels();
+    EXPECT_TRUE(cellShowsTile(view, 4, 1, 340));
+    EXPECT_TRUE(cellShowsTile(view, 4, 2, 0));
+    EXPECT_TRUE(cellShowsTile(view, 10, 10, 0));
+}
+
+TEST_F(Loading, HeadersInUtf8AndShiftJisAreShownAndFilteredOnLoad)
+{
+    writeLevel(levelText({{"*\xE3\x83\x9E\xE3\x83\x83\xE3\x83\x97", uniformRows('1')},
+                          {"*\x83\x7D\x83\x62\x83\x76", uniformRows('2')},
+                          {"*MAP 003", uniformRows('3')}}));
+    open();
+    EXPECT_EQ(text1(), QStringLiteral("*マップ"));
+    load(2);
+    EXPECT_EQ(text1(), QStringLiteral("*マップ"));
+    load(3);
+    EXPECT_EQ(text1(), QStringLiteral("*MAP003"));
+}
+
+TEST_F(Loading, LoadingNeverTouchesTheEditedFlag)
+{
+    writeLevel(levelText({{"*MAP001", uniformRows('1')}}));
+    open();
+    form->mapEdited = 1;
+    load(1);
+    EXPECT_EQ(form->mapEdited, 1);
+    form->mapEdited = 0;
+    load(1);
+    EXPECT_EQ(form->mapEdited, 0);
+}
+
+}  // namespace
+}  // namespace kelmor::test

@@ -1,0 +1,165 @@
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+#include "support/formfixture.h"
+
+namespace kelmor::test {
+namespace {
+
+class Saving : public FormTest {
+protected:
+    void SetUp() override
+    {
+        writeSheet(coordinateSheet());
+        original = levelText({{"*MAP001", uniformRows('1')}, {"*MAP002", uniformRows('2')},
+                              {"*MAP003", uniformRows('3')}});
+        writeLevel(original);
+        open();
+    }
+    void goTo(int n)
+    {
+        form->mapNo = static_cast<std::int16_t>(n);
+        form->subMapload();
+    }
+    void paintB(int column, int r)
+    {
+        form->Combo1->setCurrentIndex(1);
+        press({column * 16.0 + 2, r * 16.0 + 2});
+    }
+    bool scratchLeft() const { return fileExists(dir.file("temp.tmp")); }
+    std::string original;
+};
+
+TEST_F(Saving, NoClearsTheFlagAndTouchesNoFile)
+{
+    goTo(3);
+    paintB(0, 0);
+    asker.answer({false});
+    form->Command1->click();
+    EXPECT_EQ(asker.questions.back(), QStringLiteral("map No 3を保存しますか?"));
+    EXPECT_EQ(form->mapEdited, 0);
+    EXPECT_EQ(level(), original);
+    EXPECT_FALSE(scratchLeft());
+    EXPECT_EQ(row(0)[0], 'B');
+}
+
+TEST_F(Saving, YesReplacesTheMapInPlace)
+{
+    goTo(2);
+    paintB(4, 7);
+    asker.answer({true});
+    form->Command1->click();
+    std::vector<std::string> rows = uniformRows('2');
+    rows[7][4] = 'B';
+    EXPECT_EQ(level(), levelText({{"*MAP001", uniformRows('1')}, {"*MAP002", rows}, {"*MAP003", uniformRows('3')}}));
+    EXPECT_EQ(form->mapEdited, 0);
+    EXPECT_FALSE(scratchLeft());
+}
+
+TEST_F(Saving, TheButtonAsksEvenWithNothingChangedAndStillRewrites)
+{
+    writeLevel("first,second\r\n" + original);
+    asker.answer({true});
+    form->Command1->click();
+    ASSERT_EQ(asker.questions.size(), 1u);
+    EXPECT_EQ(level(), "first\r\nsecond\r\n" + original);
+}
+
+TEST_F(Saving, AChangedHeaderIsAppendedAndTheOldMapStays)
+{
+    form->Text1->setText(QStringLiteral("*NEW"));
+    asker.answer({true});
+    form->Command1->click();
+    std::string expected = original + "\r\n*NEW\r\n";
+    for (int i = 0; i < 17; ++i)
+        expected += std::string(35, '1') + "\r\n";
+    EXPECT_EQ(level(), expected);
+}
+
+TEST_F(Saving, AQuestionForMapTwelve)
+{
+    form->mapNo = 12;
+    asker.answer({false});
+    form->Command1->click();
+    EXPECT_EQ(asker.questions.back(), QStringLiteral("map No 12を保存しますか?"));
+}
+
+TEST_F(Saving, AFailedSaveKeepsTheFileTheEditsAndTheFlag)
+{
+    const FaultyFileOps::Step steps[] = {FaultyFileOps::Step::Create, FaultyFileOps::Step::Write,
+                                         FaultyFileOps::Step::Flush, FaultyFileOps::Step::Rename};
+    paintB(1, 1);
+    for (FaultyFileOps::Step step : steps) {
+        ops.failAt(step, ENOSPC);
+        asker.notices.clear();
+        asker.answer({true});
+        form->Command1->click();
+        EXPECT_EQ(level(), original);
+        EXPECT_FALSE(scratchLeft());
+        EXPECT_EQ(form->mapEdited, 1);
+        EXPECT_EQ(row(1)[1], 'B');
+        ASSERT_EQ(asker.notices.size(), 1u);
+        EXPECT_TRUE(asker.notices[0].contains(QString::fromLocal8Bit(std::strerror(ENOSPC))));
+        EXPECT_TRUE(asker.notices[0].contains(QStringLiteral("temp.tmp")) ||
+                    asker.notices[0].contains(QStringLiteral("kelmor.cnf")));
+    }
+    ops.failAt(FaultyFileOps::Step::None, 0);
+    asker.answer({true});
+    form->Command1->click();
+    EXPECT_EQ(form->mapEdited, 0);
+    EXPECT_NE(level(), original);
+}
+
+TEST_F(Saving, AHeaderWithoutAStarIsRefused)
+{
+    paintB(0, 0);
+    form->Text1->setText(QStringLiteral("MAP001"));
+    asker.answer({true});
+    form->Command1->click();
+    EXPECT_EQ(level(), original);
+    EXPECT_EQ(form->mapEdited, 1);
+    ASSERT_EQ(asker.notices.size(), 1u);
+    EXPECT_TRUE(asker.notices[0].contains(QStringLiteral("*")));
+}
+
+TEST_F(Saving, ShiftJisAndUtf8HeadersFindTheirOwnMap)
+{
+    const std::string sjis = "*\x83\x7D\x83\x62\x83\x76";
+    const std::string utf8 = "*\xE3\x83\x9E\xE3\x83\x83\xE3\x83\x97\xEF\xBC\x92";
+    original = levelText({{sjis, uniformRows('1')}, {utf8, uniformRows('2')}});
+    writeLevel(original);
+    open();
+    paintB(0, 0);
+    asker.answer({true});
+    form->Command1->click();
+    std::vector<std::string> rows = uniformRows('1');
+    rows[0][0] = 'B';
+    EXPECT_EQ(level(), levelText({{sjis, rows}, {utf8, uniformRows('2')}}));
+
+    goTo(2);
+    EXPECT_EQ(text1(), QStringLiteral("*マップ２"));
+    paintB(0, 0);
+    asker.answer({true});
+    form->Command1->click();
+    rows = uniformRows('2');
+    rows[0][0] = 'B';
+    EXPECT_EQ(level(), levelText({{sjis, [] { auto r = uniformRows('1'); r[0][0] = 'B'; return r; }()}, {utf8, rows}}));
+}
+
+TEST_F(Saving, AMissingLevelFileIsCreatedBySaving)
+{
+    std::filesystem::remove(dir.file("kelmor.cnf"));
+    asker.answer({true});
+    form->Command1->click();
+    std::string expected = "\r\n*MAP001\r\n";
+    for (int i = 0; i < 17; ++i)
+        expected += std::string(35, '1') + "\r\n";
+    EXPECT_EQ(level(), expected);
+}
+
+}  // namespace
+}  // namespace kelmor::test

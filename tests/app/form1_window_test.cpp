@@ -1,0 +1,140 @@
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "support/formfixture.h"
+#include "view/mapview.h"
+
+namespace kelmor::test {
+namespace {
+
+class Window : public FormTest {
+protected:
+    void SetUp() override
+    {
+        writeSheet(coordinateSheet());
+        writeLevel(levelText({{"*MAP001", uniformRows('0')}}));
+    }
+};
+
+TEST_F(Window, ControlsStandWhereTheTableSays)
+{
+    open();
+    struct Expected {
+        QWidget* widget;
+        QRect rect;
+        QString text;
+    };
+    const Expected table[] = {
+        {form->Label1, {8, 0, 65, 17}, {}},
+        {form->Command7, {80, 0, 33, 25}, QStringLiteral("|<")},
+        {form->Command4, {112, 0, 33, 25}, QStringLiteral("<")},
+        {form->Command2, {144, 0, 33, 25}, QStringLiteral(">")},
+        {form->Command6, {176, 0, 33, 25}, QStringLiteral(">|")},
+        {form->Text1, {216, 0, 97, 18}, {}},
+        {form->Label2, {328, 0, 225, 17}, QStringLiteral("[左クリック]=PUT ／ 　[右クリック]=GET")},
+        {form->Picture2, {0, 24, 560, 272}, {}},
+        {form->Picture1, {48, 24, 177, 49}, {}},
+        {form->Combo1, {8, 304, 177, 20}, {}},
+        {form->Command1, {224, 304, 81, 25}, QStringLiteral("マップ保存")},
+        {form->Command5, {312, 304, 89, 25}, QStringLiteral("マップ作成")},
+        {form->Command3, {432, 304, 73, 25}, QStringLiteral("マップ消去")},
+    };
+    for (const Expected& e : table) {
+        EXPECT_EQ(e.widget->geometry(), e.rect) << e.widget->objectName().toStdString();
+        EXPECT_FALSE(e.widget->accessibleName().isEmpty()) << e.widget->objectName().toStdString();
+        if (auto* b = qobject_cast<QPushButton*>(e.widget)) {
+            EXPECT_EQ(b->text(), e.text);
+        }
+        if (auto* l = qobject_cast<QLabel*>(e.widget); l && !e.text.isEmpty()) {
+            EXPECT_EQ(l->text(), e.text);
+        }
+    }
+    EXPECT_EQ(form->Label2->text().mid(11, 4), QStringLiteral(" ／ 　"));
+    EXPECT_EQ(form->windowTitle(), QStringLiteral("kelmor-x map editor"));
+    EXPECT_EQ(form->size(), QSize(565, 329));
+    EXPECT_TRUE(form->Picture1->isHidden());
+    // The three surfaces a screen reader must tell apart.
+    EXPECT_NE(form->Picture2->accessibleName(), form->Combo1->accessibleName());
+    EXPECT_NE(form->Text1->accessibleName(), form->Combo1->accessibleName());
+}
+
+TEST_F(Window, StartUpFillsThePaletteAndTheFirstMap)
+{
+    open();
+    EXPECT_TRUE(asker.notices.empty());
+    EXPECT_EQ(form->Combo1->count(), 34);
+    EXPECT_EQ(form->Combo1->currentIndex(), 0);
+    EXPECT_EQ(palette(), QStringLiteral("A:ハキュラ"));
+    EXPECT_EQ(form->Combo1->itemText(33), QStringLiteral("9:レンガ（青）"));
+    EXPECT_EQ(form->partsMax, 24);
+    EXPECT_EQ(form->mapNo, 1);
+    EXPECT_EQ(form->mapEdited, 0);
+    EXPECT_EQ(label1(), QStringLiteral("map No 1"));
+    EXPECT_EQ(text1(), QStringLiteral("*MAP001"));
+    EXPECT_EQ(QDir::currentPath(), QDir(QString::fromStdString(dir.path())).canonicalPath());
+}
+
+TEST_F(Window, TabOrderAndFirstFocus)
+{
+    open();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+    EXPECT_EQ(QApplication::focusWidget(), form->Picture2);
+    const QWidget* order[] = {form->Text1, form->Combo1, form->Command1, form->Command2, form->Command3,
+                              form->Command4, form->Command5, form->Command6, form->Command7};
+    for (const QWidget* expected : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        const QWidget* focus = QApplication::focusWidget();
+        // An editable combo box gives the focus to its line edit.
+        if (focus && focus->parentWidget() == form->Combo1)
+            focus = form->Combo1;
+        EXPECT_EQ(focus, expected) << expected->objectName().toStdString();
+    }
+}
+
+TEST_F(Window, ResizingMovesNothing)
+{
+    open();
+    form->show();
+    const QRect view = form->Picture2->geometry();
+    const QRect combo = form->Combo1->geometry();
+    form->resize(900, 700);
+    QApplication::processEvents();
+    EXPECT_EQ(form->Picture2->geometry(), view);
+    EXPECT_EQ(form->Combo1->geometry(), combo);
+    form->resize(200, 100);
+    QApplication::processEvents();
+    EXPECT_EQ(form->Picture2->geometry(), view);
+}
+
+TEST_F(Window, AMissingTileSheetIsToldOnceAndTheMapStillLoads)
+{
+    std::filesystem::remove(dir.file("kelmor.bmp"));
+    open();
+    ASSERT_EQ(asker.notices.size(), 1u);
+    EXPECT_EQ(asker.notices[0], QStringLiteral("kelmor.bmp is not found"));
+    EXPECT_TRUE(asker.questions.empty());
+    EXPECT_EQ(text1(), QStringLiteral("*MAP001"));
+    EXPECT_EQ(label1(), QStringLiteral("map No 1"));
+    const QImage view = viewPixels();
+    EXPECT_EQ(view.pixel(5, 5), qRgb(0, 0, 0));
+    EXPECT_EQ(view.pixel(96, 56), qRgb(255, 0, 0));
+}
+
+TEST_F(Window, AnUnreadableTileSheetGetsItsOwnNotice)
+{
+    writeFile(dir.file("kelmor.bmp"), "not a bitmap at all");
+    open();
+    ASSERT_EQ(asker.notices.size(), 1u);
+    EXPECT_TRUE(asker.notices[0].contains(QStringLiteral("kelmor.bmp")));
+    EXPECT_NE(asker.notices[0], QStringLiteral("kelmor.bmp is not found"));
+    EXPECT_EQ(text1(), QStringLiteral("*MAP001"));
+    EXPECT_EQ(viewPixels().pixel(5, 5), qRgb(0, 0, 0));
+}
+
+}  // namespace
+}  // namespace kelmor::test

@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "levelfile/itemreader.h"
+
+namespace kelmor {
+namespace {
+
+struct Items {
+    std::vector<std::string> texts;
+    std::vector<bool> stars;
+};
+
+// Every case runs with several buffer sizes, so that items, quotes and CR LF
+// pairs split across refills are read the same way.
+Items readAll(const std::string& bytes, std::size_t bufferSize)
+{
+    MemorySource source(bytes);
+    ItemReader reader(source, bufferSize);
+    Items items;
+    std::string item;
+    while (!reader.atEnd()) {
+        items.stars.push_back(reader.readInto(item).hasStar);
+        items.texts.push_back(item);
+        if (items.texts.size() > bytes.size() + 1) {
+            ADD_FAILURE() << "reader does not advance";
+            break;
+        }
+    }
+    return items;
+}
+
+class ItemRules : public ::testing::TestWithParam<std::size_t> {
+protected:
+    std::vector<std::string> items(const std::string& bytes) { return readAll(bytes, GetParam()).texts; }
+    using V = std::vector<std::string>;
+};
+
+TEST_P(ItemRules, CommaAndEveryLineEndEndAnItem)
+{
+    EXPECT_EQ(items("a,b\r\nc\nd\re"), (V{"a", "b", "c", "d", "e"}));
+    EXPECT_EQ(items("one,two"), (V{"one", "two"}));
+}
+
+TEST_P(ItemRules, LastLineWithAndWithoutLineEnd)
+{
+    EXPECT_EQ(items("a\r\nb"), (V{"a", "b"}));
+    EXPECT_EQ(items("a\r\nb\r\n"), (V{"a", "b"}));
+    EXPECT_EQ(items("a\r\nb\n"), (V{"a", "b"}));
+    EXPECT_EQ(items("a\r\nb\r"), (V{"a", "b"}));
+    EXPECT_EQ(items("a,"), (V{"a"}));
+    EXPECT_EQ(items(""), V{});
+}
+
+TEST_P(ItemRules, EmptyLinesAreEmptyItems)
+{
+    EXPECT_EQ(items("a\r\n\r\nb"), (V{"a", "", "b"}));
+    EXPECT_EQ(items("\n\n"), (V{"", ""}));
+    EXPECT_EQ(items("\r\r\n"), (V{"", ""}));  // a lone CR, then CR LF
+    EXPECT_EQ(items("a,,b"), (V{"a", "", "b"}));
+}
+
+TEST_P(ItemRules, LeadingBlanksAreSkippedTrailingOnesKept)
+{
+    EXPECT_EQ(items("   *MAP002\r\n  x y \r\n"), (V{"*MAP002", "x y "}));
+    EXPECT_EQ(items("a,   b"), (V{"a", "b"}));
+    EXPECT_EQ(items("   "), (V{""}));
+    EXPECT_EQ(items("\tx"), (V{"\tx"}));  // only blanks are skipped
+}
+
+TEST_P(ItemRules, QuotedItemsKeepCommasAndLoseTheirQuotes)
+{
+    EXPECT_EQ(items("\"a,b\",c"), (V{"a,b", "c"}));
+    EXPECT_EQ(items("  \"x\"\r\ny"), (V{"x", "y"}));
+    EXPECT_EQ(items("\"\"\r\n"), (V{""}));
+    EXPECT_EQ(items("\"two\r\nlines\"\r\nz"), (V{"two\r\nlines", "z"}));
+    EXPECT_EQ(items("\"q\"junk,next"), (V{"q", "next"}));  // tail after the quote dropped
+    EXPECT_EQ(items("\"never closed,\r\nstill"), (V{"never closed,\r\nstill"}));
+    EXPECT_EQ(items("a\"b\",c"), (V{"a\"b\"", "c"}));       // a quote inside is ordinary
+}
+
+TEST_P(ItemRules, StarMarksAHeaderWhereverItStands)
+{
+    const Items it = readAll("*MAP001\r\nab*c\r\nend*\r\nplain\r\n\"*q\"", GetParam());
+    EXPECT_EQ(it.stars, (std::vector<bool>{true, true, true, false, true}));
+}
+
+INSTANTIATE_TEST_SUITE_P(BufferSizes, ItemRules, ::testing::Values(1, 2, 3, 7, 64 * 1024));
+
+TEST(ItemReader, SkippingKeepsNothingButCountsBytes)
+{
+    const std::string big(1 << 20, 'x');
+    const std::string bytes = big + "*\r\nnext";
+    MemorySource source(bytes);
+    ItemReader reader(source, 4096);
+    const ItemInfo info = reader.skip();
+    EXPECT_EQ(info.size, big.size() + 1);
+    EXPECT_TRUE(info.hasStar);
+    std::string next;
+    reader.readInto(next);
+    EXPECT_EQ(next, "next");
+    EXPECT_TRUE(reader.atEnd());
+}
+
+}  // namespace
+}  // namespace kelmor

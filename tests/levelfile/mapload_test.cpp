@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include "levelfile/mapload.h"
+#include "support/tempdir.h"
+
+namespace kelmor {
+namespace {
+
+using test::levelText;
+using test::uniformRows;
+
+LoadedMap load(const std::string& bytes, std::int64_t wanted)
+{
+    MemorySource source(bytes);
+    ItemReader reader(source, 5);
+    return loadMap(reader, wanted);
+}
+
+const std::string kThreeMaps =
+    levelText({{"*MAP001", uniformRows('1')}, {"*MAP002", uniformRows('2')}, {"*MAP003", uniformRows('3')}});
+
+TEST(LoadMap, FindsTheWantedMapOrTheLast)
+{
+    LoadedMap m = load(kThreeMaps, 1);
+    EXPECT_TRUE(m.found);
+    EXPECT_EQ(m.mapNo, 1);
+    EXPECT_EQ(m.header, "*MAP001");
+    EXPECT_EQ(m.rows[0], std::string(35, '1'));
+    EXPECT_EQ(m.rows[16], std::string(35, '1'));
+    EXPECT_EQ(m.rowsRead, 17);
+
+    m = load(kThreeMaps, 3);
+    EXPECT_EQ(m.mapNo, 3);
+    EXPECT_EQ(m.header, "*MAP003");
+
+    m = load(kThreeMaps, 5);
+    EXPECT_EQ(m.mapNo, 3);
+    EXPECT_EQ(m.header, "*MAP003");
+    EXPECT_EQ(m.rows[5], std::string(35, '3'));
+}
+
+TEST(LoadMap, CountsHeadersOnlyAndSkipsOrphanLines)
+{
+    const std::string bytes = "title line\r\nnotes,more\r\n" +
+                              levelText({{"x*y", uniformRows('A')}}) + "between\r\n\r\n" +
+                              levelText({{"  *MAP002", uniformRows('B')}}) + "tail\r\n";
+    LoadedMap m = load(bytes, 1);
+    EXPECT_EQ(m.header, "x*y");
+    m = load(bytes, 2);
+    EXPECT_EQ(m.mapNo, 2);
+    EXPECT_EQ(m.header, "*MAP002");  // leading blanks gone
+    EXPECT_EQ(m.rows[16], std::string(35, 'B'));
+    m = load(bytes, 3);
+    EXPECT_EQ(m.mapNo, 2);
+}
+
+TEST(LoadMap, CommaInAHeaderShiftsTheRows)
+{
+    std::vector<std::string> rows = uniformRows('0');
+    rows[0] = std::string(35, 'C');
+    std::string bytes = levelText({{"*MAP002,word", rows}});
+    LoadedMap m = load(bytes, 1);
+    EXPECT_EQ(m.header, "*MAP002");
+    EXPECT_EQ(m.rows[0], "word");
+    EXPECT_EQ(m.rows[1], std::string(35, 'C'));
+    EXPECT_EQ(m.rows[16], std::string(35, '0'));  // row 15 of the file
+}
+
+TEST(LoadMap, NoHeaderMeansMapZero)
+{
+    for (const std::string& bytes : {std::string(), std::string("a\r\nb,c\r\n\r\n")}) {
+        const LoadedMap m = load(bytes, 1);
+        EXPECT_FALSE(m.found);
+        EXPECT_EQ(m.mapNo, 0);
+    }
+}
+
+TEST(LoadMap, AMapCutOffByTheEndKeepsTheRowsThatExist)
+{
+    std::string bytes = "*MAP001\r\n";
+    for (int i = 0; i < 5; ++i)
+        bytes += std::string(35, 'K') + "\r\n";
+    bytes += "short";
+    const LoadedMap m = load(bytes, 1);
+    EXPECT_TRUE(m.found);
+    EXPECT_EQ(m.rowsRead, 6);
+    EXPECT_EQ(m.rows[5], "short");
+    EXPECT_TRUE(m.rows[6].empty());
+    EXPECT_TRUE(m.rows[16].empty());
+
+    const LoadedMap headerOnly = load("*LAST", 4);
+    EXPECT_EQ(headerOnly.mapNo, 1);
+    EXPECT_EQ(headerOnly.rowsRead, 0);
+}
+
+TEST(LoadMap, StopsAtTheEndOfTheWantedMap)
+{
+    // Bytes after map 1 are never needed: a source that fails past them is not read.
+    class Guarded final : public ByteSource {
+    public:
+        explicit Guarded(std::string bytes) : bytes_(std::move(bytes)) {}
+        std::size_t read(char* buffer, std::size_t size) override
+        {
+            if (pos_ >= bytes_.size()) {
+                overrun = true;
+                return 0;
+            }
+            const std::size_t n = std::min<std::size_t>(size, 1);
+            buffer[0] = bytes_[pos_++];
+            return n;
+        }
+        bool overrun = false;
+
+    private:
+        std::string bytes_;
+        std::size_t pos_ = 0;
+    };
+    std::string firstMap = levelText({{"*MAP001", uniformRows('1')}});
+    firstMap.resize(firstMap.size() - 2);  // up to the last row's line end
+    Guarded source(firstMap);
+    ItemReader reader(source, 1);
+    const LoadedMap m = loadMap(reader, 1);
+    EXPECT_EQ(m.rowsRead, 17);
+    EXPECT_FALSE(source.overrun);
+}
+
+}  // namespace
+}  // namespace kelmor

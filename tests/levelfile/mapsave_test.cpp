@@ -1,0 +1,140 @@
+#include <gtest/gtest.h>
+
+#include "levelfile/mapsave.h"
+#include "support/tempdir.h"
+
+namespace kelmor {
+namespace {
+
+using test::levelText;
+using test::uniformRows;
+
+class StringSink final : public ByteSink {
+public:
+    void append(std::string_view bytes) override { text.append(bytes); }
+    bool ok() const override { return true; }
+    std::string text;
+};
+
+MapRows rowsOf(char fill)
+{
+    MapRows rows;
+    rows.fill(std::string(35, fill));
+    return rows;
+}
+
+std::string save(const std::string& old, const std::string& header, const MapRows& rows,
+                 SavePlace* place = nullptr)
+{
+    MemorySource source(old);
+    ItemReader reader(source, 4);
+    StringSink sink;
+    const SavePlace p = writeLevelWithMap(reader, sink, header, rows);
+    if (place)
+        *place = p;
+    return sink.text;
+}
+
+std::string block(const std::string& header, char fill)
+{
+    return levelText({{header, uniformRows(fill)}});
+}
+
+const std::string kThree = block("*MAP001", '1') + block("*MAP002", '2') + block("*MAP003", '3');
+
+TEST(SaveMap, ReplacesAMiddleMapInPlace)
+{
+    SavePlace place{};
+    const std::string out = save(kThree, "*MAP002", rowsOf('X'), &place);
+    EXPECT_EQ(place, SavePlace::Replaced);
+    EXPECT_EQ(out, block("*MAP001", '1') + block("*MAP002", 'X') + block("*MAP003", '3'));
+}
+
+TEST(SaveMap, TheLastMapEndsWithOneEmptyLineAndAnAppendFollowsTwo)
+{
+    const std::string once = save(kThree, "*MAP003", rowsOf('Y'));
+    EXPECT_EQ(once, block("*MAP001", '1') + block("*MAP002", '2') + block("*MAP003", 'Y'));
+
+    SavePlace place{};
+    const std::string twice = save(once, "*MAP004", rowsOf('Z'), &place);
+    EXPECT_EQ(place, SavePlace::Appended);
+    std::string expected = once + "\r\n*MAP004\r\n";
+    for (int i = 0; i < 17; ++i)
+        expected += std::string(35, 'Z') + "\r\n";
+    EXPECT_EQ(twice, expected);
+}
+
+TEST(SaveMap, AnUnknownHeaderIsAppendedAfterOneEmptyLine)
+{
+    const std::string old = "*A\r\n" + std::string(35, '0');  // no line end at the end
+    const std::string out = save(old, "*NEW", rowsOf('5'));
+    std::string expected = "*A\r\n" + std::string(35, '0') + "\r\n\r\n*NEW\r\n";
+    for (int i = 0; i < 17; ++i)
+        expected += std::string(35, '5') + "\r\n";
+    EXPECT_EQ(out, expected);
+}
+
+TEST(SaveMap, AnEmptyFileGetsTheMapAppended)
+{
+    std::string expected = "\r\n*MAP001\r\n";
+    for (int i = 0; i < 17; ++i)
+        expected += std::string(35, '0') + "\r\n";
+    EXPECT_EQ(save("", "*MAP001", rowsOf('0')), expected);
+}
+
+TEST(SaveMap, EverythingElseIsRewrittenOneItemALine)
+{
+    const std::string old = "title,sub\r\n   \"q,uoted\"\n" + block("*MAP001", '1') + "  note\r" +
+                            block("*MAP002", '2');
+    const std::string out = save(old, "*MAP002", rowsOf('9'));
+    EXPECT_EQ(out, "title\r\nsub\r\nq,uoted\r\n" + block("*MAP001", '1') + "note\r\n" +
+                       block("*MAP002", '9'));
+}
+
+TEST(SaveMap, OldLinesAfterTheRowsAreDroppedUpToTheNextHeader)
+{
+    const std::string old = block("*MAP001", '1') + "junk\r\nmore\r\n" + block("*MAP002", '2') + "tail\r\n";
+    EXPECT_EQ(save(old, "*MAP001", rowsOf('7')),
+              block("*MAP001", '7') + block("*MAP002", '2') + "tail\r\n");
+    // The last map: whatever followed its rows is gone.
+    EXPECT_EQ(save(old, "*MAP002", rowsOf('8')),
+              block("*MAP001", '1') + "junk\r\nmore\r\n" + block("*MAP002", '8'));
+}
+
+TEST(SaveMap, TheFirstOfTwoEqualHeadersIsReplaced)
+{
+    const std::string old = block("*SAME", '1') + block("*SAME", '2');
+    EXPECT_EQ(save(old, "*SAME", rowsOf('3')), block("*SAME", '3') + block("*SAME", '2'));
+}
+
+TEST(SaveMap, AHeaderThatIsTheLastItemLeadsToAnAppend)
+{
+    SavePlace place{};
+    const std::string out = save("*END\r\n", "*END", rowsOf('4'), &place);
+    EXPECT_EQ(place, SavePlace::Appended);
+    std::string expected = "*END\r\n\r\n*END\r\n";
+    for (int i = 0; i < 17; ++i)
+        expected += std::string(35, '4') + "\r\n";
+    EXPECT_EQ(out, expected);
+}
+
+TEST(SaveMap, ComparesWholeItemsExactly)
+{
+    // Prefixes, longer items and other case never match.
+    const std::string old = block("*MAP0011", '1') + block("*map001", '2') + block("*MAP00", '3');
+    SavePlace place{};
+    const std::string out = save(old, "*MAP001", rowsOf('0'), &place);
+    EXPECT_EQ(place, SavePlace::Appended);
+    EXPECT_EQ(out.substr(0, old.size()), old);
+}
+
+TEST(SaveMap, NonAsciiBytesAreCopiedUnchanged)
+{
+    const std::string sjisHeader = "*\x83\x7D\x83\x62\x83\x76";  // "*マップ" in Shift_JIS
+    const std::string old = "\xE3\x81\x82\xFF\r\n" + block(sjisHeader, '1') + block("*UTF\xE3\x81\x82", '2');
+    EXPECT_EQ(save(old, sjisHeader, rowsOf('6')),
+              "\xE3\x81\x82\xFF\r\n" + block(sjisHeader, '6') + block("*UTF\xE3\x81\x82", '2'));
+}
+
+}  // namespace
+}  // namespace kelmor

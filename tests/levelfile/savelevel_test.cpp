@@ -1,0 +1,212 @@
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <sys/mount.h>
+#include <unistd.h>
+
+#include "levelfile/savelevel.h"
+#include "support/faultyfileops.h"
+#include "support/tempdir.h"
+
+namespace kelmor {
+namespace {
+
+using test::FaultyFileOps;
+using test::fileExists;
+using test::levelText;
+using test::readFile;
+using test::TempDir;
+using test::uniformRows;
+using test::writeFile;
+
+MapRows rowsOf(char fill)
+{
+    MapRows rows;
+    rows.fill(std::string(35, fill));
+    return rows;
+}
+
+class SaveLevel : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        old = levelText({{"*MAP001", uniformRows('1')}, {"*MAP002", uniformRows('2')}});
+        writeFile(dir.file(kLevelFileName), old);
+    }
+    std::string level() const { return readFile(dir.file(kLevelFileName)); }
+    bool scratchLeft() const { return fileExists(dir.file(kScratchFileName)); }
+
+    TempDir dir;
+    std::string old;
+    FaultyFileOps ops;
+};
+
+TEST_F(SaveLevel, ReplacesTheFileAndLeavesNoScratchFile)
+{
+    writeFile(dir.file(kScratchFileName), "stale content from a crash");
+    const SaveReport r = saveMapToLevel(ops, dir.path(), "*MAP002", rowsOf('Q'));
+    EXPECT_TRUE(r.ok);
+    EXPECT_EQ(r.place, SavePlace::Replaced);
+    EXPECT_EQ(level(), levelText({{"*MAP001", uniformRows('1')}, {"*MAP002", uniformRows('Q')}}));
+    EXPECT_FALSE(scratchLeft());
+}
+
+TEST_F(SaveLevel, AMissingLevelFileIsCreated)
+{
+    std::filesystem::remove(dir.file(kLevelFileName));
+    const SaveReport r = saveMapToLevel(ops, dir.path(), "*MAP001", rowsOf('0'));
+    ASSERT_TRUE(r.ok);
+    EXPECT_EQ(r.place, SavePlace::Appended);
+    std::string expected = "\r\n*MAP001\r\n";
+    for (int i = 0; i < 17; ++i)
+        expected += std::string(35, '0') + "\r\n";
+    EXPECT_EQ(level(), expected);
+}
+
+TEST_F(SaveLevel, EveryFailingStepKeepsTheOldBytes)
+{
+    struct Case {
+        FaultyFileOps::Step step;
+        SaveStep reported;
+        int error;
+        const char* file;
+    };
+    const Case cases[] = {
+        {FaultyFileOps::Step::Create, SaveStep::Create, EACCES, kScratchFileName},
+        {FaultyFileOps::Step::Write, SaveStep::Write, ENOSPC, kScratchFileName},
+        {FaultyFileOps::Step::Flush, SaveStep::Flush, EIO, kScratchFileName},
+        {FaultyFileOps::Step::Close, SaveStep::Close, EDQUOT, kScratchFileName},
+        {FaultyFileOps::Step::Rename, SaveStep::Rename, EPERM, kLevelFileName},
+        {FaultyFileOps::Step::OpenRead, SaveStep::Read, EACCES, kLevelFileName},
+    };
+    for (const Case& c : cases) {
+        FaultyFileOps faulty;
+        faulty.failAt(c.step, c.error);
+        const SaveReport r = saveMapToLevel(faulty, dir.path(), "*MAP002", rowsOf('Q'));
+        EXPECT_FALSE(r.ok) << static_cast<int>(c.step);
+        EXPECT_EQ(r.failedStep, c.reported);
+        EXPECT_EQ(r.error, c.error);
+        EXPECT_EQ(r.file, c.file);
+        EXPECT_EQ(level(), old);
+        EXPECT_FALSE(scratchLeft());
+    }
+}
+
+TEST_F(SaveLevel, EachWriteOfALargeFileCanFail)
+{
+    // Enough maps for several buffered writes.
+    std::vector<std::pair<std::string, std::vector<std::string>>> maps;
+    for (int i = 0; i < 1500; ++i)
+        maps.push_back({"*M" + std::to_string(i), uniformRows('0')});
+    old = levelText(maps);
+    writeFile(dir.file(kLevelFileName), old);
+
+    FaultyFileOps counting;
+    ASSERT_TRUE(saveMapToLevel(counting, dir.path(), "*M700", rowsOf('1')).ok);
+    const int writes = counting.writes();
+    ASSERT_GE(writes, 3);
+    const std::string saved = level();
+    writeFile(dir.file(kLevelFileName), old);
+
+    for (int nth = 1; nth <= writes; ++nth) {
+        FaultyFileOps faulty;
+        faulty.failAt(FaultyFileOps::Step::Write, ENOSPC, nth);
+        const SaveReport r = saveMapToLevel(faulty, dir.path(), "*M700", rowsOf('1'));
+        EXPECT_FALSE(r.ok) << nth;
+        EXPECT_EQ(r.failedStep, SaveStep::Write);
+        EXPECT_EQ(level(), old) << nth;
+        EXPECT_FALSE(scratchLeft());
+    }
+    ASSERT_TRUE(saveMapToLevel(ops, dir.path(), "*M700", rowsOf('1')).ok);
+    EXPECT_EQ(level(), saved);
+}
+
+TEST_F(SaveLevel, AFailedFolderFlushIsReportedAfterTheNewFileIsInPlace)
+{
+    ops.failAt(FaultyFileOps::Step::Folder, EIO);
+    const SaveReport r = saveMapToLevel(ops, dir.path(), "*MAP001", rowsOf('Z'));
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.failedStep, SaveStep::Folder);
+    EXPECT_EQ(level(), levelText({{"*MAP001", uniformRows('Z')}, {"*MAP002", uniformRows('2')}}));
+    EXPECT_FALSE(scratchLeft());
+}
+
+TEST_F(SaveLevel, HeadersThatCouldNotBeFoundAgainAreRefused)
+{
+    for (const char* header : {"", "MAP001", "\"*MAP001\"", "*A\r\nB"}) {
+        const SaveReport r = saveMapToLevel(ops, dir.path(), header, rowsOf('Z'));
+        EXPECT_FALSE(r.ok) << header;
+        EXPECT_EQ(r.failedStep, SaveStep::Header);
+        EXPECT_EQ(level(), old);
+        EXPECT_FALSE(scratchLeft());
+    }
+    EXPECT_EQ(headerProblem("MAP"), HeaderProblem::NoStar);
+    EXPECT_EQ(headerProblem("\"*"), HeaderProblem::Unreadable);
+    EXPECT_EQ(headerProblem("a*b"), HeaderProblem::None);
+}
+
+// The real file system refusing a save: a read-only folder and a full one.
+class SaveOnMountedFolder : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (::geteuid() != 0)
+            GTEST_SKIP() << "mounting a small file system needs root";
+    }
+    bool mountTmpfs(const std::string& options)
+    {
+        if (::mount("tmpfs", dir.path().c_str(), "tmpfs", 0, options.c_str()) != 0)
+            return false;
+        mounted = true;
+        return true;
+    }
+    void TearDown() override
+    {
+        if (mounted)
+            ::umount(dir.path().c_str());
+    }
+    TempDir dir;
+    bool mounted = false;
+};
+
+TEST_F(SaveOnMountedFolder, AFullDiskKeepsTheOldFile)
+{
+    if (!mountTmpfs("size=64k"))
+        GTEST_SKIP() << "cannot mount tmpfs here: " << std::strerror(errno);
+    const std::string old = levelText({{"*MAP001", uniformRows('1')}});
+    writeFile(dir.file(kLevelFileName), old);
+    writeFile(dir.file("filler"), std::string(64 * 1024 - old.size() - 512, 'f'));
+    auto ops = makePosixFileOps();
+    MapRows rows;
+    rows.fill(std::string(4000, '0'));  // far more than the disk has left
+    const SaveReport r = saveMapToLevel(*ops, dir.path(), "*MAP001", rows);
+    EXPECT_FALSE(r.ok);
+    EXPECT_TRUE(r.failedStep == SaveStep::Write || r.failedStep == SaveStep::Flush ||
+                r.failedStep == SaveStep::Close) << static_cast<int>(r.failedStep);
+    EXPECT_EQ(r.error, ENOSPC);
+    EXPECT_EQ(readFile(dir.file(kLevelFileName)), old);
+    EXPECT_FALSE(fileExists(dir.file(kScratchFileName)));
+}
+
+TEST_F(SaveOnMountedFolder, AReadOnlyFolderKeepsTheOldFile)
+{
+    if (!mountTmpfs("size=64k"))
+        GTEST_SKIP() << "cannot mount tmpfs here: " << std::strerror(errno);
+    const std::string old = levelText({{"*MAP001", uniformRows('1')}});
+    writeFile(dir.file(kLevelFileName), old);
+    if (::mount(nullptr, dir.path().c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) != 0)
+        GTEST_SKIP() << "cannot remount read-only: " << std::strerror(errno);
+    auto ops = makePosixFileOps();
+    const SaveReport r = saveMapToLevel(*ops, dir.path(), "*MAP001", rowsOf('9'));
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.failedStep, SaveStep::Create);
+    EXPECT_EQ(r.error, EROFS);
+    EXPECT_EQ(readFile(dir.file(kLevelFileName)), old);
+    EXPECT_FALSE(fileExists(dir.file(kScratchFileName)));
+}
+
+}  // namespace
+}  // namespace kelmor

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "levelfile/fileops.h"
+
+namespace kelmor::test {
+
+// The real file system, with one chosen operation made to fail.
+class FaultyFileOps final : public FileOps {
+public:
+    enum class Step { None, Create, Write, Flush, Close, Rename, Folder, OpenRead };
+
+    FaultyFileOps();
+    // Fail `step` with `error`; for Write, fail the `nth` write (1-based).
+    void failAt(Step step, int error, int nth = 1)
+    {
+        failStep_ = step;
+        error_ = error;
+        nth_ = nth;
+    }
+    int writes() const { return *writes_; }
+
+    std::unique_ptr<ByteSource> openRead(const std::string& path, int& error) override;
+    std::unique_ptr<WriteFile> create(const std::string& path, int& error) override;
+    int renameOver(const std::string& from, const std::string& to) override;
+    int remove(const std::string& path) override;
+    int syncFolder(const std::string& folder) override;
+
+private:
+    std::unique_ptr<FileOps> real_;
+    Step failStep_ = Step::None;
+    int error_ = 0;
+    int nth_ = 1;
+    std::shared_ptr<int> writes_ = std::make_shared<int>(0);
+};
+
+}  // namespace kelmor::test

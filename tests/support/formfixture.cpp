@@ -1,0 +1,96 @@
+#include "support/formfixture.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMouseEvent>
+
+#include "view/mapview.h"
+#include "view/tilesheet.h"
+
+namespace kelmor::test {
+
+bool ScriptedAsker::askYesNo(const QString& text)
+{
+    questions.push_back(text);
+    if (answers.empty()) {
+        ADD_FAILURE() << "unexpected question: " << text.toStdString();
+        return false;
+    }
+    const bool yes = answers.front();
+    answers.pop_front();
+    return yes;
+}
+
+void ScriptedAsker::notify(const QString& text)
+{
+    notices.push_back(text);
+}
+
+QImage coordinateSheet(int width, int height)
+{
+    QImage sheet(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            sheet.setPixel(x, y, sheetPixel(x, y));
+    return sheet;
+}
+
+QRgb sheetPixel(int x, int y)
+{
+    return qRgb(x, y, 77);
+}
+
+void FormTest::writeSheet(const QImage& sheet)
+{
+    ASSERT_TRUE(sheet.save(QString::fromStdString(dir.file("kelmor.bmp")), "BMP"));
+}
+
+Form1& FormTest::open()
+{
+    form = std::make_unique<Form1>(QString::fromStdString(dir.path()), asker, ops);
+    return *form;
+}
+
+void FormTest::press(QPointF at, Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
+{
+    QWidget* view = form->Picture2;
+    QMouseEvent event(QEvent::MouseButtonPress, at, view->mapToGlobal(at), button, button, modifiers);
+    QApplication::sendEvent(view, &event);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, view->mapToGlobal(at), button, Qt::NoButton,
+                        modifiers);
+    QApplication::sendEvent(view, &release);
+}
+
+QImage FormTest::viewPixels() const
+{
+    return form->Picture2->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+bool FormTest::cellShowsTile(const QImage& view, int row, int column, int tile) const
+{
+    const QPoint origin = TileSheet::blockOrigin(tile);
+    for (int dy = 0; dy < 16; ++dy)
+        for (int dx = 0; dx < 16; ++dx)
+            if (view.pixel(column * 16 + dx, row * 16 + dy) != sheetPixel(origin.x() + dx, origin.y() + dy))
+                return false;
+    return true;
+}
+
+QString FormTest::text1() const
+{
+    return form->Text1->text();
+}
+
+QString FormTest::label1() const
+{
+    return form->Label1->text();
+}
+
+QString FormTest::palette() const
+{
+    return form->Combo1->currentText();
+}
+
+}  // namespace kelmor::test

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QImage>
+#include <QPointF>
+#include <QString>
+#include <deque>
+#include <gtest/gtest.h>
+#include <memory>
+#include <vector>
+
+#include "app/asker.h"
+#include "app/form1.h"
+#include "support/faultyfileops.h"
+#include "support/tempdir.h"
+
+namespace kelmor::test {
+
+// Answers questions from a script and records every text it was shown.
+class ScriptedAsker final : public Asker {
+public:
+    bool askYesNo(const QString& text) override;
+    void notify(const QString& text) override;
+
+    void answer(std::initializer_list<bool> yesOrNo) { answers.insert(answers.end(), yesOrNo); }
+
+    std::deque<bool> answers;
+    std::vector<QString> questions;
+    std::vector<QString> notices;
+};
+
+// A sheet whose every pixel is different: pixel (x, y) is RGB(x, y, 77), so
+// a copied block tells exactly where it came from.
+QImage coordinateSheet(int width = 224, int height = 144);
+QRgb sheetPixel(int x, int y);
+
+class FormTest : public ::testing::Test {
+protected:
+    void writeLevel(const std::string& bytes) { writeFile(dir.file("kelmor.cnf"), bytes); }
+    std::string level() const { return readFile(dir.file("kelmor.cnf")); }
+    void writeSheet(const QImage& sheet);
+    Form1& open();
+
+    // A real mouse press on the map view at a position in view pixels.
+    void press(QPointF at, Qt::MouseButton button = Qt::LeftButton,
+               Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    // What the view shows, rendered through its own paint.
+    QImage viewPixels() const;
+    // True when the view's cell shows the sheet's block for `tile`.
+    bool cellShowsTile(const QImage& view, int row, int column, int tile) const;
+    std::string row(int r) const { return form->mapLine[static_cast<std::size_t>(r)]; }
+    QString text1() const;
+    QString label1() const;
+    QString palette() const;
+
+    TempDir dir;
+    ScriptedAsker asker;
+    FaultyFileOps ops;
+    std::unique_ptr<Form1> form;
+};
+
+}  // namespace kelmor::test
