@@ -67,6 +67,9 @@ void Form1::createControls()
                   QStringLiteral("マップのヘッダー"));
     Label2 = place(new QLabel(QStringLiteral("[左クリック]=PUT ／ 　[右クリック]=GET"), this), "Label2",
                    328, 0, 225, 17, QStringLiteral("マウスの使い方"));
+    QFont hintFont = small;
+    hintFont.setPixelSize(11);
+    Label2->setFont(hintFont);
     Picture2 = place(new MapView(this), "Picture2", 0, 24, 545, 273, QStringLiteral("マップ表示"));
     Picture1 = place(new QWidget(this), "Picture1", 48, 24, 177, 49, QStringLiteral("タイル画像"));
     Combo1 = place(new QComboBox(this), "Combo1", 8, 304, 177, 20, QStringLiteral("パレット"));

@@ -1,1 +1,224 @@
+// The built editor in a real X server (Xvfb), driven with xdotool as a person
+// drives it: presses on the map view, the buttons, answers from the keyboard;
+// then the level file's bytes and a screenshot's pixels are checked.
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QThread>
+#include <chrono>
+#include <filesystem>
+#include <gtest/gtest.h>
 
+#include "support/tempdir.h"
+
+namespace kelmor::test {
+namespace {
+
+using namespace std::chrono_literals;
+
+QString run(const QString& program, const QStringList& args, const QString& display)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("DISPLAY"), display);
+    p.setProcessEnvironment(env);
+    p.start(program, args);
+    if (!p.waitForFinished(20000))
+        p.kill();
+    return QString::fromLocal8Bit(p.readAllStandardOutput()).trimmed();
+}
+
+template <class Pred>
+bool waitFor(Pred done, std::chrono::milliseconds limit = 20s)
+{
+    const auto end = std::chrono::steady_clock::now() + limit;
+    while (std::chrono::steady_clock::now() < end) {
+        if (done())
+            return true;
+        QThread::msleep(50);
+    }
+    return false;
+}
+
+QRgb sheetPixel(int x, int y) { return qRgb(x, y, 77); }
+
+class EndToEnd : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        for (const char* tool : {"Xvfb", "xdotool"})
+            if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+                GTEST_FAIL() << tool << " is not installed; run tools/setup";
+        startX();
+        map1 = uniformRows('0');
+        map1[2][3] = 'K';
+        map2 = uniformRows('6');
+        original = levelText({{"*E2E1", map1}, {"*E2E2", map2}});
+        writeFile(dir.file("kelmor.cnf"), original);
+        QImage sheet(224, 144, QImage::Format_RGB32);
+        for (int y = 0; y < 144; ++y)
+            for (int x = 0; x < 224; ++x)
+                sheet.setPixel(x, y, sheetPixel(x, y));
+        ASSERT_TRUE(sheet.save(QString::fromStdString(dir.file("kelmor.bmp")), "BMP"));
+        std::filesystem::copy_file(KELMOR_PROGRAM, dir.file("kelmor-edit"));
+    }
+
+    void TearDown() override
+    {
+        if (editor.state() != QProcess::NotRunning) {
+            editor.kill();
+            editor.waitForFinished(5000);
+        }
+        if (xserver.state() != QProcess::NotRunning) {
+            xserver.terminate();
+            if (!xserver.waitForFinished(5000)) {
+                xserver.kill();
+                xserver.waitForFinished(5000);
+            }
+        }
+    }
+
+    void startX()
+    {
+        for (int n = 91; n < 140; ++n) {
+            const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(n);
+            const QString lock = QStringLiteral("/tmp/.X%1-lock").arg(n);
+            if (QFile::exists(socket) || QFile::exists(lock))
+                continue;
+            display = QStringLiteral(":%1").arg(n);
+            xserver.start(QStringLiteral("Xvfb"), {display, QStringLiteral("-screen"), QStringLiteral("0"),
+                                                   QStringLiteral("800x600x24"), QStringLiteral("-nolisten"),
+                                                   QStringLiteral("tcp")});
+            if (waitFor([&] { return QFile::exists(socket); }, 10s))
+                return;
+            xserver.kill();
+            xserver.waitForFinished();
+        }
+        FAIL() << "could not start Xvfb";
+    }
+
+    QString xdo(const QStringList& args) { return run(QStringLiteral("xdotool"), args, display); }
+
+    void startEditor()
+    {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("DISPLAY"), display);
+        env.remove(QStringLiteral("QT_QPA_PLATFORM"));
+        editor.setProcessEnvironment(env);
+        editor.setWorkingDirectory(QDir::rootPath());  // not its own folder
+        editor.start(QString::fromStdString(dir.file("kelmor-edit")), {});
+        ASSERT_TRUE(editor.waitForStarted());
+        // No window manager here: the keyboard follows the pointer, and a
+        // question box takes the focus itself.
+        ASSERT_TRUE(waitFor([&] {
+            window = xdo({QStringLiteral("search"), QStringLiteral("--name"), QStringLiteral("^kelmor-x map editor$")})
+                         .section(QLatin1Char('\n'), 0, 0);
+            return !window.isEmpty();
+        })) << "the editor window did not come up";
+        const QString geometry = xdo({QStringLiteral("getwindowgeometry"), window});
+        const QString position = geometry.section(QStringLiteral("Position: "), 1).section(QLatin1Char(' '), 0, 0);
+        origin = QPoint(position.section(QLatin1Char(','), 0, 0).toInt(), position.section(QLatin1Char(','), 1, 1).toInt());
+    }
+
+    QString focused() { return xdo({QStringLiteral("getwindowfocus")}); }
+
+    void clickAt(QPoint inWindow, int button = 1)
+    {
+        const QPoint p = origin + inWindow;
+        xdo({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(p.x()), QString::number(p.y()),
+             QStringLiteral("click"), QString::number(button)});
+    }
+    void clickCell(int row, int column, int button = 1) { clickAt({column * 16 + 8, 24 + row * 16 + 8}, button); }
+
+    // Waits for the question box to take the focus, answers with a key and
+    // waits for the box to go.
+    ::testing::AssertionResult answer(const char* key)
+    {
+        QString box;
+        const bool up = waitFor([&] {
+            box = focused();
+            return !box.isEmpty() && box != window &&
+                   xdo({QStringLiteral("getwindowname"), box}) == QStringLiteral("kelmor-edit");
+        });
+        if (!up)
+            return ::testing::AssertionFailure() << "no question came up";
+        xdo({QStringLiteral("key"), QString::fromLatin1(key)});
+        if (!waitFor([&] { return focused() != box; }))
+            return ::testing::AssertionFailure() << "the question did not close";
+        return ::testing::AssertionSuccess();
+    }
+
+    QImage view()
+    {
+        const QString png = QString::fromStdString(dir.file("shot.png"));
+        run(QStringLiteral(KELMOR_GRABSCREEN),
+            {png, QString::number(origin.x()), QString::number(origin.y() + 24), QStringLiteral("560"),
+             QStringLiteral("272")},
+            display);
+        return QImage(png).convertToFormat(QImage::Format_RGB32);
+    }
+
+    bool cellShows(const QImage& v, int row, int column, int tile)
+    {
+        const int ox = (tile % 28) * 8;
+        const int oy = (tile / 28) * 8;
+        for (int dy = 0; dy < 16; dy += 5)
+            for (int dx = 0; dx < 16; dx += 5)
+                if (v.pixel(column * 16 + dx, row * 16 + dy) != sheetPixel(ox + dx, oy + dy))
+                    return false;
+        return true;
+    }
+
+    TempDir dir;
+    QProcess xserver;
+    QProcess editor;
+    QString display;
+    QString window;
+    QPoint origin;
+    std::vector<std::string> map1, map2;
+    std::string original;
+};
+
+TEST_F(EndToEnd, PaintSaveNavigateAndDecline)
+{
+    ASSERT_NO_FATAL_FAILURE(startEditor());
+    QImage shot = view();
+    ASSERT_EQ(shot.size(), QSize(560, 272));
+    EXPECT_TRUE(cellShows(shot, 2, 3, 286));
+    EXPECT_TRUE(cellShows(shot, 10, 5, 0));
+    EXPECT_EQ(shot.pixel(96, 56), qRgb(255, 0, 0));
+
+    // Pick the key, put it elsewhere, save with Yes from the keyboard.
+    clickCell(2, 3, 3);
+    clickCell(10, 5, 1);
+    ASSERT_TRUE(waitFor([&] { return cellShows(view(), 10, 5, 286); }, 5s));
+    clickAt({264, 316});  // マップ保存
+    ASSERT_TRUE(answer("Return"));
+    std::vector<std::string> saved = map1;
+    saved[10][5] = 'K';
+    EXPECT_EQ(readFile(dir.file("kelmor.cnf")), levelText({{"*E2E1", saved}, {"*E2E2", map2}}));
+    EXPECT_FALSE(fileExists(dir.file("temp.tmp")));
+
+    // Next map, no question: nothing was changed since the save.
+    clickAt({160, 12});  // >
+    ASSERT_TRUE(waitFor([&] { return cellShows(view(), 0, 0, 336); }, 5s));
+
+    // Paint, go back to the first map and decline the save: the file stays.
+    clickCell(1, 1, 1);
+    clickAt({96, 12});  // |<
+    ASSERT_TRUE(answer("Escape"));
+    ASSERT_TRUE(waitFor([&] { return cellShows(view(), 10, 5, 286); }, 5s));
+    EXPECT_EQ(readFile(dir.file("kelmor.cnf")), levelText({{"*E2E1", saved}, {"*E2E2", map2}}));
+    EXPECT_EQ(editor.state(), QProcess::Running);
+}
+
+}  // namespace
+}  // namespace kelmor::test
+
+int main(int argc, char* argv[])
+{
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
