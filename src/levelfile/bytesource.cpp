@@ -1,5 +1,6 @@
 #include "levelfile/bytesource.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <unistd.h>

@@ -11,7 +11,8 @@ ItemReader::ItemReader(ByteSource& source, std::size_t bufferSize)
 bool ItemReader::refill()
 {
     pos_ = 0;
-    end_ = source_.read(buffer_.get(), capacity_);
+    end_ = exhausted_ ? 0 : source_.read(buffer_.get(), capacity_);
+    exhausted_ = end_ == 0;
     return end_ > 0;
 }
 

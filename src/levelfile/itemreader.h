@@ -62,6 +62,7 @@ private:
     std::size_t capacity_;
     std::size_t pos_ = 0;
     std::size_t end_ = 0;
+    bool exhausted_ = false;  // the source said "end": it is not asked again
 };
 
 template <class Sink>

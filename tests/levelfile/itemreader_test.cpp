@@ -104,5 +104,29 @@ TEST(ItemReader, SkippingKeepsNothingButCountsBytes)
     EXPECT_TRUE(reader.atEnd());
 }
 
+TEST(ItemReader, NeverAsksTheSourceAgainAfterItsEnd)
+{
+    class Counting final : public ByteSource {
+    public:
+        std::size_t read(char* buffer, std::size_t size) override
+        {
+            ++calls;
+            if (given || size == 0)
+                return 0;
+            given = true;
+            buffer[0] = 'x';
+            return 1;
+        }
+        int calls = 0;
+        bool given = false;
+    } source;
+    ItemReader reader(source);
+    reader.skip();
+    for (int i = 0; i < 5; ++i)
+        EXPECT_TRUE(reader.atEnd());
+    reader.skip();
+    EXPECT_EQ(source.calls, 2);
+}
+
 }  // namespace
 }  // namespace kelmor

@@ -1,0 +1,73 @@
+// Loading any map number of arbitrary bytes: the same result whatever the
+// reader's buffer size, nothing read past the end, and a result that fits.
+#include <algorithm>
+#include <cstdlib>
+
+#include "fuzzinput.h"
+#include "levelfile/mapcount.h"
+#include "levelfile/mapload.h"
+
+using namespace kelmor;
+
+namespace {
+// Fails the run if the reader asks for more after the source said "end".
+class StrictSource final : public ByteSource {
+public:
+    explicit StrictSource(std::string_view bytes) : bytes_(bytes) {}
+    std::size_t read(char* buffer, std::size_t size) override
+    {
+        if (ended_)
+            std::abort();  // read past the end
+        const std::size_t n = std::min(size, bytes_.size());
+        std::copy_n(bytes_.data(), n, buffer);
+        bytes_.remove_prefix(n);
+        ended_ = n == 0;
+        return n;
+    }
+
+private:
+    std::string_view bytes_;
+    bool ended_ = false;
+};
+
+LoadedMap load(std::string_view file, std::int64_t wanted, std::size_t buffer)
+{
+    StrictSource source(file);
+    ItemReader reader(source, buffer);
+    return loadMap(reader, wanted);
+}
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    FuzzInput in(data, size);
+    const std::int64_t wanted = in.byte() % 40;
+    const std::size_t buffer = 1 + in.byte() % 16;
+    const std::string_view file = in.rest();
+
+    const LoadedMap a = load(file, wanted, buffer);
+    const LoadedMap b = load(file, wanted, 1 << 16);
+    if (a.mapNo != b.mapNo || a.found != b.found || a.header != b.header || a.rows != b.rows ||
+        a.rowsRead != b.rowsRead)
+        std::abort();
+    if (a.found && (a.header.find('*') == std::string::npos || a.rowsRead < 0 || a.rowsRead > 17))
+        std::abort();
+    if (!a.found && a.mapNo != 0)
+        std::abort();
+    std::size_t kept = a.header.size();
+    for (const std::string& row : a.rows)
+        kept += row.size();
+    if (kept > file.size())
+        std::abort();
+
+    // Loading a number past the end lands on the last map, which counting agrees with.
+    StrictSource source(file);
+    ItemReader reader(source, buffer);
+    const std::int64_t maps = countMapsSkippingRows(reader);
+    const LoadedMap last = load(file, maps + 1, buffer);
+    if (last.mapNo != maps)
+        std::abort();
+    if (wanted >= 1 && a.mapNo != std::min(wanted, maps))
+        std::abort();
+    return 0;
+}
