@@ -18,6 +18,26 @@ std::size_t MemorySource::read(char* buffer, std::size_t size)
     return n;
 }
 
+bool MemorySource::seek(std::uint64_t offset)
+{
+    if (offset > all_.size())
+        return false;
+    bytes_ = all_.substr(static_cast<std::size_t>(offset));
+    return true;
+}
+
+FileSource::FileSource(int fd) : fd_(fd)
+{
+    seekable_ = fd_ >= 0 && ::lseek(fd_, 0, SEEK_CUR) != -1;
+}
+
+bool FileSource::seek(std::uint64_t offset)
+{
+    if (!seekable_ || error_ != 0)
+        return false;
+    return ::lseek(fd_, static_cast<off_t>(offset), SEEK_SET) != -1;
+}
+
 FileSource::~FileSource()
 {
     if (fd_ >= 0)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,10 @@ public:
     // Fills up to `size` bytes; 0 means the end. A read error also ends the
     // stream and is kept in error().
     virtual std::size_t read(char* buffer, std::size_t size) = 0;
+    // Moves to an absolute offset, where the source allows it: the loader
+    // goes back to the one map it returns instead of keeping every map.
+    virtual bool seekable() const { return false; }
+    virtual bool seek(std::uint64_t /*offset*/) { return false; }
     // errno of the first failed read, 0 when none failed.
     int error() const { return error_; }
 
@@ -23,24 +28,30 @@ protected:
 
 class MemorySource final : public ByteSource {
 public:
-    explicit MemorySource(std::string_view bytes) : bytes_(bytes) {}
+    explicit MemorySource(std::string_view bytes) : all_(bytes), bytes_(bytes) {}
     std::size_t read(char* buffer, std::size_t size) override;
+    bool seekable() const override { return true; }
+    bool seek(std::uint64_t offset) override;
 
 private:
+    std::string_view all_;
     std::string_view bytes_;
 };
 
 // Reads a file through a file descriptor that it owns.
 class FileSource final : public ByteSource {
 public:
-    explicit FileSource(int fd) : fd_(fd) {}
+    explicit FileSource(int fd);
     ~FileSource() override;
     FileSource(const FileSource&) = delete;
     FileSource& operator=(const FileSource&) = delete;
     std::size_t read(char* buffer, std::size_t size) override;
+    bool seekable() const override { return seekable_; }
+    bool seek(std::uint64_t offset) override;
 
 private:
     int fd_;
+    bool seekable_ = false;
 };
 
 }  // namespace kelmor

@@ -22,8 +22,10 @@ struct ItemInfo {
 // whatever follows the closing quote up to the next comma or line end is
 // dropped. An empty line is one empty item.
 //
-// It streams through a fixed buffer, so memory does not grow with the file;
-// an item's bytes are handed out in pieces, and skipping an item keeps none.
+// It streams through a fixed buffer, so memory does not grow with the file.
+// Each buffer is classified once into bit masks of item ends and stars, so an
+// item costs a few bit operations whatever its length, and runs of items can
+// be passed over by counting bits.
 class ItemReader {
 public:
     explicit ItemReader(ByteSource& source, std::size_t bufferSize = 64 * 1024);
@@ -45,6 +47,16 @@ public:
         return read([&out](std::string_view part) { out.append(part); });
     }
 
+    // Passes over up to `count` items without looking at them; returns how
+    // many there were before the end.
+    std::size_t skipItems(std::size_t count);
+
+    // Where the next item starts, counted in bytes from the start of the file,
+    // and going back there, when the source allows it.
+    std::uint64_t offset() const { return base_ + pos_; }
+    bool seekable() const { return source_.seekable(); }
+    bool seek(std::uint64_t offset);
+
     int error() const { return source_.error(); }
 
 private:
@@ -55,71 +67,91 @@ private:
         return refill();
     }
     bool refill();
-    void consumeLineEndOrComma();
+    void classify();
+    // The first item end at or after `from`, or end_ when the buffer has none.
+    std::size_t nextEnd(std::size_t from) const;
+    bool starIn(std::size_t from, std::size_t to) const;
+    // Consumes the comma or line end at `at`, a CR LF pair as one.
+    void consumeEnd(std::size_t at);
+    template <class Sink>
+    ItemInfo readQuoted(Sink&& sink);
 
     ByteSource& source_;
-    std::unique_ptr<char[]> buffer_;
     std::size_t capacity_;
+    std::unique_ptr<char[]> buffer_;
+    std::unique_ptr<std::uint64_t[]> ends_;   // bit i: byte i ends an item
+    std::unique_ptr<std::uint64_t[]> stars_;  // bit i: byte i is a "*"
+    std::size_t words_ = 0;                   // mask words in use
+    bool hasQuote_ = false;                   // the buffer holds a '"'
+    bool crPending_ = false;                  // the last buffer ended in a CR
     std::size_t pos_ = 0;
     std::size_t end_ = 0;
-    bool exhausted_ = false;  // the source said "end": it is not asked again
+    std::uint64_t base_ = 0;                  // file offset of buffer_[0]
+    bool exhausted_ = false;                  // the source said "end": it is not asked again
 };
 
 template <class Sink>
 ItemInfo ItemReader::read(Sink&& sink)
 {
     ItemInfo info;
-    auto deliver = [&](const char* from, std::size_t n) {
-        if (n == 0)
-            return;
-        if (!info.hasStar && std::memchr(from, '*', n) != nullptr)
-            info.hasStar = true;
-        info.size += n;
-        sink(std::string_view(from, n));
-    };
-
-    while (fill() && buffer_[pos_] == ' ')
+    for (;;) {
+        if (!fill())
+            return info;
+        if (buffer_[pos_] != ' ')
+            break;
         ++pos_;
-    if (!fill())
-        return info;
+    }
+    if (buffer_[pos_] == '"')
+        return readQuoted(sink);
 
-    if (buffer_[pos_] == '"') {
-        ++pos_;
+    for (;;) {
+        const std::size_t stop = nextEnd(pos_);
+        if (stop > pos_) {
+            if (!info.hasStar && starIn(pos_, stop))
+                info.hasStar = true;
+            info.size += stop - pos_;
+            sink(std::string_view(buffer_.get() + pos_, stop - pos_));
+        }
+        if (stop < end_) {
+            consumeEnd(stop);
+            return info;
+        }
+        pos_ = end_;
+        if (!fill())
+            return info;
+    }
+}
+
+template <class Sink>
+ItemInfo ItemReader::readQuoted(Sink&& sink)
+{
+    ItemInfo info;
+    ++pos_;
+    while (fill()) {
+        const char* from = buffer_.get() + pos_;
+        const auto* quote = static_cast<const char*>(std::memchr(from, '"', end_ - pos_));
+        const std::size_t stop = quote ? static_cast<std::size_t>(quote - buffer_.get()) : end_;
+        if (stop > pos_) {
+            if (!info.hasStar && starIn(pos_, stop))
+                info.hasStar = true;
+            info.size += stop - pos_;
+            sink(std::string_view(from, stop - pos_));
+        }
+        if (quote == nullptr) {
+            pos_ = end_;
+            continue;
+        }
+        // The rest of the field after the closing quote is not part of the item.
+        pos_ = stop + 1;
         while (fill()) {
-            const char* from = buffer_.get() + pos_;
-            const auto* quote = static_cast<const char*>(std::memchr(from, '"', end_ - pos_));
-            if (quote != nullptr) {
-                deliver(from, static_cast<std::size_t>(quote - from));
-                pos_ = static_cast<std::size_t>(quote - buffer_.get()) + 1;
-                // The rest of the field after the closing quote is not part of the item.
-                while (fill()) {
-                    const char c = buffer_[pos_];
-                    if (c == ',' || c == '\r' || c == '\n') {
-                        consumeLineEndOrComma();
-                        break;
-                    }
-                    ++pos_;
-                }
+            const std::size_t e = nextEnd(pos_);
+            if (e < end_) {
+                consumeEnd(e);
                 return info;
             }
-            deliver(from, end_ - pos_);
             pos_ = end_;
         }
         return info;
-    }
-
-    while (fill()) {
-        const char* from = buffer_.get() + pos_;
-        const char* stop = buffer_.get() + end_;
-        const char* p = from;
-        while (p != stop && *p != ',' && *p != '\r' && *p != '\n')
-            ++p;
-        deliver(from, static_cast<std::size_t>(p - from));
-        pos_ = static_cast<std::size_t>(p - buffer_.get());
-        if (p != stop) {
-            consumeLineEndOrComma();
-            return info;
-        }
     }
     return info;
 }

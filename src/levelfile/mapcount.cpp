@@ -11,8 +11,7 @@ std::int64_t countMapsSkippingRows(ItemReader& reader)
         if (!reader.skip().hasStar)
             continue;
         ++counter;
-        for (int i = 0; i < kMapRows && !reader.atEnd(); ++i)
-            reader.skip();
+        reader.skipItems(kMapRows);
     }
     return counter;
 }

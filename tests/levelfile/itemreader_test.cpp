@@ -104,6 +104,51 @@ TEST(ItemReader, SkippingKeepsNothingButCountsBytes)
     EXPECT_TRUE(reader.atEnd());
 }
 
+// Passing over items in bulk lands where reading them one by one does,
+// whatever the buffer size, line ends, quotes and blanks.
+TEST(ItemReader, SkippingManyItemsMatchesSkippingOneByOne)
+{
+    const std::string bytes = "a,b\r\nc\rd\n\r\n  \"q,\r\nx\"tail,e\r\n   \r\n*h\r\nlast  ";
+    for (std::size_t buffer : {1, 2, 3, 5, 8, 64, 4096}) {
+        for (std::size_t n = 0; n < 14; ++n) {
+            MemorySource one(bytes);
+            ItemReader byOne(one, buffer);
+            std::size_t expected = 0;
+            while (expected < n && !byOne.atEnd()) {
+                byOne.skip();
+                ++expected;
+            }
+            MemorySource bulk(bytes);
+            ItemReader inBulk(bulk, buffer);
+            EXPECT_EQ(inBulk.skipItems(n), expected) << buffer << " " << n;
+            EXPECT_EQ(inBulk.offset(), byOne.offset()) << buffer << " " << n;
+            std::string a, b;
+            inBulk.readInto(a);
+            byOne.readInto(b);
+            EXPECT_EQ(a, b) << buffer << " " << n;
+        }
+    }
+}
+
+TEST(ItemReader, SeeksBackToAnItem)
+{
+    const std::string bytes = "one\r\ntwo\r\n" + std::string(5000, 'x') + "\r\nthree";
+    for (std::size_t buffer : {4, 64 * 1024}) {
+        MemorySource source(bytes);
+        ItemReader reader(source, buffer);
+        reader.skip();
+        const std::uint64_t at = reader.offset();
+        EXPECT_EQ(at, 5u);
+        reader.skipItems(2);
+        std::string item;
+        reader.readInto(item);
+        EXPECT_EQ(item, "three");
+        ASSERT_TRUE(reader.seek(at));
+        reader.readInto(item);
+        EXPECT_EQ(item, "two");
+    }
+}
+
 TEST(ItemReader, NeverAsksTheSourceAgainAfterItsEnd)
 {
     class Counting final : public ByteSource {

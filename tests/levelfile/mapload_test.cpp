@@ -9,17 +9,36 @@ namespace {
 using test::levelText;
 using test::uniformRows;
 
+// A source that cannot go back, as a pipe: the loader must then keep maps itself.
+class ForwardOnly final : public ByteSource {
+public:
+    explicit ForwardOnly(std::string_view bytes) : inner_(bytes) {}
+    std::size_t read(char* buffer, std::size_t size) override { return inner_.read(buffer, size); }
+
+private:
+    MemorySource inner_;
+};
+
+bool seekableSource = true;
+
 LoadedMap load(const std::string& bytes, std::int64_t wanted)
 {
-    MemorySource source(bytes);
-    ItemReader reader(source, 5);
+    MemorySource memory(bytes);
+    ForwardOnly forward(bytes);
+    ItemReader reader(seekableSource ? static_cast<ByteSource&>(memory) : forward, 5);
     return loadMap(reader, wanted);
 }
+
+// Every case runs on a source that can seek and on one that cannot.
+class LoadMap : public ::testing::TestWithParam<bool> {
+protected:
+    void SetUp() override { seekableSource = GetParam(); }
+};
 
 const std::string kThreeMaps =
     levelText({{"*MAP001", uniformRows('1')}, {"*MAP002", uniformRows('2')}, {"*MAP003", uniformRows('3')}});
 
-TEST(LoadMap, FindsTheWantedMapOrTheLast)
+TEST_P(LoadMap, FindsTheWantedMapOrTheLast)
 {
     LoadedMap m = load(kThreeMaps, 1);
     EXPECT_TRUE(m.found);
@@ -39,7 +58,7 @@ TEST(LoadMap, FindsTheWantedMapOrTheLast)
     EXPECT_EQ(m.rows[5], std::string(35, '3'));
 }
 
-TEST(LoadMap, CountsHeadersOnlyAndSkipsOrphanLines)
+TEST_P(LoadMap, CountsHeadersOnlyAndSkipsOrphanLines)
 {
     const std::string bytes = "title line\r\nnotes,more\r\n" +
                               levelText({{"x*y", uniformRows('A')}}) + "between\r\n\r\n" +
@@ -54,7 +73,7 @@ TEST(LoadMap, CountsHeadersOnlyAndSkipsOrphanLines)
     EXPECT_EQ(m.mapNo, 2);
 }
 
-TEST(LoadMap, CommaInAHeaderShiftsTheRows)
+TEST_P(LoadMap, CommaInAHeaderShiftsTheRows)
 {
     std::vector<std::string> rows = uniformRows('0');
     rows[0] = std::string(35, 'C');
@@ -66,7 +85,7 @@ TEST(LoadMap, CommaInAHeaderShiftsTheRows)
     EXPECT_EQ(m.rows[16], std::string(35, '0'));  // row 15 of the file
 }
 
-TEST(LoadMap, NoHeaderMeansMapZero)
+TEST_P(LoadMap, NoHeaderMeansMapZero)
 {
     for (const std::string& bytes : {std::string(), std::string("a\r\nb,c\r\n\r\n")}) {
         const LoadedMap m = load(bytes, 1);
@@ -75,7 +94,7 @@ TEST(LoadMap, NoHeaderMeansMapZero)
     }
 }
 
-TEST(LoadMap, AMapCutOffByTheEndKeepsTheRowsThatExist)
+TEST_P(LoadMap, AMapCutOffByTheEndKeepsTheRowsThatExist)
 {
     std::string bytes = "*MAP001\r\n";
     for (int i = 0; i < 5; ++i)
@@ -93,7 +112,9 @@ TEST(LoadMap, AMapCutOffByTheEndKeepsTheRowsThatExist)
     EXPECT_EQ(headerOnly.rowsRead, 0);
 }
 
-TEST(LoadMap, StopsAtTheEndOfTheWantedMap)
+INSTANTIATE_TEST_SUITE_P(Sources, LoadMap, ::testing::Values(true, false));
+
+TEST(LoadMapStreaming, StopsAtTheEndOfTheWantedMap)
 {
     // Bytes after map 1 are never needed: a source that fails past them is not read.
     class Guarded final : public ByteSource {

@@ -1,0 +1,211 @@
+// The editor's work on level files of 100, 10,000 and 100,000 maps, each
+// measured side by side with its physical floor in the same run, and the
+// full redraw against one plain image copy. Prints one table of ratios.
+#include <benchmark/benchmark.h>
+
+#include <QImage>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <map>
+#include <unistd.h>
+#include <vector>
+
+#include "levelfile/itemreader.h"
+#include "levelfile/mapcount.h"
+#include "levelfile/mapload.h"
+#include "levelfile/savelevel.h"
+#include "levelgen.h"
+#include "model/blanktemplate.h"
+#include "view/mapimage.h"
+
+using namespace kelmor;
+
+namespace {
+
+std::string dataFolder()
+{
+    const char* env = std::getenv("KELMOR_BENCH_DATA");
+    return env ? env : "bench-data";
+}
+
+std::string levelFile(std::int64_t maps)
+{
+    return bench::ensureLevelFile(dataFolder(), maps);
+}
+
+void readFloor(benchmark::State& state)
+{
+    const std::string path = levelFile(state.range(0));
+    std::vector<char> buffer(64 * 1024);
+    for (auto _ : state) {
+        const int fd = ::open(path.c_str(), O_RDONLY);
+        std::size_t total = 0;
+        for (ssize_t n; (n = ::read(fd, buffer.data(), buffer.size())) > 0;)
+            total += static_cast<std::size_t>(n);
+        ::close(fd);
+        benchmark::DoNotOptimize(total);
+    }
+}
+
+void loadLast(benchmark::State& state)
+{
+    const std::string path = levelFile(state.range(0));
+    for (auto _ : state) {
+        FileSource source(::open(path.c_str(), O_RDONLY));
+        ItemReader reader(source);
+        LoadedMap m = loadMap(reader, state.range(0));
+        if (m.mapNo != state.range(0))
+            state.SkipWithError("wrong map");
+        benchmark::DoNotOptimize(m);
+    }
+}
+
+void countMaps(benchmark::State& state)
+{
+    const std::string path = levelFile(state.range(0));
+    for (auto _ : state) {
+        FileSource source(::open(path.c_str(), O_RDONLY));
+        ItemReader reader(source);
+        if (countMapsSkippingRows(reader) != state.range(0))
+            state.SkipWithError("wrong count");
+    }
+}
+
+// A folder of its own holding a copy of the file as kelmor.cnf.
+std::string saveFolder(std::int64_t maps)
+{
+    const std::string folder = dataFolder() + "/save-" + std::to_string(maps);
+    std::filesystem::create_directories(folder);
+    std::filesystem::copy_file(levelFile(maps), folder + "/kelmor.cnf",
+                               std::filesystem::copy_options::overwrite_existing);
+    return folder;
+}
+
+void saveMiddle(benchmark::State& state)
+{
+    const std::string folder = saveFolder(state.range(0));
+    char header[32];
+    std::snprintf(header, sizeof header, "*MAP%03lld", static_cast<long long>(state.range(0) / 2));
+    MapRows rows;
+    for (int r = 0; r < kMapRows; ++r)
+        rows[static_cast<std::size_t>(r)] = blankTemplateRow(r);  // same bytes: the file stays the same size
+    auto ops = makePosixFileOps();
+    for (auto _ : state) {
+        const SaveReport report = saveMapToLevel(*ops, folder, header, rows);
+        if (!report.ok || report.place != SavePlace::Replaced)
+            state.SkipWithError("save failed");
+    }
+}
+
+void writeFloor(benchmark::State& state)
+{
+    const std::string folder = saveFolder(state.range(0));
+    const std::uint64_t size = std::filesystem::file_size(folder + "/kelmor.cnf");
+    std::vector<char> bytes(size, '0');
+    const std::string scratch = folder + "/floor.tmp";
+    const std::string target = folder + "/floor.cnf";
+    for (auto _ : state) {
+        const int fd = ::open(scratch.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        for (std::size_t done = 0; done < bytes.size();) {
+            const ssize_t n = ::write(fd, bytes.data() + done, std::min<std::size_t>(256 * 1024, bytes.size() - done));
+            if (n <= 0)
+                break;
+            done += static_cast<std::size_t>(n);
+        }
+        ::fsync(fd);
+        ::close(fd);
+        std::rename(scratch.c_str(), target.c_str());
+    }
+}
+
+void fullRedraw(benchmark::State& state)
+{
+    TileSheet sheet;
+    sheet.load(QStringLiteral(KELMOR_TILE_SHEET));
+    const Catalogue catalogue = standardCatalogue();
+    MapGrid grid;
+    const std::string codes = "ABCDEFGHIJKLMNOPQRSTUVWX0123456789";
+    for (int r = 0; r < kMapRows; ++r)
+        for (int c = 0; c < kMapColumns; ++c)
+            grid[static_cast<std::size_t>(r)] += codes[static_cast<std::size_t>(r * 35 + c) % codes.size()];
+    MapImage image;
+    for (auto _ : state) {
+        image.drawMap(grid, catalogue, sheet);
+        benchmark::DoNotOptimize(image.image().constBits());
+    }
+}
+
+void imageCopyFloor(benchmark::State& state)
+{
+    QImage from(kViewWidth, kViewHeight, QImage::Format_RGB32);
+    from.fill(0xff123456);
+    QImage to(kViewWidth, kViewHeight, QImage::Format_RGB32);
+    for (auto _ : state) {
+        std::memcpy(to.bits(), from.constBits(), static_cast<std::size_t>(from.sizeInBytes()));
+        benchmark::DoNotOptimize(to.bits());
+        benchmark::ClobberMemory();
+    }
+}
+
+BENCHMARK(readFloor)->Arg(100)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(loadLast)->Arg(100)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(countMaps)->Arg(100)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+BENCHMARK(writeFloor)->Arg(100)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(saveMiddle)->Arg(100)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(imageCopyFloor)->Unit(benchmark::kMicrosecond);
+BENCHMARK(fullRedraw)->Unit(benchmark::kMicrosecond);
+
+// Keeps each run's time per iteration, by name, for the table.
+class Collector : public benchmark::ConsoleReporter {
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs)
+            if (!run.error_occurred)
+                times[run.benchmark_name()] = run.GetAdjustedRealTime();
+    }
+    std::map<std::string, double> times;
+};
+
+}  // namespace
+
+int main(int argc, char* argv[])
+{
+    for (std::int64_t maps : {100, 10000, 100000})
+        levelFile(maps);
+    benchmark::Initialize(&argc, argv);
+    Collector collector;
+    benchmark::RunSpecifiedBenchmarks(&collector);
+
+    struct Row {
+        const char* what;
+        std::string figure, floor;
+        double target;
+    };
+    std::vector<Row> rows;
+    for (const char* n : {"100", "10000", "100000"}) {
+        const std::string s = n;
+        rows.push_back({"load last map", "loadLast/" + s, "readFloor/" + s, 2.5});
+        rows.push_back({"count maps", "countMaps/" + s, "readFloor/" + s, 2.0});
+        rows.push_back({"save middle map", "saveMiddle/" + s + "/real_time", "writeFloor/" + s + "/real_time", 1.5});
+    }
+    rows.push_back({"full redraw", "fullRedraw", "imageCopyFloor", 3.0});
+
+    std::printf("\n| what | maps | figure | floor | ratio | target |\n|---|---|---|---|---|---|\n");
+    for (const Row& r : rows) {
+        const auto f = collector.times.find(r.figure);
+        const auto g = collector.times.find(r.floor);
+        if (f == collector.times.end() || g == collector.times.end())
+            continue;
+        const std::string maps = r.figure.find('/') == std::string::npos
+                                     ? "-"
+                                     : r.figure.substr(r.figure.find('/') + 1, r.figure.find('/', r.figure.find('/') + 1) - r.figure.find('/') - 1);
+        const char* unit = r.target == 3.0 ? "µs" : "ms";
+        std::printf("| %s | %s | %.3f %s | %.3f %s | %.2f | ≤ %.1f |\n", r.what, maps.c_str(), f->second, unit,
+                    g->second, unit, f->second / g->second, r.target);
+    }
+    return 0;
+}
