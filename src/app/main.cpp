@@ -23,12 +23,14 @@ bool displayConfigured()
            qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
 }
 
+bool startingUp = true;
+
 // Qt aborts with a core dump when the display it was given cannot be reached;
 // say what happened and leave plainly instead.
 void onQtMessage(QtMsgType type, const QMessageLogContext&, const QString& message)
 {
     std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
-    if (type == QtFatalMsg && QCoreApplication::instance() == nullptr) {
+    if (type == QtFatalMsg && startingUp) {
         std::fputs(kNoDisplay, stderr);
         std::_Exit(2);
     }
@@ -46,6 +48,7 @@ int main(int argc, char* argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kelmor-edit"));
+    startingUp = false;
     qInstallMessageHandler(nullptr);
 
     // The window speaks Japanese, so the message boxes' buttons do too.

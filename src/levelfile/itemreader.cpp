@@ -164,6 +164,21 @@ std::size_t ItemReader::nextEnd(std::size_t from) const
     return at < end_ ? at : end_;
 }
 
+std::size_t ItemReader::nextStar(std::size_t from) const
+{
+    std::size_t w = from / kBlock;
+    if (w >= words_)
+        return end_;
+    std::uint64_t bits = stars_[w] & (~std::uint64_t{0} << (from % kBlock));
+    while (bits == 0) {
+        if (++w >= words_)
+            return end_;
+        bits = stars_[w];
+    }
+    const std::size_t at = w * kBlock + static_cast<std::size_t>(std::countr_zero(bits));
+    return at < end_ ? at : end_;
+}
+
 bool ItemReader::starIn(std::size_t from, std::size_t to) const
 {
     if (from >= to)

@@ -47,6 +47,15 @@ public:
         return read([&out](std::string_view part) { out.append(part); });
     }
 
+    // Hands over, as one piece, the longest run of whole items from here on
+    // that are already written the way the editor writes them (one item a
+    // line, CR LF, no leading blank or quote), so that rewriting them one by
+    // one would give the same bytes; with `stopAtStar`, the run ends before
+    // the first item that holds a "*". Returns false when the next item is
+    // not such an item, or nothing is left.
+    template <class Sink>
+    bool copyPlainLines(Sink&& sink, bool stopAtStar);
+
     // Passes over up to `count` items without looking at them; returns how
     // many there were before the end.
     std::size_t skipItems(std::size_t count);
@@ -71,6 +80,8 @@ private:
     // The first item end at or after `from`, or end_ when the buffer has none.
     std::size_t nextEnd(std::size_t from) const;
     bool starIn(std::size_t from, std::size_t to) const;
+    // The first star at or after `from`, or end_.
+    std::size_t nextStar(std::size_t from) const;
     // Consumes the comma or line end at `at`, a CR LF pair as one.
     void consumeEnd(std::size_t at);
     template <class Sink>
@@ -120,6 +131,27 @@ ItemInfo ItemReader::read(Sink&& sink)
         if (!fill())
             return info;
     }
+}
+
+template <class Sink>
+bool ItemReader::copyPlainLines(Sink&& sink, bool stopAtStar)
+{
+    if (!fill())
+        return false;
+    const std::size_t start = pos_;
+    const std::size_t star = stopAtStar ? nextStar(pos_) : end_;
+    std::size_t at = pos_;
+    while (at < end_ && buffer_[at] != ' ' && buffer_[at] != '"') {
+        const std::size_t e = nextEnd(at);
+        if (e + 1 >= end_ || buffer_[e] != '\r' || buffer_[e + 1] != '\n' || star < e)
+            break;
+        at = e + 2;
+    }
+    if (at == start)
+        return false;
+    sink(std::string_view(buffer_.get() + start, at - start));
+    pos_ = at;
+    return true;
 }
 
 template <class Sink>

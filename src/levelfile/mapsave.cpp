@@ -43,6 +43,10 @@ SavePlace writeLevelWithMap(ItemReader& old, ByteSink& out, std::string_view hea
     std::string head;
     bool found = false;
     while (out.ok() && !old.atEnd()) {
+        // Only an item with a "*" can equal the header; runs without one that
+        // are already one item a line go across as they stand.
+        if (old.copyPlainLines(copy, true))
+            continue;
         if (copyItemComparing(old, out, header, head)) {
             found = true;
             break;
@@ -85,6 +89,8 @@ SavePlace writeLevelWithMap(ItemReader& old, ByteSink& out, std::string_view hea
         }
     }
     while (out.ok() && !old.atEnd()) {
+        if (old.copyPlainLines(copy, false))
+            continue;
         old.read(copy);
         out.append(kLineEnd);
     }

@@ -18,10 +18,12 @@ public:
     {
         if (error_ != 0)
             return;
-        if (buffer_.size() + bytes.size() > kCapacity) {
+        // Large pieces (whole runs of lines) are written straight through.
+        if (bytes.size() >= kDirect || buffer_.size() + bytes.size() > kCapacity) {
             flush();
-            if (bytes.size() >= kCapacity) {
-                error_ = file_.write(bytes.data(), bytes.size());
+            if (bytes.size() >= kDirect) {
+                if (error_ == 0)
+                    error_ = file_.write(bytes.data(), bytes.size());
                 return;
             }
         }
@@ -40,6 +42,7 @@ public:
 
 private:
     static constexpr std::size_t kCapacity = 256 * 1024;
+    static constexpr std::size_t kDirect = 16 * 1024;
     WriteFile& file_;
     std::vector<char> buffer_;
     int error_ = 0;
@@ -90,7 +93,7 @@ SaveReport saveMapToLevel(FileOps& ops, const std::string& folder, std::string_v
         return failAndClean(SaveStep::Read, kLevelFileName, error);
 
     BufferedSink sink(*scratch);
-    ItemReader reader(old ? *old : static_cast<ByteSource&>(nothing));
+    ItemReader reader(old ? *old : static_cast<ByteSource&>(nothing), 256 * 1024);
     report.place = writeLevelWithMap(reader, sink, header, rows);
     if (old && old->error() != 0)
         return failAndClean(SaveStep::Read, kLevelFileName, old->error());
