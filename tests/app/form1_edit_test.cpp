@@ -1,4 +1,6 @@
+#include <QApplication>
 #include <QComboBox>
+#include <QMouseEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -56,6 +58,21 @@ TEST_F(Editing, PixelEdgesFindTheRightCell)
         expected[static_cast<std::size_t>(c.column)] = 'B';
         EXPECT_EQ(row(c.row), expected) << c.at.x() << "," << c.at.y();
     }
+}
+
+TEST_F(Editing, DraggingPaintsNothingBeyondThePressedCell)
+{
+    choose(1);
+    QWidget* view = form->Picture2;
+    QMouseEvent down(QEvent::MouseButtonPress, QPointF(5, 5), view->mapToGlobal(QPointF(5, 5)), Qt::LeftButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(view, &down);
+    for (int x = 10; x < 200; x += 7) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(x, 5), view->mapToGlobal(QPointF(x, 5)), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(view, &move);
+    }
+    EXPECT_EQ(row(0), "B" + std::string(34, '0'));
 }
 
 TEST_F(Editing, MiddleAndModifiedPressesPlaceLikeALeftPress)
