@@ -149,31 +149,16 @@ void ItemReader::classify()
     crPending_ = end_ > 0 && buffer_[end_ - 1] == '\r';
 }
 
-std::size_t ItemReader::nextEnd(std::size_t from) const
+std::size_t ItemReader::nextBit(const std::uint64_t* mask, std::size_t from) const
 {
     std::size_t w = from / kBlock;
     if (w >= words_)
         return end_;
-    std::uint64_t bits = ends_[w] & (~std::uint64_t{0} << (from % kBlock));
+    std::uint64_t bits = mask[w] & (~std::uint64_t{0} << (from % kBlock));
     while (bits == 0) {
         if (++w >= words_)
             return end_;
-        bits = ends_[w];
-    }
-    const std::size_t at = w * kBlock + static_cast<std::size_t>(std::countr_zero(bits));
-    return at < end_ ? at : end_;
-}
-
-std::size_t ItemReader::nextStar(std::size_t from) const
-{
-    std::size_t w = from / kBlock;
-    if (w >= words_)
-        return end_;
-    std::uint64_t bits = stars_[w] & (~std::uint64_t{0} << (from % kBlock));
-    while (bits == 0) {
-        if (++w >= words_)
-            return end_;
-        bits = stars_[w];
+        bits = mask[w];
     }
     const std::size_t at = w * kBlock + static_cast<std::size_t>(std::countr_zero(bits));
     return at < end_ ? at : end_;

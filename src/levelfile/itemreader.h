@@ -77,11 +77,13 @@ private:
     }
     bool refill();
     void classify();
+    // The first set bit of `mask` at or after `from`, or end_ when none.
+    std::size_t nextBit(const std::uint64_t* mask, std::size_t from) const;
     // The first item end at or after `from`, or end_ when the buffer has none.
-    std::size_t nextEnd(std::size_t from) const;
+    std::size_t nextEnd(std::size_t from) const { return nextBit(ends_.get(), from); }
     bool starIn(std::size_t from, std::size_t to) const;
     // The first star at or after `from`, or end_.
-    std::size_t nextStar(std::size_t from) const;
+    std::size_t nextStar(std::size_t from) const { return nextBit(stars_.get(), from); }
     // Consumes the comma or line end at `at`, a CR LF pair as one.
     void consumeEnd(std::size_t at);
     template <class Sink>

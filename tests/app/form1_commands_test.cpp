@@ -17,8 +17,7 @@ protected:
     void SetUp() override
     {
         writeSheet(coordinateSheet());
-        original = levelText({{"*MAP001", uniformRows('1')}, {"*MAP002", uniformRows('2')},
-                              {"*MAP003", uniformRows('3')}});
+        original = threeMaps();
         writeLevel(original);
         open();
     }

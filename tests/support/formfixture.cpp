@@ -42,6 +42,11 @@ QRgb sheetPixel(int x, int y)
     return qRgb(x, y, 77);
 }
 
+std::string FormTest::threeMaps()
+{
+    return levelText({{"*MAP001", uniformRows('1')}, {"*MAP002", uniformRows('2')}, {"*MAP003", uniformRows('3')}});
+}
+
 void FormTest::writeSheet(const QImage& sheet)
 {
     ASSERT_TRUE(sheet.save(QString::fromStdString(dir.file("kelmor.bmp")), "BMP"));

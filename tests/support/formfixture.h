@@ -35,6 +35,8 @@ QRgb sheetPixel(int x, int y);
 
 class FormTest : public ::testing::Test {
 protected:
+    // Three maps "*MAP001".."*MAP003", filled with "1", "2" and "3".
+    static std::string threeMaps();
     void writeLevel(const std::string& bytes) { writeFile(dir.file("kelmor.cnf"), bytes); }
     std::string level() const { return readFile(dir.file("kelmor.cnf")); }
     void writeSheet(const QImage& sheet);
