@@ -1,6 +1,8 @@
 // The navigation, save and create buttons, closing, and the unsaved-changes rule.
 #include <QLabel>
 #include <QLineEdit>
+#include <cerrno>
+#include <cstring>
 #include <limits>
 
 #include "app/asker.h"
@@ -86,6 +88,11 @@ void Form1::Command5_Click()
     if (std::unique_ptr<ByteSource> source = fileOps_.openRead(levelPath(), error)) {
         ItemReader reader(*source);
         counter = countHeaderItems(reader);
+    } else if (error != ENOENT) {
+        // Without the count the new map's number would be a guess.
+        asker_.notify(QStringLiteral("kelmor.cnf を読み込めないため、マップを作成できません。\n%1")
+                          .arg(QString::fromLocal8Bit(std::strerror(error))));
+        return;
     }
     const std::int64_t next = counter + 1;
     if (next > kLastMapNo) {

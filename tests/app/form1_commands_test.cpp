@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <cerrno>
+#include <filesystem>
 
 #include "model/blanktemplate.h"
 #include "support/formfixture.h"
@@ -182,6 +183,25 @@ TEST_F(Commands, CreatingAMap)
     form->Command2->click();
     EXPECT_EQ(form->mapNo, 4);
     EXPECT_EQ(text1(), QStringLiteral("*MAP004"));
+}
+
+TEST_F(Commands, CreatingNeedsALevelFileItCanRead)
+{
+    ops.failAt(FaultyFileOps::Step::OpenRead, EACCES);
+    form->Command5->click();
+    EXPECT_TRUE(asker.questions.empty());
+    ASSERT_EQ(asker.notices.size(), 1u);
+    EXPECT_TRUE(asker.notices[0].contains(QStringLiteral("kelmor.cnf")));
+    EXPECT_EQ(text1(), QStringLiteral("*MAP001"));
+
+    // A missing file is no error: the first map is offered.
+    ops.failAt(FaultyFileOps::Step::None, 0);
+    std::filesystem::remove(dir.file("kelmor.cnf"));
+    asker.answer({true});
+    form->Command5->click();
+    EXPECT_EQ(asker.questions.back(), QStringLiteral("map No 1を新規に作成しますか?"));
+    EXPECT_EQ(text1(), QStringLiteral("*MAP001"));
+    EXPECT_EQ(form->mapEdited, 1);
 }
 
 TEST_F(Commands, TheThousandthMapHasFourDigits)
