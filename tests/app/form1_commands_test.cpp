@@ -15,13 +15,7 @@ namespace {
 
 class Commands : public FormTest {
 protected:
-    void SetUp() override
-    {
-        writeSheet(coordinateSheet());
-        original = threeMaps();
-        writeLevel(original);
-        open();
-    }
+    void SetUp() override { original = openOnThreeMaps(); }
     void edit()
     {
         form->Combo1->setCurrentIndex(1);

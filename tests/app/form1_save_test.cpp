@@ -12,13 +12,7 @@ namespace {
 
 class Saving : public FormTest {
 protected:
-    void SetUp() override
-    {
-        writeSheet(coordinateSheet());
-        original = threeMaps();
-        writeLevel(original);
-        open();
-    }
+    void SetUp() override { original = openOnThreeMaps(); }
     void goTo(int n)
     {
         form->mapNo = static_cast<std::int16_t>(n);

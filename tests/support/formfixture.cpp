@@ -47,6 +47,15 @@ std::string FormTest::threeMaps()
     return levelText({{"*MAP001", uniformRows('1')}, {"*MAP002", uniformRows('2')}, {"*MAP003", uniformRows('3')}});
 }
 
+std::string FormTest::openOnThreeMaps()
+{
+    writeSheet(coordinateSheet());
+    const std::string bytes = threeMaps();
+    writeLevel(bytes);
+    open();
+    return bytes;
+}
+
 void FormTest::writeSheet(const QImage& sheet)
 {
     ASSERT_TRUE(sheet.save(QString::fromStdString(dir.file("kelmor.bmp")), "BMP"));

@@ -37,6 +37,8 @@ class FormTest : public ::testing::Test {
 protected:
     // Three maps "*MAP001".."*MAP003", filled with "1", "2" and "3".
     static std::string threeMaps();
+    // Opens the window on those three maps and the coordinate sheet; returns the level file's bytes.
+    std::string openOnThreeMaps();
     void writeLevel(const std::string& bytes) { writeFile(dir.file("kelmor.cnf"), bytes); }
     std::string level() const { return readFile(dir.file("kelmor.cnf")); }
     void writeSheet(const QImage& sheet);
