@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <cstring>
 
 #include "app/asker.h"
 #include "levelfile/fileops.h"
@@ -149,6 +150,11 @@ void Form1::Form_Load()
 std::string Form1::levelPath() const
 {
     return QDir(folder_).filePath(QString::fromLatin1(kLevelFileName)).toStdString();
+}
+
+QString Form1::reasonOf(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
 }
 
 void Form1::setCommandsEnabled(bool enabled)

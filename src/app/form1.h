@@ -92,6 +92,8 @@ private:
     void reportSaveFailure(const SaveReport& report);
     void reportOverflow();
     std::string levelPath() const;
+    // The system's own words for an errno, for the notices.
+    static QString reasonOf(int error);
 
     QString folder_;
     Asker& asker_;

@@ -2,7 +2,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <cerrno>
-#include <cstring>
 #include <limits>
 
 #include "app/asker.h"
@@ -91,7 +90,7 @@ void Form1::Command5_Click()
     } else if (error != ENOENT) {
         // Without the count the new map's number would be a guess.
         asker_.notify(QStringLiteral("kelmor.cnf を読み込めないため、マップを作成できません。\n%1")
-                          .arg(QString::fromLocal8Bit(std::strerror(error))));
+                          .arg(reasonOf(error)));
         return;
     }
     const std::int64_t next = counter + 1;

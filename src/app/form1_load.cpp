@@ -3,7 +3,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <cerrno>
-#include <cstring>
 
 #include "app/asker.h"
 #include "app/form1.h"
@@ -14,13 +13,6 @@
 #include "view/mapview.h"
 
 namespace kelmor {
-
-namespace {
-QString reason(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-}  // namespace
 
 void Form1::subMapload()
 {
@@ -34,13 +26,13 @@ void Form1::subMapload()
             asker_.notify(QStringLiteral("kelmor.cnf が見つかりません。\n"
                                          "マップを保存すると、このフォルダーに新しく作られます。"));
         else
-            asker_.notify(QStringLiteral("kelmor.cnf を読み込めません。\n%1").arg(reason(error)));
+            asker_.notify(QStringLiteral("kelmor.cnf を読み込めません。\n%1").arg(reasonOf(error)));
     } else {
         ItemReader reader(*source);
         loaded = loadMap(reader, mapNo);
         if (source->error() != 0)
             asker_.notify(QStringLiteral("kelmor.cnf を最後まで読み込めませんでした。\n%1")
-                              .arg(reason(source->error())));
+                              .arg(reasonOf(source->error())));
     }
 
     mapNo = static_cast<std::int16_t>(loaded.mapNo);

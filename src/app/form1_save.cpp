@@ -1,6 +1,5 @@
 // Writing the map on display into the level file.
 #include <QLineEdit>
-#include <cstring>
 
 #include "app/asker.h"
 #include "app/form1.h"
@@ -55,12 +54,12 @@ void Form1::reportSaveFailure(const SaveReport& report)
     const QString file = QString::fromStdString(report.file);
     QString text = QStringLiteral("map No %1を保存できませんでした。\n%2 を%3: %4")
                        .arg(mapNo)
-                       .arg(file, step, QString::fromLocal8Bit(std::strerror(report.error)));
+                       .arg(file, step, reasonOf(report.error));
     if (report.failedStep == SaveStep::Folder)
         text = QStringLiteral("map No %1 は kelmor.cnf に書き込みましたが、フォルダー %2 %3: %4\n"
                               "念のため、もう一度保存してください。")
                    .arg(mapNo)
-                   .arg(file, step, QString::fromLocal8Bit(std::strerror(report.error)));
+                   .arg(file, step, reasonOf(report.error));
     else
         text += QStringLiteral("\nkelmor.cnf は元のままです。");
     asker_.notify(text + kept);

@@ -16,17 +16,16 @@ constexpr std::size_t kBlock = 64;
 // bytes: ends are commas, CRs and LFs, but not the LF of a CR LF pair (also
 // across blocks, through `previousCr`). Returns whether any quote was seen.
 struct Masks {
-    std::uint64_t comma, cr, lf, star, quote;
+    std::uint64_t anyEnd, cr, lf, star;  // anyEnd: comma, CR or LF
 };
 
-inline bool store(const Masks& m, std::uint64_t* ends, std::uint64_t* stars, std::size_t w,
+inline void store(const Masks& m, std::uint64_t* ends, std::uint64_t* stars, std::size_t w,
                   std::uint64_t& previousCr)
 {
     const std::uint64_t lfAfterCr = m.lf & ((m.cr << 1) | previousCr);
-    ends[w] = m.comma | m.cr | (m.lf & ~lfAfterCr);
+    ends[w] = m.anyEnd & ~lfAfterCr;
     stars[w] = m.star;
     previousCr = m.cr >> 63;
-    return m.quote != 0;
 }
 
 [[maybe_unused]] bool classifyPortable(const char* p, std::size_t blocks, std::uint64_t* ends,
@@ -38,15 +37,15 @@ inline bool store(const Masks& m, std::uint64_t* ends, std::uint64_t* stars, std
         for (std::size_t i = 0; i < kBlock; ++i) {
             const std::uint64_t bit = std::uint64_t{1} << i;
             switch (p[i]) {
-            case ',': m.comma |= bit; break;
-            case '\r': m.cr |= bit; break;
-            case '\n': m.lf |= bit; break;
+            case ',': m.anyEnd |= bit; break;
+            case '\r': m.anyEnd |= bit; m.cr |= bit; break;
+            case '\n': m.anyEnd |= bit; m.lf |= bit; break;
             case '*': m.star |= bit; break;
-            case '"': m.quote |= bit; break;
+            case '"': quotes = true; break;
             default: break;
             }
         }
-        quotes |= store(m, ends, stars, w, previousCr);
+        store(m, ends, stars, w, previousCr);
     }
     return quotes;
 }
@@ -69,7 +68,8 @@ bool classifySse2(const char* p, std::size_t blocks, std::uint64_t* ends, std::u
         const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16));
         const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 32));
         const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 48));
-        const Masks m{KELMOR_MASK64(comma), KELMOR_MASK64(cr), KELMOR_MASK64(lf), KELMOR_MASK64(star), 0};
+        const std::uint64_t crBits = KELMOR_MASK64(cr), lfBits = KELMOR_MASK64(lf);
+        const Masks m{KELMOR_MASK64(comma) | crBits | lfBits, crBits, lfBits, KELMOR_MASK64(star)};
         quoteSeen = _mm_or_si128(quoteSeen, _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(a, quote), _mm_cmpeq_epi8(b, quote)),
                                                          _mm_or_si128(_mm_cmpeq_epi8(c, quote), _mm_cmpeq_epi8(d, quote))));
         store(m, ends, stars, w, previousCr);
@@ -89,20 +89,13 @@ __attribute__((target("avx2"))) bool classifyAvx2(const char* p, std::size_t blo
     for (std::size_t w = 0; w < blocks; ++w, p += kBlock) {
         const __m256i lo = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
         const __m256i hi = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + 32));
-        const __m256i crLo = _mm256_cmpeq_epi8(lo, cr), crHi = _mm256_cmpeq_epi8(hi, cr);
-        const __m256i lfLo = _mm256_cmpeq_epi8(lo, lf), lfHi = _mm256_cmpeq_epi8(hi, lf);
-        const __m256i endLo = _mm256_or_si256(_mm256_or_si256(crLo, lfLo), _mm256_cmpeq_epi8(lo, comma));
-        const __m256i endHi = _mm256_or_si256(_mm256_or_si256(crHi, lfHi), _mm256_cmpeq_epi8(hi, comma));
         quoteSeen = _mm256_or_si256(quoteSeen, _mm256_or_si256(_mm256_cmpeq_epi8(lo, quote), _mm256_cmpeq_epi8(hi, quote)));
-        const auto bits = [](__m256i v) __attribute__((target("avx2"))) {
-            return static_cast<std::uint64_t>(static_cast<std::uint32_t>(_mm256_movemask_epi8(v)));
-        };
-        const std::uint64_t crBits = bits(crLo) | bits(crHi) << 32;
-        const std::uint64_t lfBits = bits(lfLo) | bits(lfHi) << 32;
-        const std::uint64_t lfAfterCr = lfBits & ((crBits << 1) | previousCr);
-        ends[w] = (bits(endLo) | bits(endHi) << 32) & ~lfAfterCr;
-        stars[w] = KELMOR_MASK32(lo, star) | KELMOR_MASK32(hi, star) << 32;
-        previousCr = crBits >> 63;
+        const std::uint64_t crBits = KELMOR_MASK32(lo, cr) | KELMOR_MASK32(hi, cr) << 32;
+        const std::uint64_t lfBits = KELMOR_MASK32(lo, lf) | KELMOR_MASK32(hi, lf) << 32;
+        const std::uint64_t commaBits = KELMOR_MASK32(lo, comma) | KELMOR_MASK32(hi, comma) << 32;
+        const Masks m{commaBits | crBits | lfBits, crBits, lfBits,
+                      KELMOR_MASK32(lo, star) | KELMOR_MASK32(hi, star) << 32};
+        store(m, ends, stars, w, previousCr);
     }
     return !_mm256_testz_si256(quoteSeen, quoteSeen);
 }

@@ -22,7 +22,9 @@ enum class SavePlace { Replaced, Appended };
 // of its own (CR LF), the map's rows in place of the old ones under the first
 // item equal to `header`, followed by one empty line, or, when no item equals
 // the header, an empty line, the header and the rows at the end. Streams from
-// `old` to `out`; nothing but the current item's head is kept in memory.
+// `old` to `out`; of the old file only the item at hand is held, and of that
+// only as much as the header comparison, or the search for the next header
+// among the old rows, needs.
 SavePlace writeLevelWithMap(ItemReader& old, ByteSink& out, std::string_view header,
                             const MapRows& rows);
 

@@ -41,7 +41,6 @@ void MapView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     const QRect area = event->rect();
-    painter.fillRect(area, palette().window());
     painter.drawImage(area.topLeft(), image_.image(), area);
 }
 
