@@ -52,9 +52,11 @@ void readFloor(benchmark::State& state)
 void loadLast(benchmark::State& state)
 {
     const std::string path = levelFile(state.range(0));
+    const auto ops = makePosixFileOps();
     for (auto _ : state) {
-        FileSource source(::open(path.c_str(), O_RDONLY));
-        ItemReader reader(source);
+        int error = 0;
+        const auto source = ops->openRead(path, error);
+        ItemReader reader(*source);
         LoadedMap m = loadMap(reader, state.range(0));
         if (m.mapNo != state.range(0))
             state.SkipWithError("wrong map");
@@ -65,9 +67,11 @@ void loadLast(benchmark::State& state)
 void countMaps(benchmark::State& state)
 {
     const std::string path = levelFile(state.range(0));
+    const auto ops = makePosixFileOps();
     for (auto _ : state) {
-        FileSource source(::open(path.c_str(), O_RDONLY));
-        ItemReader reader(source);
+        int error = 0;
+        const auto source = ops->openRead(path, error);
+        ItemReader reader(*source);
         if (countMapsSkippingRows(reader) != state.range(0))
             state.SkipWithError("wrong count");
     }
@@ -94,7 +98,7 @@ void saveMiddle(benchmark::State& state)
     auto ops = makePosixFileOps();
     for (auto _ : state) {
         const SaveReport report = saveMapToLevel(*ops, folder, header, rows);
-        if (!report.ok || report.place != SavePlace::Replaced)
+        if (!report.ok() || report.place != SavePlace::Replaced)
             state.SkipWithError("save failed");
     }
 }

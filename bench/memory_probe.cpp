@@ -2,7 +2,6 @@
 // in KiB:  memory_probe load|count|save FILE
 #include <cstdio>
 #include <cstring>
-#include <fcntl.h>
 #include <filesystem>
 #include <sys/resource.h>
 
@@ -20,8 +19,11 @@ int main(int argc, char* argv[])
     const std::string op = argv[1];
     const std::string path = argv[2];
     if (op == "load" || op == "count") {
-        FileSource source(::open(path.c_str(), O_RDONLY));
-        ItemReader reader(source);
+        int error = 0;
+        const auto source = makePosixFileOps()->openRead(path, error);
+        if (!source)
+            return 1;
+        ItemReader reader(*source);
         if (op == "load")
             std::printf("# maps seen: %lld\n", static_cast<long long>(loadMap(reader, 1LL << 40).mapNo));
         else
@@ -33,7 +35,7 @@ int main(int argc, char* argv[])
         rows.fill(std::string(35, '7'));
         auto ops = makePosixFileOps();
         const SaveReport r = saveMapToLevel(*ops, p.parent_path().string(), "*MAP002", rows);
-        std::printf("# saved: %s\n", r.ok ? "yes" : "no");
+        std::printf("# saved: %s\n", r.ok() ? "yes" : "no");
     } else {
         return 2;
     }

@@ -11,8 +11,6 @@
 #include <cstring>
 
 #include "app/asker.h"
-#include "levelfile/fileops.h"
-#include "levelfile/savelevel.h"
 #include "model/palette.h"
 #include "view/mapview.h"
 
@@ -35,7 +33,10 @@ W* place(W* widget, const char* name, int left, int top, int width, int height,
 }  // namespace
 
 Form1::Form1(const QString& folder, Asker& asker, FileOps& fileOps, QWidget* parent)
-    : QWidget(parent), folder_(QDir(folder).absolutePath()), asker_(asker), fileOps_(fileOps)
+    : QWidget(parent),
+      folder_(QDir(folder).absolutePath()),
+      asker_(asker),
+      levelFile_(fileOps, folder_.toStdString())
 {
     createControls();
     Form_Load();
@@ -128,7 +129,6 @@ void Form1::Form_Load()
     buildCatalogueAndPalette();
     QDir::setCurrent(folder_);
     Picture1->hide();
-    Picture2->mapImage().fillRect(QRect(QPoint(0, 0), QPoint(224, 144)), 0xff000000);
     Picture2->resize(560, Picture2->height());
     Picture2->resize(Picture2->width(), 272);
 
@@ -145,11 +145,6 @@ void Form1::Form_Load()
         break;
     }
     subMapload();
-}
-
-std::string Form1::levelPath() const
-{
-    return QDir(folder_).filePath(QString::fromLatin1(kLevelFileName)).toStdString();
 }
 
 QString Form1::reasonOf(int error)

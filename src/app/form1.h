@@ -2,9 +2,10 @@
 
 #include <QWidget>
 #include <cstdint>
-#include <string>
+#include <optional>
 
 #include "app/headercodec.h"
+#include "levelfile/levelfile.h"
 #include "model/catalogue.h"
 #include "model/mapgrid.h"
 #include "view/tilesheet.h"
@@ -17,9 +18,7 @@ class QPushButton;
 namespace kelmor {
 
 class Asker;
-class FileOps;
 class MapView;
-struct SaveReport;
 
 // The editor window. It owns the whole state of a run; each procedure is a
 // thin step over the model, level file, edit and view layers.
@@ -63,7 +62,8 @@ public:
     void subDraw();
     SaveOutcome savemap();
     void clearmap();
-    std::int64_t fncMapmax();
+    // Nothing when the level file could not be counted; the user has been told.
+    std::optional<std::int64_t> fncMapmax();
 
     // Handlers.
     void Command1_Click();
@@ -90,14 +90,15 @@ private:
     // so that the action must not go on and drop the edits.
     bool saveIfEdited();
     void reportSaveFailure(const SaveReport& report);
+    // `stopped` says what cannot go on, as in "マップを作成できません".
+    void reportCountFailure(const FileFailure& failure, const QString& stopped);
     void reportOverflow();
-    std::string levelPath() const;
     // The system's own words for an errno, for the notices.
     static QString reasonOf(int error);
 
     QString folder_;
     Asker& asker_;
-    FileOps& fileOps_;
+    LevelFile levelFile_;
     HeaderCodec headerCodec_;
     bool filteringHeader_ = false;
 };

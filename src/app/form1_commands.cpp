@@ -1,14 +1,10 @@
 // The navigation, save and create buttons, closing, and the unsaved-changes rule.
 #include <QLabel>
 #include <QLineEdit>
-#include <cerrno>
 #include <limits>
 
 #include "app/asker.h"
 #include "app/form1.h"
-#include "levelfile/fileops.h"
-#include "levelfile/itemreader.h"
-#include "levelfile/mapcount.h"
 
 namespace kelmor {
 
@@ -68,12 +64,14 @@ void Form1::Command6_Click()
 {
     if (!saveIfEdited())
         return;
-    const std::int64_t count = fncMapmax();
-    if (count > kLastMapNo) {
+    const std::optional<std::int64_t> count = fncMapmax();
+    if (!count)
+        return;
+    if (*count > kLastMapNo) {
         reportOverflow();
         return;
     }
-    mapNo = static_cast<std::int16_t>(count);
+    mapNo = static_cast<std::int16_t>(*count);
     subMapload();
 }
 
@@ -82,18 +80,13 @@ void Form1::Command5_Click()
     if (!saveIfEdited())
         return;
 
-    std::int64_t counter = 0;
-    int error = 0;
-    if (std::unique_ptr<ByteSource> source = fileOps_.openRead(levelPath(), error)) {
-        ItemReader reader(*source);
-        counter = countHeaderItems(reader);
-    } else if (error != ENOENT) {
+    const MapCount counted = levelFile_.countHeaders();
+    if (counted.failure.failed()) {
         // Without the count the new map's number would be a guess.
-        asker_.notify(QStringLiteral("kelmor.cnf を読み込めないため、マップを作成できません。\n%1")
-                          .arg(reasonOf(error)));
+        reportCountFailure(counted.failure, QStringLiteral("マップを作成できません"));
         return;
     }
-    const std::int64_t next = counter + 1;
+    const std::int64_t next = counted.count + 1;
     if (next > kLastMapNo) {
         reportOverflow();
         return;

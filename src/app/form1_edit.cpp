@@ -38,8 +38,7 @@ void Form1::Picture2_MouseDown(int button, int /*shift*/, float x, float y)
     }
     if (!placeCell(mapLine, cell, static_cast<char>(code)))
         return;
-    Picture2->mapImage().drawCell(cell.row, cell.column, mapLine, parts, tileSheet);
-    Picture2->imageChanged(QRect(cell.column * kCellSize, cell.row * kCellSize, kCellSize, kCellSize));
+    Picture2->redrawCell(cell.row, cell.column, mapLine, parts, tileSheet);
 }
 
 void Form1::Text1_Change()

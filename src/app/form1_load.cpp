@@ -2,14 +2,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <cerrno>
 
 #include "app/asker.h"
 #include "app/form1.h"
-#include "levelfile/fileops.h"
-#include "levelfile/itemreader.h"
-#include "levelfile/mapcount.h"
-#include "levelfile/mapload.h"
 #include "view/mapview.h"
 
 namespace kelmor {
@@ -18,22 +13,18 @@ void Form1::subMapload()
 {
     setCommandsEnabled(false);
 
-    LoadedMap loaded;
-    int error = 0;
-    std::unique_ptr<ByteSource> source = fileOps_.openRead(levelPath(), error);
-    if (!source) {
-        if (error == ENOENT)
-            asker_.notify(QStringLiteral("kelmor.cnf が見つかりません。\n"
-                                         "マップを保存すると、このフォルダーに新しく作られます。"));
-        else
-            asker_.notify(QStringLiteral("kelmor.cnf を読み込めません。\n%1").arg(reasonOf(error)));
-    } else {
-        ItemReader reader(*source);
-        loaded = loadMap(reader, mapNo);
-        if (source->error() != 0)
-            asker_.notify(QStringLiteral("kelmor.cnf を最後まで読み込めませんでした。\n%1")
-                              .arg(reasonOf(source->error())));
-    }
+    MapLoad result = levelFile_.load(mapNo);
+    LoadedMap& loaded = result.map;
+    const FileFailure& failure = result.failure;
+    const QString file = QString::fromStdString(failure.file);
+    if (failure.missing())
+        asker_.notify(QStringLiteral("%1 が見つかりません。\n"
+                                     "マップを保存すると、このフォルダーに新しく作られます。")
+                          .arg(file));
+    else if (failure.step == FileStep::Open)
+        asker_.notify(QStringLiteral("%1 を読み込めません。\n%2").arg(file, reasonOf(failure.error)));
+    else if (failure.failed())
+        asker_.notify(QStringLiteral("%1 を最後まで読み込めませんでした。\n%2").arg(file, reasonOf(failure.error)));
 
     mapNo = static_cast<std::int16_t>(loaded.mapNo);
     if (loaded.found) {
@@ -56,18 +47,25 @@ void Form1::subMapload()
 
 void Form1::subDraw()
 {
-    Picture2->mapImage().drawMap(mapLine, parts, tileSheet);
-    Picture2->imageChanged(Picture2->rect());
+    Picture2->showMap(mapLine, parts, tileSheet);
 }
 
-std::int64_t Form1::fncMapmax()
+std::optional<std::int64_t> Form1::fncMapmax()
 {
-    int error = 0;
-    std::unique_ptr<ByteSource> source = fileOps_.openRead(levelPath(), error);
-    if (!source)
-        return 0;  // the load that follows tells the user why
-    ItemReader reader(*source);
-    return countMapsSkippingRows(reader);
+    const MapCount counted = levelFile_.countMaps();
+    if (counted.failure.failed()) {
+        reportCountFailure(counted.failure, QStringLiteral("最後のマップを開けません"));
+        return std::nullopt;
+    }
+    return counted.count;
+}
+
+void Form1::reportCountFailure(const FileFailure& failure, const QString& stopped)
+{
+    const QString how = failure.step == FileStep::Open ? QStringLiteral("読み込めない")
+                                                       : QStringLiteral("最後まで読み込めない");
+    asker_.notify(QStringLiteral("%1 を%2ため、%3。\n%4")
+                      .arg(QString::fromStdString(failure.file), how, stopped, reasonOf(failure.error)));
 }
 
 }  // namespace kelmor

@@ -3,9 +3,55 @@
 
 #include "app/asker.h"
 #include "app/form1.h"
-#include "levelfile/savelevel.h"
 
 namespace kelmor {
+
+namespace {
+
+QString headerProblemText(HeaderProblem problem)
+{
+    switch (problem) {
+    case HeaderProblem::NoStar:
+        return QStringLiteral("ヘッダーに「*」がありません。「*」のないマップは読み込めなくなるため、"
+                              "保存できません。ヘッダーに「*」を入れてください（例: *MAP001）。");
+    case HeaderProblem::LeadingQuote:
+        return QStringLiteral("ヘッダーが「\"」で始まっているため、保存すると別のヘッダーとして"
+                              "読まれてしまいます。ヘッダーを直してください。");
+    case HeaderProblem::LeadingBlank:
+        return QStringLiteral("ヘッダーが空白で始まっているため、保存すると空白のないヘッダーとして"
+                              "読まれ、このマップを見つけられなくなります。ヘッダーを直してください。");
+    case HeaderProblem::Comma:
+        return QStringLiteral("ヘッダーに「,」があるため、保存するとヘッダーが二つに分かれてしまいます。"
+                              "ヘッダーを直してください。");
+    case HeaderProblem::LineBreak:
+        return QStringLiteral("ヘッダーに改行があるため、保存するとヘッダーが二つに分かれてしまいます。"
+                              "ヘッダーを直してください。");
+    case HeaderProblem::None:
+        break;
+    }
+    return {};
+}
+
+// What could not be done to the file, completing "<file> を…".
+QString failedStepText(FileStep step)
+{
+    switch (step) {
+    case FileStep::Open:
+    case FileStep::Read: return QStringLiteral("読み込めません");
+    case FileStep::Create: return QStringLiteral("作成できません");
+    case FileStep::Write: return QStringLiteral("書き込めません");
+    case FileStep::Flush:
+    case FileStep::Close: return QStringLiteral("ディスクに書き込めません");
+    case FileStep::Rename: return QStringLiteral("置き換えられません");
+    case FileStep::Folder: return QStringLiteral("の変更をディスクに記録できません");
+    case FileStep::Remove: return QStringLiteral("削除できません");
+    case FileStep::Header:
+    case FileStep::None: break;
+    }
+    return {};
+}
+
+}  // namespace
 
 Form1::SaveOutcome Form1::savemap()
 {
@@ -17,9 +63,8 @@ Form1::SaveOutcome Form1::savemap()
     MapRows rows;
     for (int r = 0; r < kMapRows; ++r)
         rows[static_cast<std::size_t>(r)] = mapLine[static_cast<std::size_t>(r)];
-    const std::string header = headerCodec_.encode(Text1->text());
-    const SaveReport report = saveMapToLevel(fileOps_, folder_.toStdString(), header, rows);
-    if (!report.ok) {
+    const SaveReport report = levelFile_.save(headerCodec_.encode(Text1->text()), rows);
+    if (!report.ok()) {
         reportSaveFailure(report);
         return SaveOutcome::Failed;
     }
@@ -30,38 +75,30 @@ Form1::SaveOutcome Form1::savemap()
 void Form1::reportSaveFailure(const SaveReport& report)
 {
     const QString kept = QStringLiteral("\n\nマップの変更はまだ保存されていません。");
-    if (report.failedStep == SaveStep::Header) {
-        const QString why = headerProblem(headerCodec_.encode(Text1->text())) == HeaderProblem::NoStar
-            ? QStringLiteral("ヘッダーに「*」がありません。「*」のないマップは読み込めなくなるため、"
-                             "保存できません。ヘッダーに「*」を入れてください（例: *MAP001）。")
-            : QStringLiteral("ヘッダーが「\"」で始まっているため、保存すると別のヘッダーとして"
-                             "読まれてしまいます。ヘッダーを直してください。");
-        asker_.notify(QStringLiteral("map No %1を保存できません。\n").arg(mapNo) + why + kept);
+    const FileFailure& failure = report.failure;
+    if (failure.step == FileStep::Header) {
+        asker_.notify(QStringLiteral("map No %1を保存できません。\n").arg(mapNo) +
+                      headerProblemText(report.header) + kept);
         return;
     }
 
-    QString step;
-    switch (report.failedStep) {
-    case SaveStep::Create: step = QStringLiteral("作成できません"); break;
-    case SaveStep::Read: step = QStringLiteral("読み込めません"); break;
-    case SaveStep::Write: step = QStringLiteral("書き込めません"); break;
-    case SaveStep::Flush:
-    case SaveStep::Close: step = QStringLiteral("ディスクに書き込めません"); break;
-    case SaveStep::Rename: step = QStringLiteral("置き換えられません"); break;
-    case SaveStep::Folder: step = QStringLiteral("の変更をディスクに記録できません"); break;
-    default: break;
-    }
-    const QString file = QString::fromStdString(report.file);
-    QString text = QStringLiteral("map No %1を保存できませんでした。\n%2 を%3: %4")
-                       .arg(mapNo)
-                       .arg(file, step, reasonOf(report.error));
-    if (report.failedStep == SaveStep::Folder)
+    const QString file = QString::fromStdString(failure.file);
+    const QString step = failedStepText(failure.step);
+    QString text;
+    if (failure.step == FileStep::Folder) {
         text = QStringLiteral("map No %1 は kelmor.cnf に書き込みましたが、フォルダー %2 %3: %4\n"
                               "念のため、もう一度保存してください。")
                    .arg(mapNo)
-                   .arg(file, step, reasonOf(report.error));
-    else
-        text += QStringLiteral("\nkelmor.cnf は元のままです。");
+                   .arg(file, step, reasonOf(failure.error));
+    } else {
+        text = QStringLiteral("map No %1を保存できませんでした。\n%2 を%3: %4\nkelmor.cnf は元のままです。")
+                   .arg(mapNo)
+                   .arg(file, step, reasonOf(failure.error));
+    }
+    if (report.cleanup.failed())
+        text += QStringLiteral("\n%1 も%2: %3\n不要なファイルなので、手で削除してください。")
+                    .arg(QString::fromStdString(report.cleanup.file), failedStepText(report.cleanup.step),
+                         reasonOf(report.cleanup.error));
     asker_.notify(text + kept);
 }
 

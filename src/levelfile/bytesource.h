@@ -7,8 +7,8 @@
 
 namespace kelmor {
 
-// Where the item reader takes its bytes from: a file in production, memory in
-// tests and the fuzzer.
+// Where the item reader takes its bytes from: a file in production (opened
+// through FileOps), memory in tests and the fuzzer.
 class ByteSource {
 public:
     virtual ~ByteSource();
@@ -36,22 +36,6 @@ public:
 private:
     std::string_view all_;
     std::string_view bytes_;
-};
-
-// Reads a file through a file descriptor that it owns.
-class FileSource final : public ByteSource {
-public:
-    explicit FileSource(int fd);
-    ~FileSource() override;
-    FileSource(const FileSource&) = delete;
-    FileSource& operator=(const FileSource&) = delete;
-    std::size_t read(char* buffer, std::size_t size) override;
-    bool seekable() const override { return seekable_; }
-    bool seek(std::uint64_t offset) override;
-
-private:
-    int fd_;
-    bool seekable_ = false;
 };
 
 }  // namespace kelmor

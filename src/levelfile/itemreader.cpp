@@ -1,111 +1,13 @@
 #include "levelfile/itemreader.h"
 
+#include <algorithm>
 #include <bit>
-
-#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
-#define KELMOR_X86_DISPATCH 1
-#include <immintrin.h>
-#endif
 
 namespace kelmor {
 
 namespace {
-constexpr std::size_t kBlock = 64;
-
-// Marks where items end and where stars stand in `blocks` blocks of 64
-// bytes: ends are commas, CRs and LFs, but not the LF of a CR LF pair (also
-// across blocks, through `previousCr`). Returns whether any quote was seen.
-struct Masks {
-    std::uint64_t anyEnd, cr, lf, star;  // anyEnd: comma, CR or LF
-};
-
-inline void store(const Masks& m, std::uint64_t* ends, std::uint64_t* stars, std::size_t w,
-                  std::uint64_t& previousCr)
-{
-    const std::uint64_t lfAfterCr = m.lf & ((m.cr << 1) | previousCr);
-    ends[w] = m.anyEnd & ~lfAfterCr;
-    stars[w] = m.star;
-    previousCr = m.cr >> 63;
-}
-
-[[maybe_unused]] bool classifyPortable(const char* p, std::size_t blocks, std::uint64_t* ends,
-                                       std::uint64_t* stars, std::uint64_t& previousCr)
-{
-    bool quotes = false;
-    for (std::size_t w = 0; w < blocks; ++w, p += kBlock) {
-        Masks m{};
-        for (std::size_t i = 0; i < kBlock; ++i) {
-            const std::uint64_t bit = std::uint64_t{1} << i;
-            switch (p[i]) {
-            case ',': m.anyEnd |= bit; break;
-            case '\r': m.anyEnd |= bit; m.cr |= bit; break;
-            case '\n': m.anyEnd |= bit; m.lf |= bit; break;
-            case '*': m.star |= bit; break;
-            case '"': quotes = true; break;
-            default: break;
-            }
-        }
-        store(m, ends, stars, w, previousCr);
-    }
-    return quotes;
-}
-
-#if defined(KELMOR_X86_DISPATCH)
-#define KELMOR_MASK16(v, k) \
-    static_cast<std::uint64_t>(static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8((v), (k)))))
-#define KELMOR_MASK64(k) \
-    (KELMOR_MASK16(a, k) | KELMOR_MASK16(b, k) << 16 | KELMOR_MASK16(c, k) << 32 | KELMOR_MASK16(d, k) << 48)
-
-// x86-64 always has SSE2; AVX2 halves the work where the processor has it.
-bool classifySse2(const char* p, std::size_t blocks, std::uint64_t* ends, std::uint64_t* stars,
-                  std::uint64_t& previousCr)
-{
-    const __m128i comma = _mm_set1_epi8(','), cr = _mm_set1_epi8('\r'), lf = _mm_set1_epi8('\n');
-    const __m128i star = _mm_set1_epi8('*'), quote = _mm_set1_epi8('"');
-    __m128i quoteSeen = _mm_setzero_si128();
-    for (std::size_t w = 0; w < blocks; ++w, p += kBlock) {
-        const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
-        const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16));
-        const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 32));
-        const __m128i d = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 48));
-        const std::uint64_t crBits = KELMOR_MASK64(cr), lfBits = KELMOR_MASK64(lf);
-        const Masks m{KELMOR_MASK64(comma) | crBits | lfBits, crBits, lfBits, KELMOR_MASK64(star)};
-        quoteSeen = _mm_or_si128(quoteSeen, _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(a, quote), _mm_cmpeq_epi8(b, quote)),
-                                                         _mm_or_si128(_mm_cmpeq_epi8(c, quote), _mm_cmpeq_epi8(d, quote))));
-        store(m, ends, stars, w, previousCr);
-    }
-    return _mm_movemask_epi8(quoteSeen) != 0;
-}
-
-#define KELMOR_MASK32(v, k) \
-    static_cast<std::uint64_t>(static_cast<std::uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8((v), (k)))))
-
-__attribute__((target("avx2"))) bool classifyAvx2(const char* p, std::size_t blocks, std::uint64_t* ends,
-                                                  std::uint64_t* stars, std::uint64_t& previousCr)
-{
-    const __m256i comma = _mm256_set1_epi8(','), cr = _mm256_set1_epi8('\r'), lf = _mm256_set1_epi8('\n');
-    const __m256i star = _mm256_set1_epi8('*'), quote = _mm256_set1_epi8('"');
-    __m256i quoteSeen = _mm256_setzero_si256();
-    for (std::size_t w = 0; w < blocks; ++w, p += kBlock) {
-        const __m256i lo = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
-        const __m256i hi = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + 32));
-        quoteSeen = _mm256_or_si256(quoteSeen, _mm256_or_si256(_mm256_cmpeq_epi8(lo, quote), _mm256_cmpeq_epi8(hi, quote)));
-        const std::uint64_t crBits = KELMOR_MASK32(lo, cr) | KELMOR_MASK32(hi, cr) << 32;
-        const std::uint64_t lfBits = KELMOR_MASK32(lo, lf) | KELMOR_MASK32(hi, lf) << 32;
-        const std::uint64_t commaBits = KELMOR_MASK32(lo, comma) | KELMOR_MASK32(hi, comma) << 32;
-        const Masks m{commaBits | crBits | lfBits, crBits, lfBits,
-                      KELMOR_MASK32(lo, star) | KELMOR_MASK32(hi, star) << 32};
-        store(m, ends, stars, w, previousCr);
-    }
-    return !_mm256_testz_si256(quoteSeen, quoteSeen);
-}
-
-using Classifier = bool (*)(const char*, std::size_t, std::uint64_t*, std::uint64_t*, std::uint64_t&);
-const Classifier classifyBlocks = __builtin_cpu_supports("avx2") ? classifyAvx2 : classifySse2;
-#else
-const auto classifyBlocks = classifyPortable;
-#endif
-
+constexpr std::size_t kBlock = kClassifyBlock;
+const Classifier classifyBlocks = bestClassifier();
 }  // namespace
 
 ItemReader::ItemReader(ByteSource& source, std::size_t bufferSize)
@@ -191,77 +93,90 @@ void ItemReader::consumeEnd(std::size_t at)
 
 std::size_t ItemReader::skipItems(std::size_t count)
 {
-    // What has been passed of an item that the buffer did not finish: blanks
-    // only (it may still open with a quote), or the start of an unquoted item.
-    enum class Pending { None, Blanks, Item } pending = Pending::None;
-    bool skipLf = false;  // the last buffer ended in a CR that closed an item
+    SkipCarry carry;
     std::size_t done = 0;
     while (done < count) {
         if (!fill())
-            return done + (pending != Pending::None ? 1 : 0);
-        if (skipLf) {
-            skipLf = false;
+            return done + (carry.pending != Pending::None ? 1 : 0);
+        if (carry.skipLf) {
+            carry.skipLf = false;
             if (buffer_[pos_] == '\n') {
                 ++pos_;
                 continue;
             }
         }
         if (hasQuote_) {
-            // A quoted item may hold commas and line ends: go item by item.
-            if (pending == Pending::Item) {
-                const std::size_t e = nextEnd(pos_);
-                if (e == end_) {
-                    pos_ = end_;
-                    continue;
-                }
-                consumeEnd(e);
-            } else {
-                skip();
-            }
-            pending = Pending::None;
-            ++done;
+            if (skipOneItemOrBuffer(carry))
+                ++done;
             continue;
         }
-
-        std::size_t w = pos_ / kBlock;
-        std::uint64_t bits = ends_[w] & (~std::uint64_t{0} << (pos_ % kBlock));
-        std::size_t lastEnd = end_;  // none yet
-        for (;;) {
-            if (bits != 0) {
-                lastEnd = w * kBlock + kBlock - 1 - static_cast<std::size_t>(std::countl_zero(bits));
-                do {
-                    if (++done == count) {
-                        consumeEnd(w * kBlock + static_cast<std::size_t>(std::countr_zero(bits)));
-                        return count;
-                    }
-                    bits &= bits - 1;
-                } while (bits != 0);
-            }
-            if (++w >= words_)
-                break;
-            bits = ends_[w];
-        }
-
-        // No more ends in this buffer: note what its tail leaves open.
-        if (lastEnd != end_)
-            pending = Pending::None;
-        std::size_t tail = lastEnd != end_ ? lastEnd + 1 : pos_;
-        if (lastEnd != end_ && buffer_[lastEnd] == '\r' && tail < end_ && buffer_[tail] == '\n')
-            ++tail;  // the LF of a CR LF pair belongs to the end before it
-        if (tail < end_) {
-            bool blanks = true;
-            for (std::size_t i = tail; i < end_ && blanks; ++i)
-                blanks = buffer_[i] == ' ';
-            if (!blanks)
-                pending = Pending::Item;
-            else if (pending == Pending::None)
-                pending = Pending::Blanks;
-        } else if (buffer_[end_ - 1] == '\r') {
-            skipLf = true;
-        }
+        const std::size_t lastEnd = countEnds(count, done);
+        if (done == count)
+            return count;
+        carry = carryAcross(lastEnd, carry);
         pos_ = end_;
     }
     return done;
+}
+
+bool ItemReader::skipOneItemOrBuffer(SkipCarry& carry)
+{
+    if (carry.pending == Pending::Item) {
+        const std::size_t e = nextEnd(pos_);
+        if (e == end_) {
+            pos_ = end_;
+            return false;
+        }
+        consumeEnd(e);
+    } else {
+        skip();
+    }
+    carry.pending = Pending::None;
+    return true;
+}
+
+std::size_t ItemReader::countEnds(std::size_t count, std::size_t& done)
+{
+    std::size_t w = pos_ / kBlock;
+    std::uint64_t bits = ends_[w] & (~std::uint64_t{0} << (pos_ % kBlock));
+    std::size_t lastEnd = end_;
+    for (;;) {
+        if (bits != 0) {
+            const auto inWord = static_cast<std::size_t>(std::popcount(bits));
+            if (done + inWord >= count) {
+                for (std::size_t before = count - done - 1; before > 0; --before)
+                    bits &= bits - 1;
+                done = count;
+                consumeEnd(w * kBlock + static_cast<std::size_t>(std::countr_zero(bits)));
+                return lastEnd;
+            }
+            done += inWord;
+            lastEnd = w * kBlock + kBlock - 1 - static_cast<std::size_t>(std::countl_zero(bits));
+        }
+        if (++w >= words_)
+            return lastEnd;
+        bits = ends_[w];
+    }
+}
+
+ItemReader::SkipCarry ItemReader::carryAcross(std::size_t lastEnd, SkipCarry carry) const
+{
+    const bool ended = lastEnd != end_;
+    if (ended)
+        carry.pending = Pending::None;
+    std::size_t tail = ended ? lastEnd + 1 : pos_;
+    if (ended && buffer_[lastEnd] == '\r' && tail < end_ && buffer_[tail] == '\n')
+        ++tail;  // the LF of a CR LF pair belongs to the end before it
+    if (tail < end_) {
+        const bool blanks = std::all_of(buffer_.get() + tail, buffer_.get() + end_, [](char c) { return c == ' '; });
+        if (!blanks)
+            carry.pending = Pending::Item;
+        else if (carry.pending == Pending::None)
+            carry.pending = Pending::Blanks;
+    } else if (buffer_[end_ - 1] == '\r') {
+        carry.skipLf = true;
+    }
+    return carry;
 }
 
 bool ItemReader::seek(std::uint64_t offset)

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "levelfile/bytesource.h"
+#include "levelfile/classify.h"
 
 namespace kelmor {
 
@@ -88,6 +89,25 @@ private:
     void consumeEnd(std::size_t at);
     template <class Sink>
     ItemInfo readQuoted(Sink&& sink);
+
+    // What skipItems carries from one buffer to the next: how much of an item
+    // the last buffer left unfinished (blanks only, so it may still open with
+    // a quote, or the start of an unquoted item), and whether it ended in a CR
+    // that closed an item, whose LF the next buffer may start with.
+    enum class Pending { None, Blanks, Item };
+    struct SkipCarry {
+        Pending pending = Pending::None;
+        bool skipLf = false;
+    };
+    // With a quote in the buffer an item may hold commas and line ends, so
+    // items go one at a time. False when the buffer ended inside the item.
+    bool skipOneItemOrBuffer(SkipCarry& carry);
+    // Counts item ends in the buffer from here on into `done`. When `done`
+    // reaches `count`, consumes that end; returns the buffer's last end seen,
+    // or end_ when it has none.
+    std::size_t countEnds(std::size_t count, std::size_t& done);
+    // What the buffer's tail after `lastEnd` leaves open for the next buffer.
+    SkipCarry carryAcross(std::size_t lastEnd, SkipCarry carry) const;
 
     ByteSource& source_;
     std::size_t capacity_;

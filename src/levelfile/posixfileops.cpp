@@ -1,5 +1,7 @@
-// The one place that knows how this system makes a save durable: fsync of the
-// new file, rename over the old one, fsync of the folder.
+// The one file that speaks to the operating system: every open, read, seek,
+// write, fsync, rename and unlink of the program is here, so a port to
+// another desktop system replaces this file alone. A save is made durable by
+// fsync of the new file, rename over the old one, and fsync of the folder.
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
@@ -11,6 +13,43 @@
 namespace kelmor {
 
 namespace {
+
+// Reads a file through a file descriptor that it owns.
+class PosixSource final : public ByteSource {
+public:
+    explicit PosixSource(int fd) : fd_(fd), seekable_(::lseek(fd_, 0, SEEK_CUR) != -1) {}
+    ~PosixSource() override { ::close(fd_); }
+    PosixSource(const PosixSource&) = delete;
+    PosixSource& operator=(const PosixSource&) = delete;
+
+    std::size_t read(char* buffer, std::size_t size) override
+    {
+        if (error_ != 0)
+            return 0;
+        for (;;) {
+            const ssize_t n = ::read(fd_, buffer, size);
+            if (n >= 0)
+                return static_cast<std::size_t>(n);
+            if (errno == EINTR)
+                continue;
+            error_ = errno;
+            return 0;
+        }
+    }
+
+    bool seekable() const override { return seekable_; }
+
+    bool seek(std::uint64_t offset) override
+    {
+        if (!seekable_ || error_ != 0)
+            return false;
+        return ::lseek(fd_, static_cast<off_t>(offset), SEEK_SET) != -1;
+    }
+
+private:
+    int fd_;
+    bool seekable_;
+};
 
 class PosixWriteFile final : public WriteFile {
 public:
@@ -65,7 +104,7 @@ public:
             return nullptr;
         }
         error = 0;
-        return std::make_unique<FileSource>(fd);
+        return std::make_unique<PosixSource>(fd);
     }
 
     std::unique_ptr<WriteFile> create(const std::string& path, int& error) override

@@ -54,9 +54,14 @@ HeaderProblem headerProblem(std::string_view header)
 {
     if (header.find('*') == std::string_view::npos)
         return HeaderProblem::NoStar;
-    if (header.front() == '"' || header.front() == ' ' ||
-        header.find_first_of(",\r\n") != std::string_view::npos)
-        return HeaderProblem::Unreadable;
+    if (header.front() == '"')
+        return HeaderProblem::LeadingQuote;
+    if (header.front() == ' ')
+        return HeaderProblem::LeadingBlank;
+    if (header.find_first_of("\r\n") != std::string_view::npos)
+        return HeaderProblem::LineBreak;
+    if (header.find(',') != std::string_view::npos)
+        return HeaderProblem::Comma;
     return HeaderProblem::None;
 }
 
@@ -66,51 +71,49 @@ SaveReport saveMapToLevel(FileOps& ops, const std::string& folder, std::string_v
     SaveReport report;
     const std::string levelPath = folder + "/" + kLevelFileName;
     const std::string scratchPath = folder + "/" + kScratchFileName;
-    auto fail = [&](SaveStep step, const std::string& file, int error) {
-        report.ok = false;
-        report.failedStep = step;
-        report.file = file;
-        report.error = error;
+    auto fail = [&](FileStep step, const std::string& file, int error) {
+        report.failure = {step, file, error};
         return report;
     };
 
-    if (headerProblem(header) != HeaderProblem::None)
-        return fail(SaveStep::Header, kLevelFileName, 0);
+    report.header = headerProblem(header);
+    if (report.header != HeaderProblem::None)
+        return fail(FileStep::Header, kLevelFileName, 0);
 
     int error = 0;
     std::unique_ptr<WriteFile> scratch = ops.create(scratchPath, error);
     if (!scratch)
-        return fail(SaveStep::Create, kScratchFileName, error);
-    auto failAndClean = [&](SaveStep step, const std::string& file, int err) {
+        return fail(FileStep::Create, kScratchFileName, error);
+    auto failAndClean = [&](FileStep step, const std::string& file, int err) {
         scratch.reset();
-        ops.remove(scratchPath);
+        if (const int removeError = ops.remove(scratchPath); removeError != 0 && removeError != ENOENT)
+            report.cleanup = {FileStep::Remove, kScratchFileName, removeError};
         return fail(step, file, err);
     };
 
     std::unique_ptr<ByteSource> old = ops.openRead(levelPath, error);
     MemorySource nothing("");
     if (!old && error != ENOENT)
-        return failAndClean(SaveStep::Read, kLevelFileName, error);
+        return failAndClean(FileStep::Read, kLevelFileName, error);
 
     BufferedSink sink(*scratch);
     ItemReader reader(old ? *old : static_cast<ByteSource&>(nothing), 256 * 1024);
     report.place = writeLevelWithMap(reader, sink, header, rows);
     if (old && old->error() != 0)
-        return failAndClean(SaveStep::Read, kLevelFileName, old->error());
+        return failAndClean(FileStep::Read, kLevelFileName, old->error());
     old.reset();
     if (const int err = sink.flush())
-        return failAndClean(SaveStep::Write, kScratchFileName, err);
+        return failAndClean(FileStep::Write, kScratchFileName, err);
     if (const int err = scratch->flushToDisk())
-        return failAndClean(SaveStep::Flush, kScratchFileName, err);
+        return failAndClean(FileStep::Flush, kScratchFileName, err);
     if (const int err = scratch->close())
-        return failAndClean(SaveStep::Close, kScratchFileName, err);
+        return failAndClean(FileStep::Close, kScratchFileName, err);
     if (const int err = ops.renameOver(scratchPath, levelPath))
-        return failAndClean(SaveStep::Rename, kLevelFileName, err);
+        return failAndClean(FileStep::Rename, kLevelFileName, err);
     scratch.reset();
     // The new content is in place now; only its durability is in doubt.
     if (const int err = ops.syncFolder(folder))
-        return fail(SaveStep::Folder, folder, err);
-    report.ok = true;
+        return fail(FileStep::Folder, folder, err);
     return report;
 }
 

@@ -9,6 +9,8 @@ inline constexpr int kMapColumns = 35;
 inline constexpr int kMapRows = 17;
 inline constexpr int kLastColumn = kMapColumns - 1;
 inline constexpr int kLastRow = kMapRows - 1;
+// A cell is this many pixels wide and high, in the view and in the tile sheet.
+inline constexpr int kCellSize = 16;
 
 // Room for 18 rows as the window always had; rows 0 to 16 hold the map and
 // row 17 is never used. Each row holds one byte per cell code.

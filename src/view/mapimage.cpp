@@ -9,13 +9,13 @@
 namespace kelmor {
 
 namespace {
-constexpr int kBlock = 16;
 constexpr QRgb kBlack = 0xff000000;
 constexpr QRgb kRed = 0xffff0000;
 }  // namespace
 
 MapImage::MapImage() : image_(kViewWidth, kViewHeight, QImage::Format_RGB32)
 {
+    // Black until the first map is drawn: the view never shows stale memory.
     image_.fill(kBlack);
 }
 
@@ -34,25 +34,25 @@ void MapImage::copyBlock(int tileNumber, int x, int y, const TileSheet& sheet)
     // 595 times, so the images' bits are fetched once, not per row.
     const QPoint origin = TileSheet::blockOrigin(tileNumber);
     const QImage& src = sheet.image();
-    const int width = src.isNull() ? 0 : std::clamp(src.width() - origin.x(), 0, kBlock);
-    const int height = src.isNull() ? 0 : std::clamp(src.height() - origin.y(), 0, kBlock);
+    const int width = src.isNull() ? 0 : std::clamp(src.width() - origin.x(), 0, kCellSize);
+    const int height = src.isNull() ? 0 : std::clamp(src.height() - origin.y(), 0, kCellSize);
     const qsizetype outStride = image_.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
     auto* out = reinterpret_cast<QRgb*>(image_.bits()) + y * outStride + x;
-    if (width == kBlock && height == kBlock) {
+    if (width == kCellSize && height == kCellSize) {
         const qsizetype inStride = src.bytesPerLine() / static_cast<qsizetype>(sizeof(QRgb));
         const auto* in = reinterpret_cast<const QRgb*>(src.constBits()) + origin.y() * inStride + origin.x();
-        for (int dy = 0; dy < kBlock; ++dy, out += outStride, in += inStride)
-            std::memcpy(out, in, kBlock * sizeof(QRgb));
+        for (int dy = 0; dy < kCellSize; ++dy, out += outStride, in += inStride)
+            std::memcpy(out, in, kCellSize * sizeof(QRgb));
         return;
     }
-    for (int dy = 0; dy < kBlock; ++dy, out += outStride) {
+    for (int dy = 0; dy < kCellSize; ++dy, out += outStride) {
         int copied = 0;
         if (dy < height) {
             const auto* in = reinterpret_cast<const QRgb*>(src.constScanLine(origin.y() + dy)) + origin.x();
             std::memcpy(out, in, static_cast<std::size_t>(width) * sizeof(QRgb));
             copied = width;
         }
-        std::fill(out + copied, out + kBlock, kBlack);
+        std::fill(out + copied, out + kCellSize, kBlack);
     }
 }
 
@@ -63,7 +63,7 @@ void MapImage::drawCell(int row, int column, const MapGrid& grid, const Catalogu
     int tile = 0;
     if (static_cast<std::size_t>(column) < line.size())
         tile = catalogue.tileOf(cellValue(line[static_cast<std::size_t>(column)]));
-    copyBlock(tile, column * kBlock, row * kBlock, sheet);
+    copyBlock(tile, column * kCellSize, row * kCellSize, sheet);
 }
 
 void MapImage::drawMap(const MapGrid& grid, const Catalogue& catalogue, const TileSheet& sheet)
@@ -78,7 +78,7 @@ void MapImage::drawMap(const MapGrid& grid, const Catalogue& catalogue, const Ti
             const int tile = static_cast<std::size_t>(c) < line.size()
                 ? tileOfCode[static_cast<unsigned char>(line[static_cast<std::size_t>(c)])]
                 : 0;
-            copyBlock(tile, c * kBlock, r * kBlock, sheet);
+            copyBlock(tile, c * kCellSize, r * kCellSize, sheet);
         }
     }
     drawMarker();
@@ -87,10 +87,10 @@ void MapImage::drawMap(const MapGrid& grid, const Catalogue& catalogue, const Ti
 void MapImage::drawMarker()
 {
     // Just above and left of the centre of the 224 x 144 area at the top left.
-    const int left = 224 / 2 - 16;
-    const int top = 144 / 2 - 16;
-    const int right = left + 15;
-    const int bottom = top + 15;
+    const int left = 224 / 2 - kCellSize;
+    const int top = 144 / 2 - kCellSize;
+    const int right = left + kCellSize - 1;
+    const int bottom = top + kCellSize - 1;
     fillRect(QRect(QPoint(left, top), QPoint(right, top)), kRed);
     fillRect(QRect(QPoint(left, bottom), QPoint(right, bottom)), kRed);
     fillRect(QRect(QPoint(left, top), QPoint(left, bottom)), kRed);

@@ -8,8 +8,8 @@
 
 namespace kelmor {
 
-inline constexpr int kViewWidth = kMapColumns * 16;   // 560
-inline constexpr int kViewHeight = kMapRows * 16;     // 272
+inline constexpr int kViewWidth = kMapColumns * kCellSize;  // 560
+inline constexpr int kViewHeight = kMapRows * kCellSize;    // 272
 
 // The map view's off-screen image and the two ways of drawing into it.
 class MapImage {
@@ -28,9 +28,8 @@ public:
     // All 595 cells, then the red marker outline from (96, 56) to (111, 71).
     void drawMap(const MapGrid& grid, const Catalogue& catalogue, const TileSheet& sheet);
 
-    void fillRect(const QRect& rect, QRgb colour);
-
 private:
+    void fillRect(const QRect& rect, QRgb colour);
     void copyBlock(int tileNumber, int x, int y, const TileSheet& sheet);
     void drawMarker();
 

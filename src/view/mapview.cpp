@@ -32,9 +32,17 @@ MapView::MapView(QWidget* parent) : QWidget(parent)
     setFocusPolicy(Qt::StrongFocus);
 }
 
-void MapView::imageChanged(const QRect& area)
+void MapView::showMap(const MapGrid& grid, const Catalogue& catalogue, const TileSheet& sheet)
 {
-    update(area);
+    image_.drawMap(grid, catalogue, sheet);
+    update();
+}
+
+void MapView::redrawCell(int row, int column, const MapGrid& grid, const Catalogue& catalogue,
+                         const TileSheet& sheet)
+{
+    image_.drawCell(row, column, grid, catalogue, sheet);
+    update(column * kCellSize, row * kCellSize, kCellSize, kCellSize);
 }
 
 void MapView::paintEvent(QPaintEvent* event)

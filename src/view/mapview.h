@@ -14,11 +14,11 @@ class MapView : public QWidget {
 public:
     explicit MapView(QWidget* parent = nullptr);
 
-    MapImage& mapImage() { return image_; }
-    const QImage& image() const { return image_.image(); }
-
-    // Call after drawing into mapImage(); repaints only `area`.
-    void imageChanged(const QRect& area);
+    // Draws the whole map and the marker, and repaints the view.
+    void showMap(const MapGrid& grid, const Catalogue& catalogue, const TileSheet& sheet);
+    // Draws one cell again and repaints that cell alone.
+    void redrawCell(int row, int column, const MapGrid& grid, const Catalogue& catalogue,
+                    const TileSheet& sheet);
 
 signals:
     // button: 1 left, 2 right, 4 middle, higher bits for other buttons;

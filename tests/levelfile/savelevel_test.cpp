@@ -48,7 +48,7 @@ TEST_F(SaveLevel, ReplacesTheFileAndLeavesNoScratchFile)
 {
     writeFile(dir.file(kScratchFileName), "stale content from a crash");
     const SaveReport r = saveMapToLevel(ops, dir.path(), "*MAP002", rowsOf('Q'));
-    EXPECT_TRUE(r.ok);
+    EXPECT_TRUE(r.ok());
     EXPECT_EQ(r.place, SavePlace::Replaced);
     EXPECT_EQ(level(), levelText({{"*MAP001", uniformRows('1')}, {"*MAP002", uniformRows('Q')}}));
     EXPECT_FALSE(scratchLeft());
@@ -58,7 +58,7 @@ TEST_F(SaveLevel, AMissingLevelFileIsCreated)
 {
     std::filesystem::remove(dir.file(kLevelFileName));
     const SaveReport r = saveMapToLevel(ops, dir.path(), "*MAP001", rowsOf('0'));
-    ASSERT_TRUE(r.ok);
+    ASSERT_TRUE(r.ok());
     EXPECT_EQ(r.place, SavePlace::Appended);
     std::string expected = "\r\n*MAP001\r\n";
     for (int i = 0; i < 17; ++i)
@@ -70,26 +70,26 @@ TEST_F(SaveLevel, EveryFailingStepKeepsTheOldBytes)
 {
     struct Case {
         FaultyFileOps::Step step;
-        SaveStep reported;
+        FileStep reported;
         int error;
         const char* file;
     };
     const Case cases[] = {
-        {FaultyFileOps::Step::Create, SaveStep::Create, EACCES, kScratchFileName},
-        {FaultyFileOps::Step::Write, SaveStep::Write, ENOSPC, kScratchFileName},
-        {FaultyFileOps::Step::Flush, SaveStep::Flush, EIO, kScratchFileName},
-        {FaultyFileOps::Step::Close, SaveStep::Close, EDQUOT, kScratchFileName},
-        {FaultyFileOps::Step::Rename, SaveStep::Rename, EPERM, kLevelFileName},
-        {FaultyFileOps::Step::OpenRead, SaveStep::Read, EACCES, kLevelFileName},
+        {FaultyFileOps::Step::Create, FileStep::Create, EACCES, kScratchFileName},
+        {FaultyFileOps::Step::Write, FileStep::Write, ENOSPC, kScratchFileName},
+        {FaultyFileOps::Step::Flush, FileStep::Flush, EIO, kScratchFileName},
+        {FaultyFileOps::Step::Close, FileStep::Close, EDQUOT, kScratchFileName},
+        {FaultyFileOps::Step::Rename, FileStep::Rename, EPERM, kLevelFileName},
+        {FaultyFileOps::Step::OpenRead, FileStep::Read, EACCES, kLevelFileName},
     };
     for (const Case& c : cases) {
         FaultyFileOps faulty;
         faulty.failAt(c.step, c.error);
         const SaveReport r = saveMapToLevel(faulty, dir.path(), "*MAP002", rowsOf('Q'));
-        EXPECT_FALSE(r.ok) << static_cast<int>(c.step);
-        EXPECT_EQ(r.failedStep, c.reported);
-        EXPECT_EQ(r.error, c.error);
-        EXPECT_EQ(r.file, c.file);
+        EXPECT_FALSE(r.ok()) << static_cast<int>(c.step);
+        EXPECT_EQ(r.failure.step, c.reported);
+        EXPECT_EQ(r.failure.error, c.error);
+        EXPECT_EQ(r.failure.file, c.file);
         EXPECT_EQ(level(), old);
         EXPECT_FALSE(scratchLeft());
     }
@@ -105,7 +105,7 @@ TEST_F(SaveLevel, EachWriteOfALargeFileCanFail)
     writeFile(dir.file(kLevelFileName), old);
 
     FaultyFileOps counting;
-    ASSERT_TRUE(saveMapToLevel(counting, dir.path(), "*M700", rowsOf('1')).ok);
+    ASSERT_TRUE(saveMapToLevel(counting, dir.path(), "*M700", rowsOf('1')).ok());
     const int writes = counting.writes();
     ASSERT_GE(writes, 3);
     const std::string saved = level();
@@ -115,12 +115,12 @@ TEST_F(SaveLevel, EachWriteOfALargeFileCanFail)
         FaultyFileOps faulty;
         faulty.failAt(FaultyFileOps::Step::Write, ENOSPC, nth);
         const SaveReport r = saveMapToLevel(faulty, dir.path(), "*M700", rowsOf('1'));
-        EXPECT_FALSE(r.ok) << nth;
-        EXPECT_EQ(r.failedStep, SaveStep::Write);
+        EXPECT_FALSE(r.ok()) << nth;
+        EXPECT_EQ(r.failure.step, FileStep::Write);
         EXPECT_EQ(level(), old) << nth;
         EXPECT_FALSE(scratchLeft());
     }
-    ASSERT_TRUE(saveMapToLevel(ops, dir.path(), "*M700", rowsOf('1')).ok);
+    ASSERT_TRUE(saveMapToLevel(ops, dir.path(), "*M700", rowsOf('1')).ok());
     EXPECT_EQ(level(), saved);
 }
 
@@ -128,8 +128,8 @@ TEST_F(SaveLevel, AFailedFolderFlushIsReportedAfterTheNewFileIsInPlace)
 {
     ops.failAt(FaultyFileOps::Step::Folder, EIO);
     const SaveReport r = saveMapToLevel(ops, dir.path(), "*MAP001", rowsOf('Z'));
-    EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.failedStep, SaveStep::Folder);
+    EXPECT_FALSE(r.ok());
+    EXPECT_EQ(r.failure.step, FileStep::Folder);
     EXPECT_EQ(level(), levelText({{"*MAP001", uniformRows('Z')}, {"*MAP002", uniformRows('2')}}));
     EXPECT_FALSE(scratchLeft());
 }
@@ -138,13 +138,13 @@ TEST_F(SaveLevel, HeadersThatCouldNotBeFoundAgainAreRefused)
 {
     for (const char* header : {"", "MAP001", "\"*MAP001\"", "*A\r\nB"}) {
         const SaveReport r = saveMapToLevel(ops, dir.path(), header, rowsOf('Z'));
-        EXPECT_FALSE(r.ok) << header;
-        EXPECT_EQ(r.failedStep, SaveStep::Header);
+        EXPECT_FALSE(r.ok()) << header;
+        EXPECT_EQ(r.failure.step, FileStep::Header);
         EXPECT_EQ(level(), old);
         EXPECT_FALSE(scratchLeft());
     }
     EXPECT_EQ(headerProblem("MAP"), HeaderProblem::NoStar);
-    EXPECT_EQ(headerProblem("\"*"), HeaderProblem::Unreadable);
+    EXPECT_EQ(headerProblem("\"*"), HeaderProblem::LeadingQuote);
     EXPECT_EQ(headerProblem("a*b"), HeaderProblem::None);
 }
 
@@ -183,10 +183,10 @@ TEST_F(SaveOnMountedFolder, AFullDiskKeepsTheOldFile)
     MapRows rows;
     rows.fill(std::string(4000, '0'));  // far more than the disk has left
     const SaveReport r = saveMapToLevel(*ops, dir.path(), "*MAP001", rows);
-    EXPECT_FALSE(r.ok);
-    EXPECT_TRUE(r.failedStep == SaveStep::Write || r.failedStep == SaveStep::Flush ||
-                r.failedStep == SaveStep::Close) << static_cast<int>(r.failedStep);
-    EXPECT_EQ(r.error, ENOSPC);
+    EXPECT_FALSE(r.ok());
+    EXPECT_TRUE(r.failure.step == FileStep::Write || r.failure.step == FileStep::Flush ||
+                r.failure.step == FileStep::Close) << static_cast<int>(r.failure.step);
+    EXPECT_EQ(r.failure.error, ENOSPC);
     EXPECT_EQ(readFile(dir.file(kLevelFileName)), old);
     EXPECT_FALSE(fileExists(dir.file(kScratchFileName)));
 }
@@ -201,9 +201,9 @@ TEST_F(SaveOnMountedFolder, AReadOnlyFolderKeepsTheOldFile)
         GTEST_SKIP() << "cannot remount read-only: " << std::strerror(errno);
     auto ops = makePosixFileOps();
     const SaveReport r = saveMapToLevel(*ops, dir.path(), "*MAP001", rowsOf('9'));
-    EXPECT_FALSE(r.ok);
-    EXPECT_EQ(r.failedStep, SaveStep::Create);
-    EXPECT_EQ(r.error, EROFS);
+    EXPECT_FALSE(r.ok());
+    EXPECT_EQ(r.failure.step, FileStep::Create);
+    EXPECT_EQ(r.failure.error, EROFS);
     EXPECT_EQ(readFile(dir.file(kLevelFileName)), old);
     EXPECT_FALSE(fileExists(dir.file(kScratchFileName)));
 }

@@ -1,8 +1,45 @@
 #include "support/faultyfileops.h"
 
+#include <algorithm>
+
 namespace kelmor::test {
 
 namespace {
+// A file that can be read up to a point and no further, as a disk that fails part way.
+class FaultySource final : public ByteSource {
+public:
+    FaultySource(std::unique_ptr<ByteSource> real, std::uint64_t failAt, int error)
+        : real_(std::move(real)), failAt_(failAt), failError_(error)
+    {
+    }
+    std::size_t read(char* buffer, std::size_t size) override
+    {
+        if (error_ != 0)
+            return 0;
+        if (at_ >= failAt_) {
+            error_ = failError_;
+            return 0;
+        }
+        const std::size_t n = real_->read(buffer, static_cast<std::size_t>(std::min<std::uint64_t>(size, failAt_ - at_)));
+        at_ += n;
+        return n;
+    }
+    bool seekable() const override { return real_->seekable(); }
+    bool seek(std::uint64_t offset) override
+    {
+        if (error_ != 0 || !real_->seek(offset))
+            return false;
+        at_ = offset;
+        return true;
+    }
+
+private:
+    std::unique_ptr<ByteSource> real_;
+    std::uint64_t at_ = 0;
+    std::uint64_t failAt_;
+    int failError_;
+};
+
 class FaultyWriteFile final : public WriteFile {
 public:
     FaultyWriteFile(std::unique_ptr<WriteFile> real, FaultyFileOps::Step step, int error, int nth,
@@ -44,7 +81,10 @@ std::unique_ptr<ByteSource> FaultyFileOps::openRead(const std::string& path, int
         error = error_;
         return nullptr;
     }
-    return real_->openRead(path, error);
+    std::unique_ptr<ByteSource> source = real_->openRead(path, error);
+    if (source && failStep_ == Step::Read)
+        return std::make_unique<FaultySource>(std::move(source), static_cast<std::uint64_t>(nth_), error_);
+    return source;
 }
 
 std::unique_ptr<WriteFile> FaultyFileOps::create(const std::string& path, int& error)
@@ -66,7 +106,7 @@ int FaultyFileOps::renameOver(const std::string& from, const std::string& to)
 
 int FaultyFileOps::remove(const std::string& path)
 {
-    return real_->remove(path);
+    return removeError_ != 0 ? removeError_ : real_->remove(path);
 }
 
 int FaultyFileOps::syncFolder(const std::string& folder)

@@ -10,16 +10,19 @@ namespace kelmor::test {
 // The real file system, with one chosen operation made to fail.
 class FaultyFileOps final : public FileOps {
 public:
-    enum class Step { None, Create, Write, Flush, Close, Rename, Folder, OpenRead };
+    enum class Step { None, Create, Write, Flush, Close, Rename, Folder, OpenRead, Read };
 
     FaultyFileOps();
-    // Fail `step` with `error`; for Write, fail the `nth` write (1-based).
+    // Fail `step` with `error`; for Write, fail the `nth` write (1-based);
+    // for Read, every file read fails once `nth` bytes of it have been read.
     void failAt(Step step, int error, int nth = 1)
     {
         failStep_ = step;
         error_ = error;
         nth_ = nth;
     }
+    // Besides the step above, every removal fails with `error`.
+    void failRemoval(int error) { removeError_ = error; }
     int writes() const { return *writes_; }
 
     std::unique_ptr<ByteSource> openRead(const std::string& path, int& error) override;
@@ -33,6 +36,7 @@ private:
     Step failStep_ = Step::None;
     int error_ = 0;
     int nth_ = 1;
+    int removeError_ = 0;
     std::shared_ptr<int> writes_ = std::make_shared<int>(0);
 };
 

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+namespace kelmor {
+
+// The item reader looks at its buffer in blocks of 64 bytes, one mask word a block.
+inline constexpr std::size_t kClassifyBlock = 64;
+
+// Marks where items end and where stars stand in `blocks` blocks of 64 bytes
+// from `p`: bit i of ends[w] is set when byte 64w + i is a comma, a CR or an
+// LF, but not the LF of a CR LF pair (also across blocks and calls, through
+// `previousCr`, which holds 1 when the byte before `p` was a CR); bit i of
+// stars[w] when it is a "*". Returns whether any double quote was seen.
+using Classifier = bool (*)(const char* p, std::size_t blocks, std::uint64_t* ends,
+                            std::uint64_t* stars, std::uint64_t& previousCr);
+
+bool classifyPortable(const char* p, std::size_t blocks, std::uint64_t* ends, std::uint64_t* stars,
+                      std::uint64_t& previousCr);
+
+// The fastest classifier this processor runs.
+Classifier bestClassifier();
+
+struct NamedClassifier {
+    std::string_view name;
+    Classifier classify;
+};
+
+// Every classifier this processor runs, the portable one first; they must
+// agree bit for bit.
+std::vector<NamedClassifier> availableClassifiers();
+
+}  // namespace kelmor

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <cerrno>
+#include <string>
+
+namespace kelmor {
+
+// The step of a level-file operation that failed.
+enum class FileStep {
+    None,
+    Open,    // opening the level file to read it
+    Read,    // reading the level file (a save reports a failed open as this too)
+    Header,  // the header cannot be saved (see HeaderProblem)
+    Create,  // creating the scratch file
+    Write,   // writing the scratch file
+    Flush,   // forcing the scratch file to disk
+    Close,   // closing the scratch file
+    Rename,  // renaming the scratch file over the level file
+    Folder,  // forcing the folder's entries to disk after the rename
+    Remove,  // removing the scratch file after another step failed
+};
+
+// What went wrong, where, and the system's reason: the one shape in which
+// every level-file operation reports a failure.
+struct FileFailure {
+    FileStep step = FileStep::None;
+    std::string file;  // as the user knows it: the file's name, or the folder's path
+    int error = 0;     // errno; 0 for Header
+
+    bool failed() const { return step != FileStep::None; }
+    // The level file is not there, which is no error for counting or saving.
+    bool missing() const { return step == FileStep::Open && error == ENOENT; }
+};
+
+}  // namespace kelmor

@@ -1,0 +1,67 @@
+#include "levelfile/levelfile.h"
+
+#include <memory>
+
+#include "levelfile/itemreader.h"
+#include "levelfile/mapcount.h"
+
+namespace kelmor {
+
+LevelFile::LevelFile(FileOps& ops, std::string folder) : ops_(ops), folder_(std::move(folder)) {}
+
+std::string LevelFile::path() const
+{
+    return folder_ + "/" + kLevelFileName;
+}
+
+MapLoad LevelFile::load(std::int64_t mapNo) const
+{
+    MapLoad result;
+    int error = 0;
+    const std::unique_ptr<ByteSource> source = ops_.openRead(path(), error);
+    if (!source) {
+        result.failure = {FileStep::Open, kLevelFileName, error};
+        return result;
+    }
+    ItemReader reader(*source);
+    result.map = loadMap(reader, mapNo);
+    if (source->error() != 0)
+        result.failure = {FileStep::Read, kLevelFileName, source->error()};
+    return result;
+}
+
+template <class Count>
+MapCount LevelFile::count(Count counter) const
+{
+    MapCount result;
+    int error = 0;
+    const std::unique_ptr<ByteSource> source = ops_.openRead(path(), error);
+    if (!source) {
+        if (error != ENOENT)
+            result.failure = {FileStep::Open, kLevelFileName, error};
+        return result;
+    }
+    ItemReader reader(*source);
+    result.count = counter(reader);
+    // A count cut short by a failed read would be a wrong number.
+    if (source->error() != 0)
+        result = {0, {FileStep::Read, kLevelFileName, source->error()}};
+    return result;
+}
+
+MapCount LevelFile::countMaps() const
+{
+    return count(countMapsSkippingRows);
+}
+
+MapCount LevelFile::countHeaders() const
+{
+    return count(countHeaderItems);
+}
+
+SaveReport LevelFile::save(std::string_view header, const MapRows& rows) const
+{
+    return saveMapToLevel(ops_, folder_, header, rows);
+}
+
+}  // namespace kelmor

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "levelfile/filefailure.h"
+#include "levelfile/fileops.h"
+#include "levelfile/mapload.h"
+#include "levelfile/savelevel.h"
+#include "model/mapgrid.h"
+
+namespace kelmor {
+
+struct MapLoad {
+    // With a failed open, nothing was found; with a failed read, what was
+    // read before it.
+    LoadedMap map;
+    FileFailure failure;
+};
+
+struct MapCount {
+    std::int64_t count = 0;  // with a failure, no number to go by
+    FileFailure failure;
+};
+
+// The one door to the level file "kelmor.cnf" in a folder: each operation
+// opens it, does its work from the first item and closes it again, and
+// reports any failure in one shape, so the window only decides what to ask
+// and what to say.
+class LevelFile {
+public:
+    LevelFile(FileOps& ops, std::string folder);
+
+    const std::string& folder() const { return folder_; }
+    std::string path() const;
+
+    // Map number `mapNo`, or the last map when the file has fewer.
+    MapLoad load(std::int64_t mapNo) const;
+    // The maps as the last-map button counts them, rows passed over unseen.
+    // A missing file has none.
+    MapCount countMaps() const;
+    // Every item that holds a "*", rows included, as creating a map counts.
+    // A missing file has none.
+    MapCount countHeaders() const;
+    // Writes the map under `header`; see saveMapToLevel.
+    SaveReport save(std::string_view header, const MapRows& rows) const;
+
+private:
+    template <class Count>
+    MapCount count(Count counter) const;
+
+    FileOps& ops_;
+    std::string folder_;
+};
+
+}  // namespace kelmor
