@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
 
 #include "model/blanktemplate.h"
@@ -54,6 +55,7 @@ TEST_F(Commands, EachNavigationAsksAboutEditsFirst)
 {
     QPushButton* buttons[] = {form->Command2, form->Command4, form->Command6, form->Command7};
     for (QPushButton* button : buttons) {
+        SCOPED_TRACE(button->text().toStdString());
         const int before = form->mapNo;
         edit();
         asker.answer({false});
@@ -196,6 +198,29 @@ TEST_F(Commands, CreatingNeedsALevelFileItCanRead)
     EXPECT_EQ(asker.questions.back(), QStringLiteral("map No 1を新規に作成しますか?"));
     EXPECT_EQ(text1(), QStringLiteral("*MAP001"));
     EXPECT_EQ(form->mapEdited, 1);
+}
+
+// A count cut short would send ">|" to the wrong map and number a new map
+// wrongly: the user is told, and neither goes on.
+TEST_F(Commands, ACountCutShortByAFailedReadStopsLastAndCreate)
+{
+    form->Command2->click();
+    ops.failAt(FaultyFileOps::Step::Read, EIO, static_cast<int>(original.size() / 2));
+    const QString reason = QString::fromLocal8Bit(std::strerror(EIO));
+    for (QPushButton* button : {form->Command6, form->Command5}) {
+        SCOPED_TRACE(button->text().toStdString());
+        asker.notices.clear();
+        button->click();
+        ASSERT_EQ(asker.notices.size(), 1u);
+        EXPECT_TRUE(asker.notices[0].contains(QStringLiteral("kelmor.cnf を最後まで読み込めない")));
+        EXPECT_TRUE(asker.notices[0].contains(reason));
+        EXPECT_TRUE(asker.questions.empty());
+        EXPECT_EQ(form->mapNo, 2);
+        EXPECT_EQ(label1(), QStringLiteral("map No 2"));
+        EXPECT_EQ(text1(), QStringLiteral("*MAP002"));
+        EXPECT_EQ(form->mapEdited, 0);
+    }
+    EXPECT_EQ(level(), original);
 }
 
 TEST_F(Commands, TheThousandthMapHasFourDigits)

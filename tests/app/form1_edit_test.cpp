@@ -51,6 +51,7 @@ TEST_F(Editing, PixelEdgesFindTheRightCell)
         {{15.5, 40}, 1, 2}, {{14.5, 60}, 0, 3}, {{16.5, 80.5}, 1, 5},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "press at " << c.at.x() << "," << c.at.y());
         for (int r = 0; r < 17; ++r)
             form->mapLine[static_cast<std::size_t>(r)] = std::string(35, '0');
         press(c.at);

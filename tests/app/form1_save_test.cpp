@@ -87,6 +87,7 @@ TEST_F(Saving, AFailedSaveKeepsTheFileTheEditsAndTheFlag)
                                          FaultyFileOps::Step::Flush, FaultyFileOps::Step::Rename};
     paintB(1, 1);
     for (FaultyFileOps::Step step : steps) {
+        SCOPED_TRACE(testing::Message() << "failing step " << static_cast<int>(step));
         ops.failAt(step, ENOSPC);
         asker.notices.clear();
         asker.answer({true});
@@ -105,6 +106,22 @@ TEST_F(Saving, AFailedSaveKeepsTheFileTheEditsAndTheFlag)
     form->Command1->click();
     EXPECT_EQ(form->mapEdited, 0);
     EXPECT_NE(level(), original);
+}
+
+TEST_F(Saving, AScratchFileLeftBehindIsReportedToo)
+{
+    paintB(1, 1);
+    ops.failAt(FaultyFileOps::Step::Write, ENOSPC);
+    ops.failRemoval(EACCES);
+    asker.answer({true});
+    form->Command1->click();
+    EXPECT_EQ(level(), original);
+    EXPECT_EQ(form->mapEdited, 1);
+    ASSERT_EQ(asker.notices.size(), 1u);
+    const QString& notice = asker.notices[0];
+    EXPECT_TRUE(notice.contains(QString::fromLocal8Bit(std::strerror(ENOSPC))));
+    EXPECT_TRUE(notice.contains(QStringLiteral("temp.tmp も削除できません: ") +
+                                QString::fromLocal8Bit(std::strerror(EACCES))));
 }
 
 TEST_F(Saving, AHeaderWithoutAStarIsRefused)

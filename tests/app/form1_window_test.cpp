@@ -44,6 +44,7 @@ TEST_F(Window, ControlsStandWhereTheTableSays)
         {form->Command3, {432, 304, 73, 25}, QStringLiteral("マップ消去")},
     };
     for (const Expected& e : table) {
+        SCOPED_TRACE(e.widget->objectName().toStdString());
         EXPECT_EQ(e.widget->geometry(), e.rect) << e.widget->objectName().toStdString();
         EXPECT_FALSE(e.widget->accessibleName().isEmpty()) << e.widget->objectName().toStdString();
         if (auto* b = qobject_cast<QPushButton*>(e.widget)) {

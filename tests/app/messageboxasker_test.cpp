@@ -1,7 +1,9 @@
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTimer>
+#include <functional>
 #include <gtest/gtest.h>
 
 #include "app/messageboxasker.h"
@@ -9,20 +11,50 @@
 namespace kelmor {
 namespace {
 
-// Looks at the box once it is up, then presses one of its buttons.
-void answerWhenShown(QMessageBox::StandardButton press, QMessageBox::Icon* icon, QString* title,
-                     QMessageBox::StandardButton* defaultButton, QString* text)
+QMessageBox* shownBox()
 {
-    QTimer::singleShot(0, [=] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        *icon = box->icon();
-        *title = box->windowTitle();
-        *text = box->text();
-        *defaultButton = box->defaultButton() ? box->standardButton(box->defaultButton()) : QMessageBox::NoButton;
-        box->button(press)->click();
-    });
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* box = qobject_cast<QMessageBox*>(w); box != nullptr && box->isVisible())
+            return box;
+    return nullptr;
 }
+
+// Waits for the asker's box, lets `look` inspect it, then presses `press`.
+// When no box comes up within seconds, or it lacks that button, the test
+// fails there and then and whatever modal window is up is closed: a broken
+// box must never leave the test waiting for CTest's timeout.
+class BoxAnswerer {
+public:
+    BoxAnswerer(QMessageBox::StandardButton press, std::function<void(QMessageBox&)> look)
+    {
+        const QDeadlineTimer deadline(5000);
+        timer_.setInterval(10);
+        QObject::connect(&timer_, &QTimer::timeout, [this, press, look, deadline] {
+            if (QMessageBox* box = shownBox()) {
+                timer_.stop();
+                answered_ = true;
+                look(*box);
+                if (QAbstractButton* button = box->button(press)) {
+                    button->click();
+                } else {
+                    ADD_FAILURE() << "the box has no button " << press;
+                    box->done(0);
+                }
+            } else if (deadline.hasExpired()) {
+                timer_.stop();
+                ADD_FAILURE() << "no message box came up";
+                if (QWidget* modal = QApplication::activeModalWidget())
+                    modal->close();
+            }
+        });
+        timer_.start();
+    }
+    bool answered() const { return answered_; }
+
+private:
+    QTimer timer_;
+    bool answered_ = false;
+};
 
 TEST(MessageBoxAsker, QuestionsHaveNoIconAndYesAsDefault)
 {
@@ -30,28 +62,35 @@ TEST(MessageBoxAsker, QuestionsHaveNoIconAndYesAsDefault)
     QMessageBox::Icon icon{};
     QString title, text;
     QMessageBox::StandardButton defaultButton{};
-    answerWhenShown(QMessageBox::No, &icon, &title, &defaultButton, &text);
-    EXPECT_FALSE(asker.askYesNo(QStringLiteral("map No 1を保存しますか?")));
+    {
+        BoxAnswerer answerer(QMessageBox::No, [&](QMessageBox& box) {
+            icon = box.icon();
+            title = box.windowTitle();
+            text = box.text();
+            defaultButton = box.defaultButton() ? box.standardButton(box.defaultButton()) : QMessageBox::NoButton;
+        });
+        EXPECT_FALSE(asker.askYesNo(QStringLiteral("map No 1を保存しますか?")));
+        EXPECT_TRUE(answerer.answered());
+    }
     EXPECT_EQ(icon, QMessageBox::NoIcon);
     EXPECT_EQ(defaultButton, QMessageBox::Yes);
     EXPECT_EQ(title, QApplication::applicationName());
     EXPECT_EQ(text, QStringLiteral("map No 1を保存しますか?"));
 
-    answerWhenShown(QMessageBox::Yes, &icon, &title, &defaultButton, &text);
+    BoxAnswerer answerer(QMessageBox::Yes, [](QMessageBox&) {});
     EXPECT_TRUE(asker.askYesNo(QStringLiteral("?")));
+    EXPECT_TRUE(answerer.answered());
 }
 
 TEST(MessageBoxAsker, NoticesHaveAnOkButtonOnly)
 {
     MessageBoxAsker asker;
     bool onlyOk = false;
-    QTimer::singleShot(0, [&] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        ASSERT_NE(box, nullptr);
-        onlyOk = box->standardButtons() == QMessageBox::Ok && box->icon() == QMessageBox::NoIcon;
-        box->button(QMessageBox::Ok)->click();
+    BoxAnswerer answerer(QMessageBox::Ok, [&](QMessageBox& box) {
+        onlyOk = box.standardButtons() == QMessageBox::Ok && box.icon() == QMessageBox::NoIcon;
     });
     asker.notify(QStringLiteral("kelmor.bmp is not found"));
+    EXPECT_TRUE(answerer.answered());
     EXPECT_TRUE(onlyOk);
 }
 

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 
+#include "support/coordinatesheet.h"
 #include "support/tempdir.h"
 
 namespace kelmor::test {
@@ -42,8 +43,6 @@ bool waitFor(Pred done, std::chrono::milliseconds limit = 20s)
     return false;
 }
 
-QRgb sheetPixel(int x, int y) { return qRgb(x, y, 77); }
-
 class EndToEnd : public ::testing::Test {
 protected:
     void SetUp() override
@@ -57,11 +56,7 @@ protected:
         map2 = uniformRows('6');
         original = levelText({{"*E2E1", map1}, {"*E2E2", map2}});
         writeFile(dir.file("kelmor.cnf"), original);
-        QImage sheet(224, 144, QImage::Format_RGB32);
-        for (int y = 0; y < 144; ++y)
-            for (int x = 0; x < 224; ++x)
-                sheet.setPixel(x, y, sheetPixel(x, y));
-        ASSERT_TRUE(sheet.save(QString::fromStdString(dir.file("kelmor.bmp")), "BMP"));
+        ASSERT_TRUE(coordinateSheet().save(QString::fromStdString(dir.file("kelmor.bmp")), "BMP"));
         std::filesystem::copy_file(KELMOR_PROGRAM, dir.file("kelmor-edit"));
     }
 
@@ -162,13 +157,8 @@ protected:
 
     bool cellShows(const QImage& v, int row, int column, int tile)
     {
-        const int ox = (tile % 28) * 8;
-        const int oy = (tile / 28) * 8;
-        for (int dy = 0; dy < 16; dy += 5)
-            for (int dx = 0; dx < 16; dx += 5)
-                if (v.pixel(column * 16 + dx, row * 16 + dy) != sheetPixel(ox + dx, oy + dy))
-                    return false;
-        return true;
+        // The sheet's 8 x 8 cells, 28 to a row; a screenshot is checked sparsely.
+        return cellShowsBlock(v, row, column, QPoint((tile % 28) * 8, (tile / 28) * 8), 5);
     }
 
     TempDir dir;

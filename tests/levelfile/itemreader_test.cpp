@@ -111,6 +111,7 @@ TEST(ItemReader, SkippingManyItemsMatchesSkippingOneByOne)
     const std::string bytes = "a,b\r\nc\rd\n\r\n  \"q,\r\nx\"tail,e\r\n   \r\n*h\r\nlast  ";
     for (std::size_t buffer : {1, 2, 3, 5, 8, 64, 4096}) {
         for (std::size_t n = 0; n < 14; ++n) {
+            SCOPED_TRACE(testing::Message() << "buffer " << buffer << ", items " << n);
             MemorySource one(bytes);
             ItemReader byOne(one, buffer);
             std::size_t expected = 0;

@@ -88,6 +88,7 @@ TEST_P(LoadMap, CommaInAHeaderShiftsTheRows)
 TEST_P(LoadMap, NoHeaderMeansMapZero)
 {
     for (const std::string& bytes : {std::string(), std::string("a\r\nb,c\r\n\r\n")}) {
+        SCOPED_TRACE(bytes);
         const LoadedMap m = load(bytes, 1);
         EXPECT_FALSE(m.found);
         EXPECT_EQ(m.mapNo, 0);

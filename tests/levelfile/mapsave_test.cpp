@@ -1,12 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "levelfile/mapsave.h"
+#include "support/maprows.h"
 #include "support/tempdir.h"
 
 namespace kelmor {
 namespace {
 
 using test::levelText;
+using test::rowsOf;
 using test::uniformRows;
 
 class StringSink final : public ByteSink {
@@ -15,13 +17,6 @@ public:
     bool ok() const override { return true; }
     std::string text;
 };
-
-MapRows rowsOf(char fill)
-{
-    MapRows rows;
-    rows.fill(std::string(35, fill));
-    return rows;
-}
 
 std::string save(const std::string& old, const std::string& header, const MapRows& rows,
                  SavePlace* place = nullptr)

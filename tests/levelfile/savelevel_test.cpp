@@ -9,6 +9,7 @@
 
 #include "levelfile/savelevel.h"
 #include "support/faultyfileops.h"
+#include "support/maprows.h"
 #include "support/tempdir.h"
 
 namespace kelmor {
@@ -18,16 +19,10 @@ using test::FaultyFileOps;
 using test::fileExists;
 using test::levelText;
 using test::readFile;
+using test::rowsOf;
 using test::TempDir;
 using test::uniformRows;
 using test::writeFile;
-
-MapRows rowsOf(char fill)
-{
-    MapRows rows;
-    rows.fill(std::string(35, fill));
-    return rows;
-}
 
 class SaveLevel : public ::testing::Test {
 protected:
@@ -83,6 +78,7 @@ TEST_F(SaveLevel, EveryFailingStepKeepsTheOldBytes)
         {FaultyFileOps::Step::OpenRead, FileStep::Read, EACCES, kLevelFileName},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "failing step " << static_cast<int>(c.step));
         FaultyFileOps faulty;
         faulty.failAt(c.step, c.error);
         const SaveReport r = saveMapToLevel(faulty, dir.path(), "*MAP002", rowsOf('Q'));
@@ -112,6 +108,7 @@ TEST_F(SaveLevel, EachWriteOfALargeFileCanFail)
     writeFile(dir.file(kLevelFileName), old);
 
     for (int nth = 1; nth <= writes; ++nth) {
+        SCOPED_TRACE(testing::Message() << "failing write " << nth);
         FaultyFileOps faulty;
         faulty.failAt(FaultyFileOps::Step::Write, ENOSPC, nth);
         const SaveReport r = saveMapToLevel(faulty, dir.path(), "*M700", rowsOf('1'));
@@ -137,6 +134,7 @@ TEST_F(SaveLevel, AFailedFolderFlushIsReportedAfterTheNewFileIsInPlace)
 TEST_F(SaveLevel, HeadersThatCouldNotBeFoundAgainAreRefused)
 {
     for (const char* header : {"", "MAP001", "\"*MAP001\"", "*A\r\nB"}) {
+        SCOPED_TRACE(header);
         const SaveReport r = saveMapToLevel(ops, dir.path(), header, rowsOf('Z'));
         EXPECT_FALSE(r.ok()) << header;
         EXPECT_EQ(r.failure.step, FileStep::Header);
@@ -145,6 +143,9 @@ TEST_F(SaveLevel, HeadersThatCouldNotBeFoundAgainAreRefused)
     }
     EXPECT_EQ(headerProblem("MAP"), HeaderProblem::NoStar);
     EXPECT_EQ(headerProblem("\"*"), HeaderProblem::LeadingQuote);
+    EXPECT_EQ(headerProblem(" *A"), HeaderProblem::LeadingBlank);
+    EXPECT_EQ(headerProblem("*A,B"), HeaderProblem::Comma);
+    EXPECT_EQ(headerProblem("*A\nB"), HeaderProblem::LineBreak);
     EXPECT_EQ(headerProblem("a*b"), HeaderProblem::None);
 }
 

@@ -10,6 +10,7 @@
 
 #include "app/asker.h"
 #include "app/form1.h"
+#include "support/coordinatesheet.h"
 #include "support/faultyfileops.h"
 #include "support/tempdir.h"
 
@@ -27,11 +28,6 @@ public:
     std::vector<QString> questions;
     std::vector<QString> notices;
 };
-
-// A sheet whose every pixel is different: pixel (x, y) is RGB(x, y, 77), so
-// a copied block tells exactly where it came from.
-QImage coordinateSheet(int width = 224, int height = 144);
-QRgb sheetPixel(int x, int y);
 
 class FormTest : public ::testing::Test {
 protected:

@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <filesystem>
+
+#include "levelfile/levelfile.h"
+#include "support/faultyfileops.h"
+#include "support/maprows.h"
+#include "support/tempdir.h"
+
+namespace kelmor {
+namespace {
+
+using test::FaultyFileOps;
+using test::fileExists;
+using test::levelText;
+using test::readFile;
+using test::rowsOf;
+using test::TempDir;
+using test::uniformRows;
+using test::writeFile;
+
+class LevelFileTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::vector<std::pair<std::string, std::vector<std::string>>> maps;
+        for (int i = 1; i <= 40; ++i)
+            maps.push_back({"*MAP" + std::to_string(i), uniformRows('0')});
+        old = levelText(maps);
+        writeFile(dir.file(kLevelFileName), old);
+    }
+
+    TempDir dir;
+    std::string old;
+    FaultyFileOps ops;
+    LevelFile file{ops, dir.path()};
+};
+
+TEST_F(LevelFileTest, ACountCutShortByAFailedReadIsAFailureNotANumber)
+{
+    EXPECT_EQ(file.countMaps().count, 40);
+    EXPECT_EQ(file.countHeaders().count, 40);
+
+    ops.failAt(FaultyFileOps::Step::Read, EIO, static_cast<int>(old.size() / 2));
+    for (const MapCount& counted : {file.countMaps(), file.countHeaders()}) {
+        EXPECT_EQ(counted.failure.step, FileStep::Read);
+        EXPECT_EQ(counted.failure.error, EIO);
+        EXPECT_EQ(counted.failure.file, kLevelFileName);
+        EXPECT_EQ(counted.count, 0);
+    }
+
+    ops.failAt(FaultyFileOps::Step::OpenRead, EACCES);
+    EXPECT_EQ(file.countMaps().failure.step, FileStep::Open);
+    EXPECT_EQ(file.countHeaders().failure.error, EACCES);
+}
+
+TEST_F(LevelFileTest, AMissingFileHasNoMapsAndLoadsAsMissing)
+{
+    std::filesystem::remove(dir.file(kLevelFileName));
+    EXPECT_FALSE(file.countMaps().failure.failed());
+    EXPECT_EQ(file.countMaps().count, 0);
+    EXPECT_EQ(file.countHeaders().count, 0);
+    const MapLoad loaded = file.load(1);
+    EXPECT_TRUE(loaded.failure.missing());
+    EXPECT_FALSE(loaded.map.found);
+}
+
+TEST_F(LevelFileTest, ALoadCutShortKeepsWhatWasReadAndSaysWhy)
+{
+    ops.failAt(FaultyFileOps::Step::Read, EIO, static_cast<int>(old.size() / 2));
+    const MapLoad loaded = file.load(40);
+    EXPECT_EQ(loaded.failure.step, FileStep::Read);
+    EXPECT_EQ(loaded.failure.error, EIO);
+    EXPECT_TRUE(loaded.map.found);
+    EXPECT_LT(loaded.map.mapNo, 40);
+}
+
+TEST_F(LevelFileTest, AScratchFileThatCannotBeRemovedIsReported)
+{
+    ops.failAt(FaultyFileOps::Step::Read, EIO, static_cast<int>(old.size() / 2));
+    ops.failRemoval(EBUSY);
+    const SaveReport r = file.save("*MAP3", rowsOf('Q'));
+    EXPECT_EQ(r.failure.step, FileStep::Read);
+    EXPECT_EQ(r.failure.error, EIO);
+    EXPECT_EQ(r.cleanup.step, FileStep::Remove);
+    EXPECT_EQ(r.cleanup.file, kScratchFileName);
+    EXPECT_EQ(r.cleanup.error, EBUSY);
+    EXPECT_EQ(readFile(dir.file(kLevelFileName)), old);
+
+    // A save that works has nothing to clean up, whatever removal would do.
+    ops.failAt(FaultyFileOps::Step::None, 0);
+    const SaveReport saved = file.save("*MAP3", rowsOf('Q'));
+    EXPECT_TRUE(saved.ok());
+    EXPECT_FALSE(saved.cleanup.failed());
+    EXPECT_FALSE(fileExists(dir.file(kScratchFileName)));
+}
+
+}  // namespace
+}  // namespace kelmor
