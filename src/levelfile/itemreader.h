@@ -67,7 +67,6 @@ public:
     bool seekable() const { return source_.seekable(); }
     bool seek(std::uint64_t offset);
 
-    int error() const { return source_.error(); }
 
 private:
     bool fill()

@@ -32,42 +32,29 @@ bool copyItemComparing(ItemReader& in, ByteSink& out, std::string_view header, s
     out.append(kLineEnd);
     return info.size == header.size() && head == header;
 }
-}  // namespace
 
-ByteSink::~ByteSink() = default;
-
-SavePlace writeLevelWithMap(ItemReader& old, ByteSink& out, std::string_view header,
-                            const MapRows& rows)
+// Copies the old file up to and including the first item equal to `header`;
+// true when there is one.
+bool copyThroughHeader(ItemReader& old, ByteSink& out, std::string_view header)
 {
     auto copy = [&out](std::string_view part) { out.append(part); };
     std::string head;
-    bool found = false;
     while (out.ok() && !old.atEnd()) {
         // Only an item with a "*" can equal the header; runs without one that
         // are already one item a line go across as they stand.
         if (old.copyPlainLines(copy, true))
             continue;
-        if (copyItemComparing(old, out, header, head)) {
-            found = true;
-            break;
-        }
+        if (copyItemComparing(old, out, header, head))
+            return true;
     }
+    return false;
+}
 
-    // An equal item that is the file's very last one still leads to an append,
-    // as it always has: there are no old rows to replace.
-    if (!found || old.atEnd()) {
-        writeLine(out, "");
-        writeLine(out, header);
-        writeRows(out, rows);
-        return SavePlace::Appended;
-    }
-
-    writeRows(out, rows);
-    writeLine(out, "");
-
-    // Skip the old rows: every item up to the next header is dropped. The
-    // header itself and everything after it is copied item by item. Until a
-    // "*" shows up an item might still be dropped, so only that part is held.
+// Drops the old rows: every item up to the next header. That header is
+// copied; until a "*" shows up an item might still be dropped, so only that
+// part of it is held.
+void skipOldRows(ItemReader& old, ByteSink& out)
+{
     std::string pending;
     while (out.ok() && !old.atEnd()) {
         pending.clear();
@@ -85,15 +72,41 @@ SavePlace writeLevelWithMap(ItemReader& old, ByteSink& out, std::string_view hea
         });
         if (streaming) {
             out.append(kLineEnd);
-            break;
+            return;
         }
     }
+}
+
+void copyRest(ItemReader& old, ByteSink& out)
+{
+    auto copy = [&out](std::string_view part) { out.append(part); };
     while (out.ok() && !old.atEnd()) {
         if (old.copyPlainLines(copy, false))
             continue;
         old.read(copy);
         out.append(kLineEnd);
     }
+}
+}  // namespace
+
+ByteSink::~ByteSink() = default;
+
+SavePlace writeLevelWithMap(ItemReader& old, ByteSink& out, std::string_view header,
+                            const MapRows& rows)
+{
+    const bool found = copyThroughHeader(old, out, header);
+    // An equal item that is the file's very last one still leads to an append,
+    // as it always has: there are no old rows to replace.
+    if (!found || old.atEnd()) {
+        writeLine(out, "");
+        writeLine(out, header);
+        writeRows(out, rows);
+        return SavePlace::Appended;
+    }
+    writeRows(out, rows);
+    writeLine(out, "");
+    skipOldRows(old, out);
+    copyRest(old, out);
     return SavePlace::Replaced;
 }
 

@@ -48,6 +48,31 @@ private:
     int error_ = 0;
 };
 
+// Writes the level file's next content into the scratch file and forces it
+// to disk; returns what failed, if anything. A missing level file counts as
+// an empty one.
+FileFailure writeNextContent(FileOps& ops, const std::string& levelPath, WriteFile& scratch,
+                             std::string_view header, const MapRows& rows, SavePlace& place)
+{
+    int error = 0;
+    const std::unique_ptr<ByteSource> old = ops.openRead(levelPath, error);
+    if (!old && error != ENOENT)
+        return {FileStep::Read, kLevelFileName, error};
+    MemorySource nothing("");
+    BufferedSink sink(scratch);
+    ItemReader reader(old ? *old : static_cast<ByteSource&>(nothing), 256 * 1024);
+    place = writeLevelWithMap(reader, sink, header, rows);
+    if (old && old->error() != 0)
+        return {FileStep::Read, kLevelFileName, old->error()};
+    if (const int err = sink.flush())
+        return {FileStep::Write, kScratchFileName, err};
+    if (const int err = scratch.flushToDisk())
+        return {FileStep::Flush, kScratchFileName, err};
+    if (const int err = scratch.close())
+        return {FileStep::Close, kScratchFileName, err};
+    return {};
+}
+
 }  // namespace
 
 HeaderProblem headerProblem(std::string_view header)
@@ -69,51 +94,33 @@ SaveReport saveMapToLevel(FileOps& ops, const std::string& folder, std::string_v
                           const MapRows& rows)
 {
     SaveReport report;
+    report.header = headerProblem(header);
+    if (report.header != HeaderProblem::None) {
+        report.failure = {FileStep::Header, kLevelFileName, 0};
+        return report;
+    }
+
     const std::string levelPath = folder + "/" + kLevelFileName;
     const std::string scratchPath = folder + "/" + kScratchFileName;
-    auto fail = [&](FileStep step, const std::string& file, int error) {
-        report.failure = {step, file, error};
-        return report;
-    };
-
-    report.header = headerProblem(header);
-    if (report.header != HeaderProblem::None)
-        return fail(FileStep::Header, kLevelFileName, 0);
-
     int error = 0;
     std::unique_ptr<WriteFile> scratch = ops.create(scratchPath, error);
-    if (!scratch)
-        return fail(FileStep::Create, kScratchFileName, error);
-    auto failAndClean = [&](FileStep step, const std::string& file, int err) {
-        scratch.reset();
-        if (const int removeError = ops.remove(scratchPath); removeError != 0 && removeError != ENOENT)
-            report.cleanup = {FileStep::Remove, kScratchFileName, removeError};
-        return fail(step, file, err);
-    };
-
-    std::unique_ptr<ByteSource> old = ops.openRead(levelPath, error);
-    MemorySource nothing("");
-    if (!old && error != ENOENT)
-        return failAndClean(FileStep::Read, kLevelFileName, error);
-
-    BufferedSink sink(*scratch);
-    ItemReader reader(old ? *old : static_cast<ByteSource&>(nothing), 256 * 1024);
-    report.place = writeLevelWithMap(reader, sink, header, rows);
-    if (old && old->error() != 0)
-        return failAndClean(FileStep::Read, kLevelFileName, old->error());
-    old.reset();
-    if (const int err = sink.flush())
-        return failAndClean(FileStep::Write, kScratchFileName, err);
-    if (const int err = scratch->flushToDisk())
-        return failAndClean(FileStep::Flush, kScratchFileName, err);
-    if (const int err = scratch->close())
-        return failAndClean(FileStep::Close, kScratchFileName, err);
-    if (const int err = ops.renameOver(scratchPath, levelPath))
-        return failAndClean(FileStep::Rename, kLevelFileName, err);
+    if (!scratch) {
+        report.failure = {FileStep::Create, kScratchFileName, error};
+        return report;
+    }
+    report.failure = writeNextContent(ops, levelPath, *scratch, header, rows, report.place);
+    if (!report.failure.failed())
+        if (const int err = ops.renameOver(scratchPath, levelPath))
+            report.failure = {FileStep::Rename, kLevelFileName, err};
     scratch.reset();
+    if (report.failure.failed()) {
+        if (const int err = ops.remove(scratchPath); err != 0 && err != ENOENT)
+            report.cleanup = {FileStep::Remove, kScratchFileName, err};
+        return report;
+    }
     // The new content is in place now; only its durability is in doubt.
     if (const int err = ops.syncFolder(folder))
-        return fail(FileStep::Folder, folder, err);
+        report.failure = {FileStep::Folder, folder, err};
     return report;
 }
 
