@@ -17,7 +17,7 @@ namespace {
 // Reads a file through a file descriptor that it owns.
 class PosixSource final : public ByteSource {
 public:
-    explicit PosixSource(int fd) : fd_(fd), seekable_(::lseek(fd_, 0, SEEK_CUR) != -1) {}
+    PosixSource(int fd, bool seekable) : fd_(fd), seekable_(seekable) {}
     ~PosixSource() override { ::close(fd_); }
     PosixSource(const PosixSource&) = delete;
     PosixSource& operator=(const PosixSource&) = delete;
@@ -97,14 +97,17 @@ public:
             error = errno;
             return nullptr;
         }
+        // One look tells both whether it is a folder and whether the loader
+        // may go back in it: a regular file can, a pipe or a terminal cannot.
         struct stat st {};
-        if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
+        const bool known = ::fstat(fd, &st) == 0;
+        if (known && S_ISDIR(st.st_mode)) {
             ::close(fd);
             error = EISDIR;
             return nullptr;
         }
         error = 0;
-        return std::make_unique<PosixSource>(fd);
+        return std::make_unique<PosixSource>(fd, known && (S_ISREG(st.st_mode) || S_ISBLK(st.st_mode)));
     }
 
     std::unique_ptr<WriteFile> create(const std::string& path, int& error) override
