@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFont>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -20,6 +21,8 @@ namespace {
 constexpr int kClientWidth = 565;
 constexpr int kClientHeight = 329;
 constexpr const char* kTileSheetName = "kelmor.bmp";
+// Each step holds a cell or one map's rows, so this many cost a few MB at most.
+constexpr int kHistorySteps = 20000;
 
 template <class W>
 W* place(W* widget, const char* name, int left, int top, int width, int height,
@@ -38,6 +41,7 @@ Form1::Form1(const QString& folder, Asker& asker, FileOps& fileOps, QWidget* par
       asker_(asker),
       levelFile_(fileOps, folder_.toStdString())
 {
+    history_.setUndoLimit(kHistorySteps);
     createControls();
     Form_Load();
 }
@@ -55,8 +59,9 @@ void Form1::createControls()
     small.setPixelSize(12);
     setFont(small);
 
-    Label1 = place(new QLabel(QStringLiteral("1"), this), "Label1", 8, 0, 65, 17,
-                   QStringLiteral("マップ番号"));
+    // Only controls whose text does not say what they are get an accessible
+    // name: a name replaces what a screen reader would read of the text.
+    Label1 = place(new QLabel(QStringLiteral("1"), this), "Label1", 8, 0, 65, 17, {});
     Command7 = place(new QPushButton(QStringLiteral("|<"), this), "Command7", 80, 0, 33, 25,
                      QStringLiteral("最初のマップ"));
     Command4 = place(new QPushButton(QStringLiteral("<"), this), "Command4", 112, 0, 33, 25,
@@ -68,24 +73,23 @@ void Form1::createControls()
     Text1 = place(new QLineEdit(QStringLiteral("Text1"), this), "Text1", 216, 0, 97, 18,
                   QStringLiteral("マップのヘッダー"));
     Label2 = place(new QLabel(QStringLiteral("[左クリック]=PUT ／ 　[右クリック]=GET"), this), "Label2",
-                   328, 0, 225, 17, QStringLiteral("マウスの使い方"));
+                   328, 0, 225, 17, {});
     QFont hintFont = small;
     hintFont.setPixelSize(11);
     Label2->setFont(hintFont);
     Picture2 = place(new MapView(this), "Picture2", 0, 24, 545, 273, QStringLiteral("マップ表示"));
     Picture1 = place(new QWidget(this), "Picture1", 48, 24, 177, 49, QStringLiteral("タイル画像"));
     Combo1 = place(new QComboBox(this), "Combo1", 8, 304, 177, 20, QStringLiteral("パレット"));
-    Command1 = place(new QPushButton(QStringLiteral("マップ保存"), this), "Command1", 224, 304, 81, 25,
-                     QStringLiteral("マップ保存"));
-    Command5 = place(new QPushButton(QStringLiteral("マップ作成"), this), "Command5", 312, 304, 89, 25,
-                     QStringLiteral("マップ作成"));
-    Command3 = place(new QPushButton(QStringLiteral("マップ消去"), this), "Command3", 432, 304, 73, 25,
-                     QStringLiteral("マップ消去"));
+    Command1 = place(new QPushButton(QStringLiteral("マップ保存"), this), "Command1", 224, 304, 81, 25, {});
+    Command5 = place(new QPushButton(QStringLiteral("マップ作成"), this), "Command5", 312, 304, 89, 25, {});
+    Command3 = place(new QPushButton(QStringLiteral("マップ消去"), this), "Command3", 432, 304, 73, 25, {});
 
     // No length limit on the header, as there never was one.
     Text1->setMaxLength(1 << 30);
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
+    // Typed text stays as typed: no completion, no change of case.
+    Combo1->setCompleter(nullptr);
     Combo1->setEditText(QStringLiteral("Combo1"));
     for (QPushButton* b : {Command1, Command2, Command3, Command4, Command5, Command6, Command7})
         b->setAutoDefault(false);
@@ -109,6 +113,7 @@ void Form1::createControls()
     connect(Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
     connect(Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
     connect(Picture2, &MapView::pressed, this, &Form1::Picture2_MouseDown);
+    connect(Picture2, &MapView::cursorMoved, this, &Form1::describeCursor);
     connect(Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
 }
 
@@ -156,6 +161,37 @@ void Form1::setCommandsEnabled(bool enabled)
 {
     for (QPushButton* b : {Command1, Command2, Command3, Command4, Command5, Command6, Command7})
         b->setEnabled(enabled);
+}
+
+void Form1::keyPressEvent(QKeyEvent* event)
+{
+    // Reaches the window only when the focused control left the key alone.
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    const QKeyCombination keys(modifiers, static_cast<Qt::Key>(event->key()));
+    // A text box keeps its own undo, also for keys it does not know itself.
+    const bool inTextBox = qobject_cast<QLineEdit*>(focusWidget()) != nullptr;
+    if (event->matches(QKeySequence::Undo)) {
+        if (!inTextBox)
+            undoEdit();
+    } else if (event->matches(QKeySequence::Redo) || keys == (Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Z) ||
+               keys == (Qt::ControlModifier | Qt::Key_Y)) {
+        if (!inTextBox)
+            redoEdit();
+    } else if (event->matches(QKeySequence::Save)) {
+        Command1->click();
+    } else if (keys == QKeyCombination(Qt::Key_PageUp)) {
+        Command4->click();
+    } else if (keys == QKeyCombination(Qt::Key_PageDown)) {
+        Command2->click();
+    } else if (keys == (Qt::ControlModifier | Qt::Key_Home)) {
+        Command7->click();
+    } else if (keys == (Qt::ControlModifier | Qt::Key_End)) {
+        Command6->click();
+    } else {
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    event->accept();
 }
 
 void Form1::closeEvent(QCloseEvent* event)

@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QUndoStack>
 #include <QWidget>
 #include <cstdint>
 #include <optional>
 
 #include "app/headercodec.h"
+#include "edit/cellpick.h"
 #include "levelfile/levelfile.h"
 #include "model/catalogue.h"
 #include "model/mapgrid.h"
@@ -78,8 +80,22 @@ public:
     // False when the window must stay open: a save that was asked for failed.
     bool Form_Unload();
 
+    // The map's history: placed cells and erases of the map on display,
+    // emptied when another map is loaded or one is created. The unsaved
+    // mark follows it: back at the state of the last load or save, the map
+    // counts as unchanged.
+    const QUndoStack& history() const { return history_; }
+    void undoEdit();
+    void redoEdit();
+    // What the history's steps do to the map.
+    void writeCell(CellPos cell, char code);
+    void writeRows(const MapGrid& rows);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // The keys of the buttons and of the history, wherever the focus is,
+    // unless the focused control uses the key itself.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void createControls();
@@ -93,6 +109,9 @@ private:
     // `stopped` says what cannot go on, as in "マップを作成できません".
     void reportCountFailure(const FileFailure& failure, const QString& stopped);
     void reportOverflow();
+    void showMapNo(std::int64_t number);
+    // Tells a screen reader the keyboard cursor's cell and what it holds.
+    void describeCursor();
     // The system's own words for an errno, for the notices.
     static QString reasonOf(int error);
 
@@ -100,6 +119,7 @@ private:
     Asker& asker_;
     LevelFile levelFile_;
     HeaderCodec headerCodec_;
+    QUndoStack history_;
     bool filteringHeader_ = false;
 };
 

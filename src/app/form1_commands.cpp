@@ -96,9 +96,12 @@ void Form1::Command5_Click()
 
     headerCodec_.forget();
     Text1->setText(QStringLiteral("*MAP%1").arg(next, 3, 10, QLatin1Char('0')));
-    Label1->setText(QStringLiteral("map No %1").arg(next));
+    showMapNo(next);
     mapNo = static_cast<std::int16_t>(next);
     clearmap();
+    // A map never saved has no state to come back to: it stays unsaved.
+    history_.clear();
+    history_.resetClean();
 }
 
 bool Form1::Form_Unload()

@@ -1,10 +1,11 @@
-// Editing the map on display: mouse presses, the header box, erasing.
+// Editing the map on display: mouse presses and the keyboard cursor, the
+// header box, erasing, and the map's history.
 #include <QComboBox>
 #include <QLineEdit>
 
 #include "app/asker.h"
 #include "app/form1.h"
-#include "edit/cellpick.h"
+#include "app/mapcommands.h"
 #include "edit/erase.h"
 #include "edit/headerfilter.h"
 #include "edit/placepick.h"
@@ -16,6 +17,7 @@ void Form1::Picture2_MouseDown(int button, int /*shift*/, float x, float y)
 {
     const CellPos cell = cellAt(x, y);
     mapEdited = 1;
+    Picture2->moveCursorTo(cell.row, cell.column);
 
     if (button == 2) {
         if (const auto position = pickPosition(mapLine, cell, partsMax, Combo1->count())) {
@@ -30,15 +32,14 @@ void Form1::Picture2_MouseDown(int button, int /*shift*/, float x, float y)
     if (text.isEmpty())
         return;
     const char32_t code = text.toUcs4().front();
-    if (!isPlaceableCode(code)) {
+    if (!isPlaceableAt(code, cell)) {
         asker_.notify(QStringLiteral("「%1」はマップに置けません。\n"
                                      "パレットから選ぶか、半角英数字を入力してください。")
                           .arg(QString::fromUcs4(&code, 1)));
         return;
     }
-    if (!placeCell(mapLine, cell, static_cast<char>(code)))
-        return;
-    Picture2->redrawCell(cell.row, cell.column, mapLine, parts, tileSheet);
+    if (const std::optional<char> before = codeAt(mapLine, cell))
+        history_.push(new PlaceCellCommand(*this, cell, *before, static_cast<char>(code)));
 }
 
 void Form1::Text1_Change()
@@ -61,7 +62,7 @@ void Form1::Text1_Change()
 void Form1::Command3_Click()
 {
     if (asker_.askYesNo(QStringLiteral("このマップを消去してもよろしいですか?")))
-        clearmap();
+        history_.push(new EraseMapCommand(*this, mapLine));
 }
 
 void Form1::clearmap()
@@ -69,6 +70,48 @@ void Form1::clearmap()
     mapEdited = 1;
     eraseToTemplate(mapLine);
     subDraw();
+}
+
+void Form1::writeCell(CellPos cell, char code)
+{
+    placeCell(mapLine, cell, code);
+    Picture2->redrawCell(cell.row, cell.column, mapLine, parts, tileSheet);
+    describeCursor();
+}
+
+void Form1::writeRows(const MapGrid& rows)
+{
+    for (int r = 0; r < kMapRows; ++r)
+        mapLine[static_cast<std::size_t>(r)] = rows[static_cast<std::size_t>(r)];
+    subDraw();
+}
+
+void Form1::undoEdit()
+{
+    if (!history_.canUndo())
+        return;
+    history_.undo();
+    mapEdited = history_.isClean() ? 0 : 1;
+}
+
+void Form1::redoEdit()
+{
+    if (!history_.canRedo())
+        return;
+    history_.redo();
+    mapEdited = history_.isClean() ? 0 : 1;
+}
+
+void Form1::describeCursor()
+{
+    const CellPos cell{Picture2->cursorColumn(), Picture2->cursorRow()};
+    QString holds = QStringLiteral("（なし）");
+    if (const auto position = pickPosition(mapLine, cell, partsMax, Combo1->count()))
+        holds = Combo1->itemText(*position);
+    else if (const std::optional<char> code = codeAt(mapLine, cell))
+        holds = QString::fromLatin1(&*code, 1);
+    Picture2->setAccessibleDescription(
+        QStringLiteral("列 %1、行 %2: %3").arg(cell.column).arg(cell.row).arg(holds));
 }
 
 }  // namespace kelmor

@@ -32,7 +32,8 @@ void Form1::subMapload()
         for (int r = 0; r < kMapRows; ++r)
             mapLine[static_cast<std::size_t>(r)] = std::move(loaded.rows[static_cast<std::size_t>(r)]);
     }
-    Label1->setText(QStringLiteral("map No %1").arg(mapNo));
+    showMapNo(mapNo);
+    history_.clear();
     subDraw();
     setCommandsEnabled(true);
 
@@ -48,6 +49,14 @@ void Form1::subMapload()
 void Form1::subDraw()
 {
     Picture2->showMap(mapLine, parts, tileSheet);
+    describeCursor();
+}
+
+void Form1::showMapNo(std::int64_t number)
+{
+    // Having no accessible name of its own, the label tells a screen reader
+    // of its new text itself.
+    Label1->setText(QStringLiteral("map No %1").arg(number));
 }
 
 std::optional<std::int64_t> Form1::fncMapmax()

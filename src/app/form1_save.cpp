@@ -69,6 +69,7 @@ Form1::SaveOutcome Form1::savemap()
         return SaveOutcome::Failed;
     }
     mapEdited = 0;
+    history_.setClean();
     return SaveOutcome::Saved;
 }
 

@@ -21,6 +21,19 @@ bool isPlaceableCode(char32_t code)
     return code >= 0x20 && code <= 0x7e && code != ',' && code != '"' && code != '*';
 }
 
+bool isPlaceableAt(char32_t code, CellPos cell)
+{
+    return isPlaceableCode(code) && !(code == U' ' && cell.column == 0);
+}
+
+std::optional<char> codeAt(const MapGrid& grid, CellPos cell)
+{
+    const std::string* row = rowAt(grid, cell);
+    if (row == nullptr)
+        return std::nullopt;
+    return (*row)[static_cast<std::size_t>(cell.column)];
+}
+
 bool placeCell(MapGrid& grid, CellPos cell, char code)
 {
     if (rowAt(grid, cell) == nullptr)

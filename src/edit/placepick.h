@@ -13,6 +13,13 @@ namespace kelmor {
 // refused; everything else is written as it stands.
 bool isPlaceableCode(char32_t code);
 
+// Whether `code` may go into that cell: a placeable code, and no blank in
+// column 0, which the reader would drop as a leading blank, shifting the row.
+bool isPlaceableAt(char32_t code, CellPos cell);
+
+// The code in the cell, or nothing when the row has no such column.
+std::optional<char> codeAt(const MapGrid& grid, CellPos cell);
+
 // Writes `code` into the cell. Returns false, changing nothing, when the row
 // has no such column.
 bool placeCell(MapGrid& grid, CellPos cell, char code);

@@ -1,7 +1,9 @@
 #include "view/mapview.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 namespace kelmor {
 
@@ -45,11 +47,83 @@ void MapView::redrawCell(int row, int column, const MapGrid& grid, const Catalog
     update(column * kCellSize, row * kCellSize, kCellSize, kCellSize);
 }
 
+void MapView::moveCursorTo(int row, int column)
+{
+    row = std::clamp(row, 0, kLastRow);
+    column = std::clamp(column, 0, kLastColumn);
+    if (row == cursorRow_ && column == cursorColumn_)
+        return;
+    update(cursorRect());
+    cursorRow_ = row;
+    cursorColumn_ = column;
+    update(cursorRect());
+    emit cursorMoved(row, column);
+}
+
+QRect MapView::cursorRect() const
+{
+    return QRect(cursorColumn_ * kCellSize, cursorRow_ * kCellSize, kCellSize, kCellSize);
+}
+
+void MapView::pressCursorCell(int button)
+{
+    const float half = kCellSize / 2.0f;
+    emit pressed(button, 0, static_cast<float>(cursorColumn_ * kCellSize) + half,
+                 static_cast<float>(cursorRow_ * kCellSize) + half);
+}
+
 void MapView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     const QRect area = event->rect();
     painter.drawImage(area.topLeft(), image_.image(), area);
+    if (cursorShown_ && hasFocus()) {
+        // White around black: seen on every tile, and unlike the red marker.
+        const QRect cell = cursorRect();
+        painter.setPen(Qt::white);
+        painter.drawRect(cell.adjusted(0, 0, -1, -1));
+        painter.setPen(Qt::black);
+        painter.drawRect(cell.adjusted(1, 1, -2, -2));
+    }
+}
+
+void MapView::keyPressEvent(QKeyEvent* event)
+{
+    // Keys with Ctrl or Alt belong to the window (Ctrl+Home is the first map).
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+    if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+        event->ignore();
+        return;
+    }
+    int row = cursorRow_;
+    int column = cursorColumn_;
+    switch (event->key()) {
+    case Qt::Key_Left: --column; break;
+    case Qt::Key_Right: ++column; break;
+    case Qt::Key_Up: --row; break;
+    case Qt::Key_Down: ++row; break;
+    case Qt::Key_Home: column = 0; break;
+    case Qt::Key_End: column = kLastColumn; break;
+    case Qt::Key_Space:
+    case Qt::Key_P: pressCursorCell(1); return;
+    case Qt::Key_G: pressCursorCell(2); return;
+    default: event->ignore(); return;
+    }
+    cursorShown_ = true;
+    update(cursorRect());
+    moveCursorTo(row, column);
+}
+
+void MapView::focusInEvent(QFocusEvent* event)
+{
+    update(cursorRect());
+    QWidget::focusInEvent(event);
+}
+
+void MapView::focusOutEvent(QFocusEvent* event)
+{
+    update(cursorRect());
+    QWidget::focusOutEvent(event);
 }
 
 void MapView::mousePressEvent(QMouseEvent* event)

@@ -8,6 +8,12 @@ namespace kelmor {
 
 // The map view: shows its off-screen image and reports mouse presses. It
 // repaints from the image, never by drawing the map again.
+//
+// It also keeps a keyboard cursor on one cell: the arrow keys move it, Home
+// and End go to the row's ends, and Space or P and G report a left or right
+// press on that cell. The cursor is drawn over the image, never into it, and
+// only while the view has the focus and once a key has moved it, so the view
+// looks as it always did to a user who never touches the keys.
 class MapView : public QWidget {
     Q_OBJECT
 
@@ -20,17 +26,33 @@ public:
     void redrawCell(int row, int column, const MapGrid& grid, const Catalogue& catalogue,
                     const TileSheet& sheet);
 
+    int cursorRow() const { return cursorRow_; }
+    int cursorColumn() const { return cursorColumn_; }
+    // Moves the keyboard cursor, kept inside the grid.
+    void moveCursorTo(int row, int column);
+
 signals:
     // button: 1 left, 2 right, 4 middle, higher bits for other buttons;
     // shift: 1 Shift, 2 Ctrl, 4 Alt; x, y in pixels from the top left.
     void pressed(int button, int shift, float x, float y);
+    void cursorMoved(int row, int column);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    QRect cursorRect() const;
+    // A press on the cursor's cell, as the mouse would give it.
+    void pressCursorCell(int button);
+
     MapImage image_;
+    int cursorRow_ = 0;
+    int cursorColumn_ = 0;
+    bool cursorShown_ = false;  // a key has moved the cursor
 };
 
 }  // namespace kelmor
