@@ -204,6 +204,34 @@ TEST_F(EndToEnd, PaintSaveNavigateAndDecline)
     EXPECT_EQ(editor.state(), QProcess::Running);
 }
 
+// Edits, undoes and saves with the keyboard alone.
+TEST_F(EndToEnd, TheKeyboardAlone)
+{
+    ASSERT_NO_FATAL_FAILURE(startEditor());
+    // Without a window manager the keyboard goes where the pointer is; the
+    // map view has the focus inside the window from the start.
+    const QPoint inside = origin + QPoint(300, 200);
+    xdo({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(inside.x()),
+         QString::number(inside.y())});
+
+    // Get the key at row 2, column 3; put it at the row's end, then one row
+    // down; undo that second one.
+    xdo({QStringLiteral("key"), QStringLiteral("Down"), QStringLiteral("Down"), QStringLiteral("Right"),
+         QStringLiteral("Right"), QStringLiteral("Right"), QStringLiteral("g"), QStringLiteral("End"),
+         QStringLiteral("p"), QStringLiteral("Down"), QStringLiteral("space"), QStringLiteral("ctrl+z")});
+    ASSERT_TRUE(waitFor([&] { return cellShows(view(), 2, 34, 286) && !cellShows(view(), 3, 34, 286); }, 5s));
+    xdo({QStringLiteral("key"), QStringLiteral("ctrl+s")});
+    ASSERT_TRUE(answer("Return"));
+    std::vector<std::string> saved = map1;
+    saved[2][34] = 'K';
+    EXPECT_EQ(readFile(dir.file("kelmor.cnf")), levelText({{"*E2E1", saved}, {"*E2E2", map2}}));
+
+    // Page Down leaves without a question: everything is saved.
+    xdo({QStringLiteral("key"), QStringLiteral("Next")});
+    ASSERT_TRUE(waitFor([&] { return cellShows(view(), 0, 0, 336); }, 5s));
+    EXPECT_EQ(editor.state(), QProcess::Running);
+}
+
 }  // namespace
 }  // namespace kelmor::test
 
