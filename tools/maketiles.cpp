@@ -1,10 +1,14 @@
 // Draws the project's own tile sheet, kelmor.bmp: 224 x 144 pixels addressed in
 // 8 x 8 cells, 28 to a row, with a 16 x 16 graphic at the cell of every tile
-// number that the catalogue uses. Writes an uncompressed 24-bit BMP.
+// number that the catalogue uses. Writes an uncompressed 24-bit BMP; or the
+// program's icon, the key tile's pixel art enlarged without smoothing, as PNG.
 //
 //   maketiles OUTPUT.bmp [--if-absent]
+//   maketiles --icon SIZE OUTPUT.png
+#include <QImage>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
@@ -318,12 +322,40 @@ std::vector<std::uint8_t> encodeBmp()
     return out;
 }
 
+// The key: it opens every stage, and reads at 16 pixels.
+constexpr int kIconTile = 286;
+
+int writeIcon(int size, const char* path)
+{
+    if (size < 16 || size % 16 != 0) {
+        std::fprintf(stderr, "maketiles: an icon is a multiple of 16 pixels, not %d\n", size);
+        return 2;
+    }
+    QImage icon(size, size, QImage::Format_RGB32);
+    const int scale = size / 16;
+    for (int y = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x) {
+            const Rgb c = canvas[static_cast<std::size_t>((originY(kIconTile) + y / scale) * kWidth +
+                                                          originX(kIconTile) + x / scale)];
+            icon.setPixel(x, y, qRgb(c.r, c.g, c.b));
+        }
+    if (!icon.save(QString::fromLocal8Bit(path), "PNG")) {
+        std::fprintf(stderr, "maketiles: cannot write %s\n", path);
+        return 1;
+    }
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
 {
+    if (argc == 4 && std::strcmp(argv[1], "--icon") == 0) {
+        drawSheet();
+        return writeIcon(std::atoi(argv[2]), argv[3]);
+    }
     if (argc < 2) {
-        std::fprintf(stderr, "usage: %s OUTPUT.bmp [--if-absent]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s OUTPUT.bmp [--if-absent] | --icon SIZE OUTPUT.png\n", argv[0]);
         return 2;
     }
     const std::filesystem::path path = argv[1];

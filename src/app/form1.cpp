@@ -36,10 +36,16 @@ W* place(W* widget, const char* name, int left, int top, int width, int height,
 }  // namespace
 
 Form1::Form1(const QString& folder, Asker& asker, FileOps& fileOps, QWidget* parent)
+    : Form1(folder, QString::fromLatin1(kLevelFileName), asker, fileOps, parent)
+{
+}
+
+Form1::Form1(const QString& folder, const QString& levelName, Asker& asker, FileOps& fileOps,
+             QWidget* parent)
     : QWidget(parent),
       folder_(QDir(folder).absolutePath()),
       asker_(asker),
-      levelFile_(fileOps, folder_.toStdString())
+      levelFile_(fileOps, folder_.toStdString(), levelName.toStdString())
 {
     history_.setUndoLimit(kHistorySteps);
     createControls();

@@ -32,6 +32,9 @@ public:
     // own folder in production, a folder of their own in tests. Start-up runs
     // here, so its notices come before the window is shown.
     Form1(const QString& folder, Asker& asker, FileOps& fileOps, QWidget* parent = nullptr);
+    // The same on a level file of another name in that folder.
+    Form1(const QString& folder, const QString& levelName, Asker& asker, FileOps& fileOps,
+          QWidget* parent = nullptr);
     ~Form1() override;
 
     enum class SaveOutcome { Saved, Declined, Failed };
@@ -114,6 +117,7 @@ private:
     void describeCursor();
     // The system's own words for an errno, for the notices.
     static QString reasonOf(int error);
+    QString levelName() const { return QString::fromStdString(levelFile_.name()); }
 
     QString folder_;
     Asker& asker_;

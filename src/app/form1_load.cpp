@@ -39,11 +39,10 @@ void Form1::subMapload()
 
     if (loaded.found && loaded.rowsRead < kMapRows)
         asker_.notify(QStringLiteral("map No %1 は途中で切れています。\n"
-                                     "kelmor.cnf にはこのマップの %2 行のうち %3 行しかありません。"
+                                     "%2 にはこのマップの %3 行のうち %4 行しかありません。"
                                      "無い行は空白で表示しています。")
-                          .arg(mapNo)
-                          .arg(kMapRows)
-                          .arg(loaded.rowsRead));
+                          .arg(QString::number(mapNo), levelName(), QString::number(kMapRows),
+                               QString::number(loaded.rowsRead)));
 }
 
 void Form1::subDraw()

@@ -87,14 +87,14 @@ void Form1::reportSaveFailure(const SaveReport& report)
     const QString step = failedStepText(failure.step);
     QString text;
     if (failure.step == FileStep::Folder) {
-        text = QStringLiteral("map No %1 は kelmor.cnf に書き込みましたが、フォルダー %2 %3: %4\n"
+        text = QStringLiteral("map No %1 は %2 に書き込みましたが、フォルダー %3 %4: %5\n"
                               "念のため、もう一度保存してください。")
                    .arg(mapNo)
-                   .arg(file, step, reasonOf(failure.error));
+                   .arg(levelName(), file, step, reasonOf(failure.error));
     } else {
-        text = QStringLiteral("map No %1を保存できませんでした。\n%2 を%3: %4\nkelmor.cnf は元のままです。")
+        text = QStringLiteral("map No %1を保存できませんでした。\n%2 を%3: %4\n%5 は元のままです。")
                    .arg(mapNo)
-                   .arg(file, step, reasonOf(failure.error));
+                   .arg(file, step, reasonOf(failure.error), levelName());
     }
     if (report.cleanup.failed())
         text += QStringLiteral("\n%1 も%2: %3\n不要なファイルなので、手で削除してください。")

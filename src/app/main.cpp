@@ -5,7 +5,10 @@
 #include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
+#include "app/commandline.h"
 #include "app/form1.h"
 #include "app/messageboxasker.h"
 #include "levelfile/fileops.h"
@@ -15,7 +18,7 @@ namespace {
 const char kNoDisplay[] =
     "kelmor-edit: no display to open the editor window on.\n"
     "Start it on a desktop, or give it a virtual one, for example:\n"
-    "    xvfb-run -a build/bin/kelmor-edit\n";
+    "    xvfb-run -a kelmor-edit [PATH]\n";
 
 // On Linux the display comes from the environment (X11 or Wayland); other
 // systems have their own window system, always there.
@@ -48,6 +51,23 @@ void onQtMessage(QtMsgType type, const QMessageLogContext&, const QString& messa
 
 int main(int argc, char* argv[])
 {
+    // Arguments first: a wrong one is told before anything needs a display.
+    const kelmor::StartRequest request =
+        kelmor::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc), {});
+    switch (request.action) {
+    case kelmor::StartRequest::Action::Help:
+        std::fputs(kelmor::usageText().c_str(), stdout);
+        return 0;
+    case kelmor::StartRequest::Action::Version:
+        std::printf("kelmor-edit %s\n", KELMOR_VERSION);
+        return 0;
+    case kelmor::StartRequest::Action::Refuse:
+        std::fprintf(stderr, "kelmor-edit: %s\nTry 'kelmor-edit --help'.\n", request.problem.c_str());
+        return 2;
+    case kelmor::StartRequest::Action::Edit:
+        break;
+    }
+
     if (kDisplayFromEnvironment) {
         if (!displayConfigured()) {
             std::fputs(kNoDisplay, stderr);
@@ -69,7 +89,10 @@ int main(int argc, char* argv[])
 
     kelmor::MessageBoxAsker asker;
     std::unique_ptr<kelmor::FileOps> fileOps = kelmor::makePosixFileOps();
-    kelmor::Form1 form(QCoreApplication::applicationDirPath(), asker, *fileOps);
+    // Without PATH, the files beside the program, as always.
+    const QString folder = request.folder.empty() ? QCoreApplication::applicationDirPath()
+                                                  : QString::fromStdString(request.folder);
+    kelmor::Form1 form(folder, QString::fromStdString(request.levelName), asker, *fileOps);
     asker.setParent(&form);
     form.show();
     // For the start-up benchmark: leave as soon as the window has been shown.

@@ -7,11 +7,14 @@
 
 namespace kelmor {
 
-LevelFile::LevelFile(FileOps& ops, std::string folder) : ops_(ops), folder_(std::move(folder)) {}
+LevelFile::LevelFile(FileOps& ops, std::string folder, std::string name)
+    : ops_(ops), folder_(std::move(folder)), name_(std::move(name))
+{
+}
 
 std::string LevelFile::path() const
 {
-    return folder_ + "/" + kLevelFileName;
+    return folder_ + "/" + name_;
 }
 
 MapLoad LevelFile::load(std::int64_t mapNo) const
@@ -20,13 +23,13 @@ MapLoad LevelFile::load(std::int64_t mapNo) const
     int error = 0;
     const std::unique_ptr<ByteSource> source = ops_.openRead(path(), error);
     if (!source) {
-        result.failure = {FileStep::Open, kLevelFileName, error};
+        result.failure = {FileStep::Open, name_, error};
         return result;
     }
     ItemReader reader(*source);
     result.map = loadMap(reader, mapNo);
     if (source->error() != 0)
-        result.failure = {FileStep::Read, kLevelFileName, source->error()};
+        result.failure = {FileStep::Read, name_, source->error()};
     return result;
 }
 
@@ -38,14 +41,14 @@ MapCount LevelFile::count(Count counter) const
     const std::unique_ptr<ByteSource> source = ops_.openRead(path(), error);
     if (!source) {
         if (error != ENOENT)
-            result.failure = {FileStep::Open, kLevelFileName, error};
+            result.failure = {FileStep::Open, name_, error};
         return result;
     }
     ItemReader reader(*source);
     result.count = counter(reader);
     // A count cut short by a failed read would be a wrong number.
     if (source->error() != 0)
-        result = {0, {FileStep::Read, kLevelFileName, source->error()}};
+        result = {0, {FileStep::Read, name_, source->error()}};
     return result;
 }
 
@@ -61,7 +64,7 @@ MapCount LevelFile::countHeaders() const
 
 SaveReport LevelFile::save(std::string_view header, const MapRows& rows) const
 {
-    return saveMapToLevel(ops_, folder_, header, rows);
+    return saveMapToLevel(ops_, folder_, header, rows, name_);
 }
 
 }  // namespace kelmor

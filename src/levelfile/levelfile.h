@@ -24,15 +24,16 @@ struct MapCount {
     FileFailure failure;
 };
 
-// The one door to the level file "kelmor.cnf" in a folder: each operation
+// The one door to a level file (by default "kelmor.cnf") in a folder: each operation
 // opens it, does its work from the first item and closes it again, and
 // reports any failure in one shape, so the window only decides what to ask
 // and what to say.
 class LevelFile {
 public:
-    LevelFile(FileOps& ops, std::string folder);
+    LevelFile(FileOps& ops, std::string folder, std::string name = kLevelFileName);
 
     const std::string& folder() const { return folder_; }
+    const std::string& name() const { return name_; }
     std::string path() const;
 
     // Map number `mapNo`, or the last map when the file has fewer.
@@ -52,6 +53,7 @@ private:
 
     FileOps& ops_;
     std::string folder_;
+    std::string name_;
 };
 
 }  // namespace kelmor

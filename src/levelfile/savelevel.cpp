@@ -1,6 +1,7 @@
 #include "levelfile/savelevel.h"
 
 #include <cerrno>
+#include <filesystem>
 #include <vector>
 
 #include "levelfile/itemreader.h"
@@ -48,22 +49,38 @@ private:
     int error_ = 0;
 };
 
+// The file that `path` names once every symbolic link on the way is followed,
+// also when that file does not exist yet. A loop of links is left as it is:
+// the save then fails on it and says so.
+std::filesystem::path followLinks(std::filesystem::path path)
+{
+    std::error_code error;
+    for (int hop = 0; hop < 40 && std::filesystem::is_symlink(path, error); ++hop) {
+        const std::filesystem::path target = std::filesystem::read_symlink(path, error);
+        if (error)
+            break;
+        path = target.is_absolute() ? target : path.parent_path() / target;
+    }
+    return path.lexically_normal();
+}
+
 // Writes the level file's next content into the scratch file and forces it
 // to disk; returns what failed, if anything. A missing level file counts as
 // an empty one.
-FileFailure writeNextContent(FileOps& ops, const std::string& levelPath, WriteFile& scratch,
-                             std::string_view header, const MapRows& rows, SavePlace& place)
+FileFailure writeNextContent(FileOps& ops, const std::string& levelPath, const std::string& levelName,
+                             WriteFile& scratch, std::string_view header, const MapRows& rows,
+                             SavePlace& place)
 {
     int error = 0;
     const std::unique_ptr<ByteSource> old = ops.openRead(levelPath, error);
     if (!old && error != ENOENT)
-        return {FileStep::Read, kLevelFileName, error};
+        return {FileStep::Read, levelName, error};
     MemorySource nothing("");
     BufferedSink sink(scratch);
     ItemReader reader(old ? *old : static_cast<ByteSource&>(nothing), 256 * 1024);
     place = writeLevelWithMap(reader, sink, header, rows);
     if (old && old->error() != 0)
-        return {FileStep::Read, kLevelFileName, old->error()};
+        return {FileStep::Read, levelName, old->error()};
     if (const int err = sink.flush())
         return {FileStep::Write, kScratchFileName, err};
     if (const int err = scratch.flushToDisk())
@@ -91,27 +108,30 @@ HeaderProblem headerProblem(std::string_view header)
 }
 
 SaveReport saveMapToLevel(FileOps& ops, const std::string& folder, std::string_view header,
-                          const MapRows& rows)
+                          const MapRows& rows, const std::string& levelName)
 {
     SaveReport report;
     report.header = headerProblem(header);
     if (report.header != HeaderProblem::None) {
-        report.failure = {FileStep::Header, kLevelFileName, 0};
+        report.failure = {FileStep::Header, levelName, 0};
         return report;
     }
 
-    const std::string levelPath = folder + "/" + kLevelFileName;
-    const std::string scratchPath = folder + "/" + kScratchFileName;
+    // The rename replaces the file a link points to, never the link; the
+    // scratch file stands beside that file, so the rename stays on its disk.
+    const std::filesystem::path levelPath = followLinks(std::filesystem::path(folder) / levelName);
+    const std::string saveFolder = levelPath.parent_path().string();
+    const std::string scratchPath = saveFolder + "/" + kScratchFileName;
     int error = 0;
     std::unique_ptr<WriteFile> scratch = ops.create(scratchPath, error);
     if (!scratch) {
         report.failure = {FileStep::Create, kScratchFileName, error};
         return report;
     }
-    report.failure = writeNextContent(ops, levelPath, *scratch, header, rows, report.place);
+    report.failure = writeNextContent(ops, levelPath.string(), levelName, *scratch, header, rows, report.place);
     if (!report.failure.failed())
-        if (const int err = ops.renameOver(scratchPath, levelPath))
-            report.failure = {FileStep::Rename, kLevelFileName, err};
+        if (const int err = ops.renameOver(scratchPath, levelPath.string()))
+            report.failure = {FileStep::Rename, levelName, err};
     scratch.reset();
     if (report.failure.failed()) {
         if (const int err = ops.remove(scratchPath); err != 0 && err != ENOENT)
@@ -119,8 +139,8 @@ SaveReport saveMapToLevel(FileOps& ops, const std::string& folder, std::string_v
         return report;
     }
     // The new content is in place now; only its durability is in doubt.
-    if (const int err = ops.syncFolder(folder))
-        report.failure = {FileStep::Folder, folder, err};
+    if (const int err = ops.syncFolder(saveFolder))
+        report.failure = {FileStep::Folder, saveFolder, err};
     return report;
 }
 

@@ -29,12 +29,14 @@ struct SaveReport {
     bool ok() const { return !failure.failed(); }
 };
 
-// Saves one map into the level file in `folder`: the new content goes to the
-// scratch file, is forced to disk and renamed over the level file in one step.
+// Saves one map into the level file `levelName` in `folder`: the new content
+// goes to the scratch file, is forced to disk and renamed over the level file
+// in one step. A level file that is a symbolic link is saved into the file it
+// points to, with the scratch file beside that file, and the link stays.
 // On any failure the level file keeps its old bytes and the scratch file is
 // removed; a removal that fails is reported in `cleanup`.
 // A missing level file counts as an empty one.
 SaveReport saveMapToLevel(FileOps& ops, const std::string& folder, std::string_view header,
-                          const MapRows& rows);
+                          const MapRows& rows, const std::string& levelName = kLevelFileName);
 
 }  // namespace kelmor

@@ -96,5 +96,31 @@ TEST_F(LevelFileTest, AScratchFileThatCannotBeRemovedIsReported)
     EXPECT_FALSE(fileExists(dir.file(kScratchFileName)));
 }
 
+// A level file given by a link is saved into the file the link points to,
+// in that file's folder, and the link stays a link.
+TEST(LevelFileLink, SavesThroughTheLink)
+{
+    TempDir dir;
+    std::filesystem::create_directories(dir.file("real"));
+    std::filesystem::create_directories(dir.file("game"));
+    writeFile(dir.file("real/levels.cnf"), levelText({{"*MAP001", uniformRows('1')}}));
+    std::filesystem::create_symlink("../real/levels.cnf", dir.file("game/kelmor.cnf"));
+    std::filesystem::create_symlink(dir.file("real/new.cnf"), dir.file("game/new.cnf"));  // not there yet
+    FaultyFileOps ops;
+
+    ASSERT_TRUE(LevelFile(ops, dir.file("game")).save("*MAP001", rowsOf('Q')).ok());
+    ASSERT_TRUE(LevelFile(ops, dir.file("game"), "new.cnf").save("*N", rowsOf('N')).ok());
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("game/kelmor.cnf")));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.file("game/new.cnf")));
+    EXPECT_EQ(readFile(dir.file("real/levels.cnf")), levelText({{"*MAP001", uniformRows('Q')}}));
+    std::string appended = "\r\n*N\r\n";
+    for (int r = 0; r < 17; ++r)
+        appended += std::string(35, 'N') + "\r\n";
+    EXPECT_EQ(readFile(dir.file("real/new.cnf")), appended);
+    EXPECT_EQ(LevelFile(ops, dir.file("game")).load(1).map.rows[0], std::string(35, 'Q'));
+    EXPECT_FALSE(fileExists(dir.file("real/temp.tmp")));
+    EXPECT_FALSE(fileExists(dir.file("game/temp.tmp")));
+}
+
 }  // namespace
 }  // namespace kelmor

@@ -1,0 +1,43 @@
+# The Debian packages of what the program loads at run time rather than links:
+# Qt's X11 platform plugin and the font that shows its Japanese texts. Found
+# from the files themselves, so the package names what this build really uses.
+# Sets KELMOR_RUNTIME_PACKAGES (empty where dpkg is not there).
+set(KELMOR_RUNTIME_PACKAGES "")
+find_program(DPKG_QUERY dpkg)
+find_program(FC_MATCH fc-match)
+if(NOT DPKG_QUERY)
+  return()
+endif()
+
+function(kelmor_owner_of file out)
+  execute_process(COMMAND ${DPKG_QUERY} -S ${file} OUTPUT_VARIABLE owner ERROR_QUIET
+                  OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE failed)
+  if(failed OR owner STREQUAL "")
+    set(${out} "" PARENT_SCOPE)
+    return()
+  endif()
+  string(REGEX REPLACE ":.*" "" owner "${owner}")
+  set(${out} "${owner}" PARENT_SCOPE)
+endfunction()
+
+set(packages)
+set(xcb "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}/platforms/libqxcb.so")
+if(EXISTS "${xcb}")
+  file(REAL_PATH "${xcb}" xcb)
+  kelmor_owner_of(${xcb} owner)
+  if(owner)
+    list(APPEND packages ${owner})
+  endif()
+endif()
+if(FC_MATCH)
+  execute_process(COMMAND ${FC_MATCH} -f "%{file}" "sans:lang=ja" OUTPUT_VARIABLE font ERROR_QUIET)
+  if(font)
+    kelmor_owner_of(${font} owner)
+    if(owner)
+      list(APPEND packages ${owner})
+    endif()
+  endif()
+endif()
+list(REMOVE_DUPLICATES packages)
+string(REPLACE ";" ", " KELMOR_RUNTIME_PACKAGES "${packages}")
+message(STATUS "Runtime packages for the Debian package: ${KELMOR_RUNTIME_PACKAGES}")
