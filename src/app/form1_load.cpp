@@ -21,6 +21,9 @@ void Form1::subMapload()
         asker_.notify(QStringLiteral("%1 が見つかりません。\n"
                                      "マップを保存すると、このフォルダーに新しく作られます。")
                           .arg(file));
+    else if (failure.step == FileStep::NotRegular)
+        asker_.notify(QStringLiteral("%1 は普通のファイルではないため（フォルダー、パイプ、デバイスなど）、"
+                                     "開けません。").arg(file));
     else if (failure.step == FileStep::Open)
         asker_.notify(QStringLiteral("%1 を読み込めません。\n%2").arg(file, reasonOf(failure.error)));
     else if (failure.failed())
@@ -70,10 +73,14 @@ std::optional<std::int64_t> Form1::fncMapmax()
 
 void Form1::reportCountFailure(const FileFailure& failure, const QString& stopped)
 {
+    const QString file = QString::fromStdString(failure.file);
+    if (failure.step == FileStep::NotRegular) {
+        asker_.notify(QStringLiteral("%1 は普通のファイルではないため、%2。").arg(file, stopped));
+        return;
+    }
     const QString how = failure.step == FileStep::Open ? QStringLiteral("読み込めない")
                                                        : QStringLiteral("最後まで読み込めない");
-    asker_.notify(QStringLiteral("%1 を%2ため、%3。\n%4")
-                      .arg(QString::fromStdString(failure.file), how, stopped, reasonOf(failure.error)));
+    asker_.notify(QStringLiteral("%1 を%2ため、%3。\n%4").arg(file, how, stopped, reasonOf(failure.error)));
 }
 
 }  // namespace kelmor

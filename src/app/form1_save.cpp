@@ -45,6 +45,8 @@ QString failedStepText(FileStep step)
     case FileStep::Rename: return QStringLiteral("置き換えられません");
     case FileStep::Folder: return QStringLiteral("の変更をディスクに記録できません");
     case FileStep::Remove: return QStringLiteral("削除できません");
+    case FileStep::NotRegular: return QStringLiteral("開けません（普通のファイルではありません）");
+    case FileStep::ReadOnly: return QStringLiteral("書き換えられません（読み取り専用です）");
     case FileStep::Header:
     case FileStep::None: break;
     }
@@ -84,6 +86,13 @@ void Form1::reportSaveFailure(const SaveReport& report)
     }
 
     const QString file = QString::fromStdString(failure.file);
+    if (failure.step == FileStep::ReadOnly || failure.step == FileStep::NotRegular) {
+        const QString why = failure.step == FileStep::ReadOnly
+            ? QStringLiteral("%1 は読み取り専用です。保存するには、書き込みを許可してください。")
+            : QStringLiteral("%1 は普通のファイルではありません（フォルダー、パイプ、デバイスなど）。");
+        asker_.notify(QStringLiteral("map No %1を保存できません。\n").arg(mapNo) + why.arg(file) + kept);
+        return;
+    }
     const QString step = failedStepText(failure.step);
     QString text;
     if (failure.step == FileStep::Folder) {

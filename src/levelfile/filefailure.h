@@ -9,9 +9,11 @@ namespace kelmor {
 enum class FileStep {
     None,
     Open,    // opening the level file to read it
+    NotRegular,  // the level file is a folder, a pipe or a device, not a plain file
+    ReadOnly,    // the level file may not be written: a save would replace it all the same
     Read,    // reading the level file (a save reports a failed open as this too)
     Header,  // the header cannot be saved (see HeaderProblem)
-    Create,  // creating the scratch file
+    Create,  // removing an old scratch file and creating a new one
     Write,   // writing the scratch file
     Flush,   // forcing the scratch file to disk
     Close,   // closing the scratch file

@@ -7,11 +7,24 @@
 
 namespace kelmor {
 
+// What a save needs to know of the file it is about to replace.
+struct FileFacts {
+    bool exists = false;
+    bool regular = false;   // a plain file, not a folder, pipe or device
+    int notWritable = 0;    // why this user may not write it (errno), or 0: it may
+    unsigned mode = 0;      // permission bits
+    unsigned owner = 0;
+    unsigned group = 0;
+};
+
 // A file being written. Every call returns 0 or the errno of its failure.
 class WriteFile {
 public:
     virtual ~WriteFile();
     virtual int write(const char* data, std::size_t size) = 0;
+    // Gives the file the permission bits of `like`, and its owner and group
+    // where this user may set them.
+    virtual int adopt(const FileFacts& like) = 0;
     virtual int flushToDisk() = 0;
     virtual int close() = 0;
 };
@@ -21,10 +34,16 @@ public:
 class FileOps {
 public:
     virtual ~FileOps();
-    // Null with `error` set (ENOENT when the file is not there) on failure.
+    // Null with `error` set on failure: ENOENT when the file is not there,
+    // EISDIR for a folder, ENODEV for anything else that is not a plain file.
     virtual std::unique_ptr<ByteSource> openRead(const std::string& path, int& error) = 0;
-    // Creates or empties `path` for writing.
-    virtual std::unique_ptr<WriteFile> create(const std::string& path, int& error) = 0;
+    // Creates `path` anew for writing, with permission bits `mode` as the
+    // system's file-creation mask allows; fails when anything stands there,
+    // a symbolic link included, so it writes only into a file it has made.
+    virtual std::unique_ptr<WriteFile> create(const std::string& path, unsigned mode, int& error) = 0;
+    // The facts of `path`, links followed; 0, or the errno of the failure
+    // (a missing file is no failure: `exists` is false).
+    virtual int inspect(const std::string& path, FileFacts& facts) = 0;
     // Replaces `to` by `from` in one step.
     virtual int renameOver(const std::string& from, const std::string& to) = 0;
     virtual int remove(const std::string& path) = 0;

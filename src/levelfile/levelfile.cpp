@@ -17,13 +17,20 @@ std::string LevelFile::path() const
     return folder_ + "/" + name_;
 }
 
+FileFailure LevelFile::openFailure(int error) const
+{
+    if (error == ENODEV || error == EISDIR)
+        return {FileStep::NotRegular, name_, error};
+    return {FileStep::Open, name_, error};
+}
+
 MapLoad LevelFile::load(std::int64_t mapNo) const
 {
     MapLoad result;
     int error = 0;
     const std::unique_ptr<ByteSource> source = ops_.openRead(path(), error);
     if (!source) {
-        result.failure = {FileStep::Open, name_, error};
+        result.failure = openFailure(error);
         return result;
     }
     ItemReader reader(*source);
@@ -41,7 +48,7 @@ MapCount LevelFile::count(Count counter) const
     const std::unique_ptr<ByteSource> source = ops_.openRead(path(), error);
     if (!source) {
         if (error != ENOENT)
-            result.failure = {FileStep::Open, name_, error};
+            result.failure = openFailure(error);
         return result;
     }
     ItemReader reader(*source);

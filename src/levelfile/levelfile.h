@@ -50,6 +50,7 @@ public:
 private:
     template <class Count>
     MapCount count(Count counter) const;
+    FileFailure openFailure(int error) const;
 
     FileOps& ops_;
     std::string folder_;

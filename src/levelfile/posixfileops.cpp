@@ -75,6 +75,16 @@ public:
         return 0;
     }
 
+    int adopt(const FileFacts& like) override
+    {
+        // Owner and group first: changing them may clear the mode's special bits.
+        // Where the owner may not be given away, a group of one's own may.
+        if (::fchown(fd_, like.owner, like.group) != 0 && ::fchown(fd_, static_cast<uid_t>(-1), like.group) != 0) {
+            // Neither: the new file stays this user's, as any file they write.
+        }
+        return ::fchmod(fd_, like.mode) == 0 ? 0 : errno;
+    }
+
     int flushToDisk() override { return ::fsync(fd_) == 0 ? 0 : errno; }
 
     int close() override
@@ -92,27 +102,44 @@ class PosixFileOps final : public FileOps {
 public:
     std::unique_ptr<ByteSource> openRead(const std::string& path, int& error) override
     {
-        const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+        // Without waiting: opening a pipe for reading would block until
+        // something writes into it.
+        const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0) {
             error = errno;
             return nullptr;
         }
-        // One look tells both whether it is a folder and whether the loader
-        // may go back in it: a regular file can, a pipe or a terminal cannot.
+        // Only a plain file is a level file: a folder, a pipe or a device
+        // (one that never ends) is refused.
         struct stat st {};
-        const bool known = ::fstat(fd, &st) == 0;
-        if (known && S_ISDIR(st.st_mode)) {
+        error = ::fstat(fd, &st) != 0 ? errno : S_ISDIR(st.st_mode) ? EISDIR : !S_ISREG(st.st_mode) ? ENODEV : 0;
+        if (error != 0) {
             ::close(fd);
-            error = EISDIR;
             return nullptr;
         }
-        error = 0;
-        return std::make_unique<PosixSource>(fd, known && (S_ISREG(st.st_mode) || S_ISBLK(st.st_mode)));
+        return std::make_unique<PosixSource>(fd, true);
     }
 
-    std::unique_ptr<WriteFile> create(const std::string& path, int& error) override
+    int inspect(const std::string& path, FileFacts& facts) override
     {
-        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+        facts = {};
+        struct stat st {};
+        if (::stat(path.c_str(), &st) != 0)
+            return errno == ENOENT ? 0 : errno;
+        facts.exists = true;
+        facts.regular = S_ISREG(st.st_mode);
+        facts.mode = st.st_mode & 07777;
+        facts.owner = st.st_uid;
+        facts.group = st.st_gid;
+        // Root may write anything: a file with no write bit at all is read-only
+        // on purpose, for root too.
+        facts.notWritable = ::access(path.c_str(), W_OK) != 0 ? errno : (st.st_mode & 0222) == 0 ? EACCES : 0;
+        return 0;
+    }
+
+    std::unique_ptr<WriteFile> create(const std::string& path, unsigned mode, int& error) override
+    {
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
         if (fd < 0) {
             error = errno;
             return nullptr;

@@ -68,9 +68,13 @@ std::filesystem::path followLinks(std::filesystem::path path)
 // to disk; returns what failed, if anything. A missing level file counts as
 // an empty one.
 FileFailure writeNextContent(FileOps& ops, const std::string& levelPath, const std::string& levelName,
-                             WriteFile& scratch, std::string_view header, const MapRows& rows,
-                             SavePlace& place)
+                             const FileFacts& facts, WriteFile& scratch, std::string_view header,
+                             const MapRows& rows, SavePlace& place)
 {
+    // The level file keeps what it was: its permission bits, owner and group.
+    if (facts.exists)
+        if (const int err = scratch.adopt(facts))
+            return {FileStep::Create, kScratchFileName, err};
     int error = 0;
     const std::unique_ptr<ByteSource> old = ops.openRead(levelPath, error);
     if (!old && error != ENOENT)
@@ -122,13 +126,36 @@ SaveReport saveMapToLevel(FileOps& ops, const std::string& folder, std::string_v
     const std::filesystem::path levelPath = followLinks(std::filesystem::path(folder) / levelName);
     const std::string saveFolder = levelPath.parent_path().string();
     const std::string scratchPath = saveFolder + "/" + kScratchFileName;
+    FileFacts facts;
+    if (const int err = ops.inspect(levelPath.string(), facts)) {
+        report.failure = {FileStep::Read, levelName, err};
+        return report;
+    }
+    if (facts.exists && !facts.regular) {
+        report.failure = {FileStep::NotRegular, levelName, 0};
+        return report;
+    }
+    if (facts.exists && facts.notWritable != 0) {
+        report.failure = {FileStep::ReadOnly, levelName, facts.notWritable};
+        return report;
+    }
+
+    // Whatever stands at the scratch file's name goes first: a link there
+    // would lead the save into another file, and a file another user planted
+    // would become the level file. The new one is made where nothing stands.
+    if (const int err = ops.remove(scratchPath); err != 0 && err != ENOENT) {
+        report.failure = {FileStep::Create, kScratchFileName, err};
+        return report;
+    }
     int error = 0;
-    std::unique_ptr<WriteFile> scratch = ops.create(scratchPath, error);
+    // Private until it has the level file's own permission bits.
+    std::unique_ptr<WriteFile> scratch = ops.create(scratchPath, facts.exists ? 0600 : 0666, error);
     if (!scratch) {
         report.failure = {FileStep::Create, kScratchFileName, error};
         return report;
     }
-    report.failure = writeNextContent(ops, levelPath.string(), levelName, *scratch, header, rows, report.place);
+    report.failure = writeNextContent(ops, levelPath.string(), levelName, facts, *scratch, header, rows,
+                                      report.place);
     if (!report.failure.failed())
         if (const int err = ops.renameOver(scratchPath, levelPath.string()))
             report.failure = {FileStep::Rename, levelName, err};

@@ -1,6 +1,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <filesystem>
+#include <sys/stat.h>
 
 #include "model/celldecode.h"
 #include "support/formfixture.h"
@@ -87,6 +89,26 @@ TEST_F(Loading, AMissingLevelFileIsToldOnceAndTheViewIsEmpty)
     EXPECT_TRUE(cellShowsTile(view, 0, 0, 0));
     EXPECT_TRUE(cellShowsTile(view, 16, 34, 0));
     EXPECT_TRUE(allCommandsEnabled());
+}
+
+// A pipe as the level file would make the window wait for ever: it is told at
+// start-up and by every action that needs the file, and nothing is written.
+TEST_F(Loading, ALevelFileThatIsAPipeIsRefusedEveryTime)
+{
+    ASSERT_EQ(::mkfifo(dir.file("kelmor.cnf").c_str(), 0644), 0);
+    open();
+    const QString notPlain = QStringLiteral("普通のファイルではない");
+    ASSERT_EQ(asker.notices.size(), 1u);
+    EXPECT_TRUE(asker.notices[0].contains(notPlain));
+    form->Command6->click();
+    form->Command5->click();
+    form->Text1->setText(QStringLiteral("*MAP001"));
+    asker.answer({true});
+    form->Command1->click();
+    ASSERT_EQ(asker.notices.size(), 4u);
+    for (const QString& notice : asker.notices)
+        EXPECT_TRUE(notice.contains(notPlain) || notice.contains(QStringLiteral("普通のファイルではありません"))) << notice.toStdString();
+    EXPECT_EQ(std::filesystem::status(dir.file("kelmor.cnf")).type(), std::filesystem::file_type::fifo);
 }
 
 TEST_F(Loading, ACutOffMapShowsItsRowsAndSaysSo)

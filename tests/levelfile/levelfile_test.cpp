@@ -88,8 +88,11 @@ TEST_F(LevelFileTest, AScratchFileThatCannotBeRemovedIsReported)
     EXPECT_EQ(r.cleanup.error, EBUSY);
     EXPECT_EQ(readFile(dir.file(kLevelFileName)), old);
 
-    // A save that works has nothing to clean up, whatever removal would do.
+    // While the leftover cannot be removed, no save goes on; once it can, the
+    // next save removes it first and has nothing to clean up.
     ops.failAt(FaultyFileOps::Step::None, 0);
+    EXPECT_EQ(file.save("*MAP3", rowsOf('Q')).failure.step, FileStep::Create);
+    ops.failRemoval(0);
     const SaveReport saved = file.save("*MAP3", rowsOf('Q'));
     EXPECT_TRUE(saved.ok());
     EXPECT_FALSE(saved.cleanup.failed());

@@ -203,7 +203,7 @@ TEST_F(SaveOnMountedFolder, AReadOnlyFolderKeepsTheOldFile)
     auto ops = makePosixFileOps();
     const SaveReport r = saveMapToLevel(*ops, dir.path(), "*MAP001", rowsOf('9'));
     EXPECT_FALSE(r.ok());
-    EXPECT_EQ(r.failure.step, FileStep::Create);
+    EXPECT_EQ(r.failure.step, FileStep::ReadOnly);  // found before anything is made
     EXPECT_EQ(r.failure.error, EROFS);
     EXPECT_EQ(readFile(dir.file(kLevelFileName)), old);
     EXPECT_FALSE(fileExists(dir.file(kScratchFileName)));

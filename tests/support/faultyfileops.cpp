@@ -1,6 +1,7 @@
 #include "support/faultyfileops.h"
 
 #include <algorithm>
+#include <filesystem>
 
 namespace kelmor::test {
 
@@ -54,6 +55,7 @@ public:
             return error_;
         return real_->write(data, size);
     }
+    int adopt(const FileFacts& like) override { return real_->adopt(like); }
     int flushToDisk() override
     {
         return step_ == FaultyFileOps::Step::Flush ? error_ : real_->flushToDisk();
@@ -87,13 +89,13 @@ std::unique_ptr<ByteSource> FaultyFileOps::openRead(const std::string& path, int
     return source;
 }
 
-std::unique_ptr<WriteFile> FaultyFileOps::create(const std::string& path, int& error)
+std::unique_ptr<WriteFile> FaultyFileOps::create(const std::string& path, unsigned mode, int& error)
 {
     if (failStep_ == Step::Create) {
         error = error_;
         return nullptr;
     }
-    std::unique_ptr<WriteFile> file = real_->create(path, error);
+    std::unique_ptr<WriteFile> file = real_->create(path, mode, error);
     if (!file)
         return nullptr;
     return std::make_unique<FaultyWriteFile>(std::move(file), failStep_, error_, nth_, writes_);
@@ -106,7 +108,14 @@ int FaultyFileOps::renameOver(const std::string& from, const std::string& to)
 
 int FaultyFileOps::remove(const std::string& path)
 {
-    return removeError_ != 0 ? removeError_ : real_->remove(path);
+    if (removeError_ != 0 && std::filesystem::symlink_status(path).type() != std::filesystem::file_type::not_found)
+        return removeError_;
+    return real_->remove(path);
+}
+
+int FaultyFileOps::inspect(const std::string& path, FileFacts& facts)
+{
+    return real_->inspect(path, facts);
 }
 
 int FaultyFileOps::syncFolder(const std::string& folder)

@@ -21,12 +21,13 @@ public:
         error_ = error;
         nth_ = nth;
     }
-    // Besides the step above, every removal fails with `error`.
+    // Besides the step above, every removal of a file that is there fails with `error`.
     void failRemoval(int error) { removeError_ = error; }
     int writes() const { return *writes_; }
 
     std::unique_ptr<ByteSource> openRead(const std::string& path, int& error) override;
-    std::unique_ptr<WriteFile> create(const std::string& path, int& error) override;
+    std::unique_ptr<WriteFile> create(const std::string& path, unsigned mode, int& error) override;
+    int inspect(const std::string& path, FileFacts& facts) override;
     int renameOver(const std::string& from, const std::string& to) override;
     int remove(const std::string& path) override;
     int syncFolder(const std::string& folder) override;
