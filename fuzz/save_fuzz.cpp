@@ -1,6 +1,7 @@
 // Saving a map into arbitrary bytes: the new file is exactly what the old
-// file's items give; the saved map is then found by its number with exactly
-// the saved rows, and the maps before it keep their headers and rows.
+// file's items give, and reads back as exactly those items (quoted where they
+// need it); the saved map is then found by its number with exactly the saved
+// rows, and the maps before it keep their headers and rows.
 #include <cstdlib>
 #include <string>
 #include <vector>
@@ -62,6 +63,14 @@ bool plain(const std::string& item)
            (item.empty() || (item.front() != ' ' && item.front() != '"'));
 }
 
+// How the editor writes an item so that it reads back as itself (an item
+// quoted in the old file and too long to hold is quoted whatever it holds;
+// inputs here stay far below that length).
+std::string written(const std::string& item)
+{
+    return plain(item) ? item : "\"" + item + "\"";
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     FuzzInput in(data, size);
@@ -81,8 +90,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     while (k < before.size() && before[k] != header)
         ++k;
     std::string expected;
-    auto line = [&expected](const std::string& text) { expected += text + "\r\n"; };
-    const bool replace = k + 1 < before.size();
+    std::vector<std::string> expectedItems;
+    auto line = [&](const std::string& item) {
+        expected += written(item) + "\r\n";
+        expectedItems.push_back(item);
+    };
+    const bool replace = k < before.size();
     for (std::size_t i = 0; i < std::min(k + 1, before.size()); ++i)
         line(before[i]);
     if (!replace) {
@@ -100,16 +113,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (; j < before.size(); ++j)
             line(before[j]);
     }
-    if (saved != expected)
+    if (saved != expected || itemsOf(saved) != expectedItems)
         std::abort();
 
-    // Where the old items read back as themselves, the saved map is found by
-    // its number with exactly its rows, and the maps before it are unchanged;
-    // unless the header took the place of a row, or a cut-off last map swallows
-    // the appended one, as the format has it.
-    for (const std::string& item : before)
-        if (!plain(item))
-            return 0;
+    // The saved map is found by its number with exactly its rows, and the maps
+    // before it are unchanged; unless the header took the place of a row, or a
+    // cut-off last map swallows the appended one, as the format has it.
     std::vector<std::size_t> heads;
     bool lastCut = false;
     for (std::size_t idx = 0; idx < before.size();) {

@@ -41,6 +41,19 @@ public:
 
     ItemInfo skip() { return read([](std::string_view) {}); }
 
+    // Whether the next item opens with a double quote (after its leading
+    // blanks, which no item keeps): only such an item can hold a comma or a
+    // line end, or begin with a blank.
+    bool nextIsQuoted()
+    {
+        while (fill()) {
+            if (buffer_[pos_] != ' ')
+                return buffer_[pos_] == '"';
+            ++pos_;
+        }
+        return false;
+    }
+
     // Reads one item into `out`, replacing what it held.
     ItemInfo readInto(std::string& out)
     {

@@ -19,17 +19,84 @@ void writeRows(ByteSink& out, const MapRows& rows)
         writeLine(out, row);
 }
 
+// An item that would not read back as itself when written as it stands: it
+// holds a comma or a line end, or begins with a blank or a double quote.
+bool needsQuotes(std::string_view item)
+{
+    return !item.empty() &&
+           (item.front() == ' ' || item.front() == '"' || item.find_first_of(",\r\n") != std::string_view::npos);
+}
+
+// Writes an item that was quoted in the old file, in quotes again where it
+// needs them. A long one goes out in quotes without waiting for its end:
+// quotes never hurt an item that holds none itself, and a quoted item never
+// does.
+class QuotedItemSink {
+public:
+    explicit QuotedItemSink(ByteSink& out) : out_(out) {}
+    void operator()(std::string_view part)
+    {
+        if (!streaming_ && held_.size() + part.size() <= kHold) {
+            held_.append(part);
+            return;
+        }
+        if (!streaming_) {
+            out_.append("\"");
+            out_.append(held_);
+            held_.clear();
+            streaming_ = true;
+        }
+        out_.append(part);
+    }
+    void finish()
+    {
+        const bool quotes = streaming_ || needsQuotes(held_);
+        if (quotes && !streaming_)
+            out_.append("\"");
+        out_.append(held_);
+        if (quotes)
+            out_.append("\"");
+        out_.append(kLineEnd);
+    }
+
+private:
+    static constexpr std::size_t kHold = 64 * 1024;
+    ByteSink& out_;
+    std::string held_;
+    bool streaming_ = false;
+};
+
+// Copies one item to `out` as a line, so that it reads back as the same item,
+// and passes each of its pieces to `look` as well.
+template <class Look>
+ItemInfo copyItem(ItemReader& in, ByteSink& out, Look&& look)
+{
+    if (in.nextIsQuoted()) {
+        QuotedItemSink quoted(out);
+        const ItemInfo info = in.read([&](std::string_view part) {
+            look(part);
+            quoted(part);
+        });
+        quoted.finish();
+        return info;
+    }
+    const ItemInfo info = in.read([&](std::string_view part) {
+        look(part);
+        out.append(part);
+    });
+    out.append(kLineEnd);
+    return info;
+}
+
 // Copies one item to `out` as a line and tells whether it equals `header`,
 // keeping no more of it than the comparison needs.
 bool copyItemComparing(ItemReader& in, ByteSink& out, std::string_view header, std::string& head)
 {
     head.clear();
-    const ItemInfo info = in.read([&](std::string_view part) {
+    const ItemInfo info = copyItem(in, out, [&](std::string_view part) {
         if (head.size() <= header.size())
             head.append(part.substr(0, header.size() + 1 - head.size()));
-        out.append(part);
     });
-    out.append(kLineEnd);
     return info.size == header.size() && head == header;
 }
 
@@ -52,12 +119,20 @@ bool copyThroughHeader(ItemReader& old, ByteSink& out, std::string_view header)
 
 // Drops the old rows: every item up to the next header. That header is
 // copied; until a "*" shows up an item might still be dropped, so only that
-// part of it is held.
+// part of it is held (a quoted one is held whole, to be quoted as it needs).
 void skipOldRows(ItemReader& old, ByteSink& out)
 {
     std::string pending;
     while (out.ok() && !old.atEnd()) {
         pending.clear();
+        if (old.nextIsQuoted()) {
+            if (!old.readInto(pending).hasStar)
+                continue;
+            QuotedItemSink quoted(out);
+            quoted(pending);
+            quoted.finish();
+            return;
+        }
         bool streaming = false;
         old.read([&](std::string_view part) {
             if (streaming) {
@@ -83,8 +158,7 @@ void copyRest(ItemReader& old, ByteSink& out)
     while (out.ok() && !old.atEnd()) {
         if (old.copyPlainLines(copy, false))
             continue;
-        old.read(copy);
-        out.append(kLineEnd);
+        copyItem(old, out, [](std::string_view) {});
     }
 }
 }  // namespace
@@ -94,10 +168,9 @@ ByteSink::~ByteSink() = default;
 SavePlace writeLevelWithMap(ItemReader& old, ByteSink& out, std::string_view header,
                             const MapRows& rows)
 {
-    const bool found = copyThroughHeader(old, out, header);
-    // An equal item that is the file's very last one still leads to an append,
-    // as it always has: there are no old rows to replace.
-    if (!found || old.atEnd()) {
+    // An equal item that is the file's very last one heads the map as well:
+    // its rows follow it, the header is not written a second time.
+    if (!copyThroughHeader(old, out, header)) {
         writeLine(out, "");
         writeLine(out, header);
         writeRows(out, rows);

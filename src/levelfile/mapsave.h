@@ -19,9 +19,11 @@ public:
 enum class SavePlace { Replaced, Appended };
 
 // Writes the level file's next content: every item of the old file on a line
-// of its own (CR LF), the map's rows in place of the old ones under the first
-// item equal to `header`, followed by one empty line, or, when no item equals
-// the header, an empty line, the header and the rows at the end. Streams from
+// of its own (CR LF; in double quotes where it needs them to read back as the
+// same item), the map's rows in place of the old ones under the first item
+// equal to `header` (also when that item is the file's last), followed by one
+// empty line, or, when no item equals the header, an empty line, the header
+// and the rows at the end. Streams from
 // `old` to `out`; of the old file only the item at hand is held, and of that
 // only as much as the header comparison, or the search for the next header
 // among the old rows, needs.

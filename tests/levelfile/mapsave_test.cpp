@@ -79,11 +79,26 @@ TEST(SaveMap, AnEmptyFileGetsTheMapAppended)
 
 TEST(SaveMap, EverythingElseIsRewrittenOneItemALine)
 {
-    const std::string old = "title,sub\r\n   \"q,uoted\"\n" + block("*MAP001", '1') + "  note\r" +
-                            block("*MAP002", '2');
+    // A quoted item keeps its quotes where it needs them to stay one item.
+    const std::string old = "title,sub\r\n   \"q,uoted\"\n\"plain\"x\r\n\" lead\"\r\n" + block("*MAP001", '1') +
+                            "  note\r" + block("*MAP002", '2');
     const std::string out = save(old, "*MAP002", rowsOf('9'));
-    EXPECT_EQ(out, "title\r\nsub\r\nq,uoted\r\n" + block("*MAP001", '1') + "note\r\n" +
+    EXPECT_EQ(out, "title\r\nsub\r\n\"q,uoted\"\r\nplain\r\n\" lead\"\r\n" + block("*MAP001", '1') + "note\r\n" +
                        block("*MAP002", '9'));
+}
+
+// A quoted row of another map, a dropped old row and a header all quoted:
+// every map but the saved one reads back as it was.
+TEST(SaveMap, QuotedItemsReadBackAsThemselves)
+{
+    std::string quotedMap = "*Q\r\n";
+    for (int i = 0; i < 17; ++i)
+        quotedMap += i == 3 ? "\"1,1\"\r\n" : std::string(35, '1') + "\r\n";
+    const std::string old = quotedMap + "\r\n" + block("*MAP002", '2') + "\" old,row\"\r\n\"*H,3\"\r\n" + "x\r\n";
+    const std::string out = save(old, "*MAP002", rowsOf('9'));
+    EXPECT_EQ(out, quotedMap + "\r\n" + block("*MAP002", '9') + "\"*H,3\"\r\nx\r\n");
+    const std::string big(100 * 1024, 'b');  // too long to hold: quoted at once
+    EXPECT_EQ(save("\"" + big + "\"\r\n", "*N", rowsOf('0')).substr(0, big.size() + 4), "\"" + big + "\"\r\n");
 }
 
 TEST(SaveMap, OldLinesAfterTheRowsAreDroppedUpToTheNextHeader)
@@ -102,15 +117,12 @@ TEST(SaveMap, TheFirstOfTwoEqualHeadersIsReplaced)
     EXPECT_EQ(save(old, "*SAME", rowsOf('3')), block("*SAME", '3') + block("*SAME", '2'));
 }
 
-TEST(SaveMap, AHeaderThatIsTheLastItemLeadsToAnAppend)
+TEST(SaveMap, AHeaderThatIsTheLastItemGetsItsRows)
 {
     SavePlace place{};
     const std::string out = save("*END\r\n", "*END", rowsOf('4'), &place);
-    EXPECT_EQ(place, SavePlace::Appended);
-    std::string expected = "*END\r\n\r\n*END\r\n";
-    for (int i = 0; i < 17; ++i)
-        expected += std::string(35, '4') + "\r\n";
-    EXPECT_EQ(out, expected);
+    EXPECT_EQ(place, SavePlace::Replaced);
+    EXPECT_EQ(out, block("*END", '4'));
 }
 
 TEST(SaveMap, ComparesWholeItemsExactly)
