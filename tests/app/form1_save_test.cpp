@@ -134,6 +134,14 @@ TEST_F(Saving, AHeaderWithoutAStarIsRefused)
     EXPECT_EQ(form->mapEdited, 1);
     ASSERT_EQ(asker.notices.size(), 1u);
     EXPECT_TRUE(asker.notices[0].contains(QStringLiteral("*")));
+
+    // A pasted line break is named as what it is.
+    form->Text1->setText(QStringLiteral("*MAP001\nX"));
+    asker.answer({true});
+    form->Command1->click();
+    ASSERT_EQ(asker.notices.size(), 2u);
+    EXPECT_TRUE(asker.notices[1].contains(QStringLiteral("改行"))) << asker.notices[1].toStdString();
+    EXPECT_EQ(level(), original);
 }
 
 TEST_F(Saving, ShiftJisAndUtf8HeadersFindTheirOwnMap)

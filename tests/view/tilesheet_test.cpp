@@ -54,6 +54,16 @@ TEST(TileSheet, MissingAndUnreadableFilesAreToldApart)
     EXPECT_FALSE(sheet.isLoaded());
     std::filesystem::create_directory(dir.file("folder.bmp"));
     EXPECT_EQ(sheet.load(QString::fromStdString(dir.file("folder.bmp"))), TileSheet::Status::Missing);
+
+    // Our own sheet, whole and then cut off: Qt would decode the cut one.
+    const std::string whole = test::readFile(KELMOR_TILE_SHEET);
+    test::writeFile(dir.file("whole.bmp"), whole);
+    EXPECT_EQ(sheet.load(QString::fromStdString(dir.file("whole.bmp"))), TileSheet::Status::Loaded);
+    for (std::size_t cut : {whole.size() - 1, whole.size() / 2, std::size_t{60}}) {
+        SCOPED_TRACE(cut);
+        test::writeFile(dir.file("cut.bmp"), whole.substr(0, cut));
+        EXPECT_EQ(sheet.load(QString::fromStdString(dir.file("cut.bmp"))), TileSheet::Status::Unreadable);
+    }
 }
 
 }  // namespace
