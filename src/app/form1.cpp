@@ -90,8 +90,9 @@ void Form1::createControls()
     Command5 = place(new QPushButton(QStringLiteral("マップ作成"), this), "Command5", 312, 304, 89, 25, {});
     Command3 = place(new QPushButton(QStringLiteral("マップ消去"), this), "Command3", 432, 304, 73, 25, {});
 
-    // No length limit on the header, as there never was one.
-    Text1->setMaxLength(1 << 30);
+    // As long as the loader takes a header: a long paste is cut where it is
+    // pasted, never held whole (Text1_Change keeps the bytes within it too).
+    Text1->setMaxLength(static_cast<int>(kMaxHeaderBytes));
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
     // Typed text stays as typed: no completion, no change of case.

@@ -113,6 +113,7 @@ private:
     void reportCountFailure(const FileFailure& failure, const QString& stopped);
     void reportOverflow();
     void showMapNo(std::int64_t number);
+    void reportDamage(const LoadedMap& loaded);
     // Tells a screen reader the keyboard cursor's cell and what it holds.
     void describeCursor();
     // The system's own words for an errno, for the notices.
@@ -124,6 +125,9 @@ private:
     LevelFile levelFile_;
     HeaderCodec headerCodec_;
     QUndoStack history_;
+    // Set when the map on screen was read damaged: saving it would cut a long
+    // line or copy another map's header into it.
+    bool unsavable_ = false;
     bool filteringHeader_ = false;
 };
 

@@ -98,6 +98,7 @@ void Form1::Command5_Click()
     Text1->setText(QStringLiteral("*MAP%1").arg(next, 3, 10, QLatin1Char('0')));
     showMapNo(next);
     mapNo = static_cast<std::int16_t>(next);
+    unsavable_ = false;
     clearmap();
     // A map never saved has no state to come back to: it stays unsaved.
     history_.clear();

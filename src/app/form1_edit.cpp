@@ -51,7 +51,10 @@ void Form1::Text1_Change()
     filteringHeader_ = true;
     for (;;) {
         const QString text = Text1->text();
-        const QString filtered = QString::fromStdU16String(filterHeader(text.toStdU16String()));
+        QString filtered = QString::fromStdU16String(filterHeader(text.toStdU16String()));
+        // Within what loading takes back, in the bytes it is saved in.
+        while (headerCodec_.encode(filtered).size() > kMaxHeaderBytes)
+            filtered.chop(filtered.size() > 1 && filtered.back().isLowSurrogate() ? 2 : 1);
         if (filtered == text)
             break;
         Text1->setText(filtered);

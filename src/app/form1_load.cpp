@@ -30,8 +30,14 @@ void Form1::subMapload()
         asker_.notify(QStringLiteral("%1 を最後まで読み込めませんでした。\n%2").arg(file, reasonOf(failure.error)));
 
     mapNo = static_cast<std::int16_t>(loaded.mapNo);
-    if (loaded.found) {
+    unsavable_ = loaded.found && (loaded.headerTooLong || loaded.rowTooLong || loaded.headerInRow >= 0);
+    if (loaded.found && loaded.headerTooLong) {
+        headerCodec_.forget();
+        Text1->clear();
+    } else if (loaded.found) {
         Text1->setText(headerCodec_.decode(loaded.header));
+    }
+    if (loaded.found) {
         for (int r = 0; r < kMapRows; ++r)
             mapLine[static_cast<std::size_t>(r)] = std::move(loaded.rows[static_cast<std::size_t>(r)]);
     }
@@ -46,6 +52,23 @@ void Form1::subMapload()
                                      "無い行は空白で表示しています。")
                           .arg(QString::number(mapNo), levelName(), QString::number(kMapRows),
                                QString::number(loaded.rowsRead)));
+    if (unsavable_)
+        reportDamage(loaded);
+}
+
+void Form1::reportDamage(const LoadedMap& loaded)
+{
+    QString what;
+    if (loaded.headerTooLong)
+        what = QStringLiteral("ヘッダーが %1 バイトより長く、表示できません。").arg(kMaxHeaderBytes);
+    else if (loaded.rowTooLong)
+        what = QStringLiteral("%1 バイトより長い行があり、その先は表示していません。").arg(kMaxRowBytes);
+    else
+        what = QStringLiteral("%1 行目に「*」を含む行（別のマップのヘッダー）があります。"
+                              "このマップの行が足りず、次のマップが行として読まれています。")
+                   .arg(loaded.headerInRow + 1);
+    asker_.notify(QStringLiteral("map No %1 は %2 の中で壊れています。\n").arg(QString::number(mapNo), levelName()) +
+                  what + QStringLiteral("\n保存すると別のマップや行を壊すため、このマップは保存できません。"));
 }
 
 void Form1::subDraw()

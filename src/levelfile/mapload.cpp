@@ -3,15 +3,41 @@
 namespace kelmor {
 
 namespace {
+// Reads one item, keeping at most `limit` bytes of it (and one more, to tell
+// that it was longer).
+ItemInfo readCapped(ItemReader& reader, std::string& out, std::size_t limit)
+{
+    out.clear();
+    return reader.read([&](std::string_view part) {
+        if (out.size() <= limit)
+            out.append(part.substr(0, limit + 1 - out.size()));
+    });
+}
+
+void readHeader(ItemReader& reader, LoadedMap& map)
+{
+    map.headerTooLong = readCapped(reader, map.header, kMaxHeaderBytes).size > kMaxHeaderBytes;
+    if (map.headerTooLong)
+        map.header.resize(kMaxHeaderBytes);
+}
+
 void readRows(ItemReader& reader, LoadedMap& map)
 {
     map.rowsRead = 0;
+    map.rowTooLong = false;
+    map.headerInRow = -1;
     for (std::string& row : map.rows) {
         if (reader.atEnd()) {
             row.clear();
             continue;
         }
-        reader.readInto(row);
+        const ItemInfo info = readCapped(reader, row, kMaxRowBytes);
+        if (info.size > kMaxRowBytes) {
+            row.resize(kMaxRowBytes);
+            map.rowTooLong = true;
+        }
+        if (info.hasStar && map.headerInRow < 0)
+            map.headerInRow = map.rowsRead;
         ++map.rowsRead;
     }
 }
@@ -29,17 +55,22 @@ LoadedMap loadMap(ItemReader& reader, std::int64_t wanted)
     std::string item;
     while (!reader.atEnd()) {
         const std::uint64_t at = reader.offset();
-        if (!(seekable ? reader.skip() : reader.readInto(item)).hasStar)
+        const ItemInfo info = seekable ? reader.skip() : readCapped(reader, item, kMaxHeaderBytes);
+        if (!info.hasStar)
             continue;
         ++counter;
         map.found = true;
         lastHeader = at;
         if (!seekable) {
+            // Kept in turn, as the file may end before the wanted map.
+            map.headerTooLong = info.size > kMaxHeaderBytes;
+            if (map.headerTooLong)
+                item.resize(kMaxHeaderBytes);
             map.header.swap(item);
             readRows(reader, map);
         } else if (counter >= wanted) {
             reader.seek(at);
-            reader.readInto(map.header);
+            readHeader(reader, map);
             readRows(reader, map);
         } else {
             reader.skipItems(kMapRows);
@@ -50,7 +81,7 @@ LoadedMap loadMap(ItemReader& reader, std::int64_t wanted)
         }
     }
     if (map.found && seekable && reader.seek(lastHeader)) {
-        reader.readInto(map.header);
+        readHeader(reader, map);
         readRows(reader, map);
     }
     map.mapNo = counter;

@@ -8,6 +8,12 @@
 
 namespace kelmor {
 
+// The longest header and row a map may have. A person sees a header in a
+// small box and a row as 35 cells; anything far longer is damage, and is not
+// held in memory whole.
+inline constexpr std::size_t kMaxHeaderBytes = 1024;
+inline constexpr std::size_t kMaxRowBytes = 4096;
+
 struct LoadedMap {
     // Number of the map found: `wanted`, or the number of maps when the file
     // holds fewer (0 when it holds none).
@@ -16,6 +22,10 @@ struct LoadedMap {
     std::string header;       // the header's bytes as they stand in the file
     MapRows rows;             // rows the file does not have are left empty
     int rowsRead = 0;         // fewer than 17 when the file ends inside the map
+    // Held only up to the limits above; saving such a map would cut it.
+    bool headerTooLong = false;
+    bool rowTooLong = false;
+    int headerInRow = -1;     // the first of the 17 rows that holds a "*", or -1
 };
 
 // Finds map number `wanted` (counting headers from the top), or the last map

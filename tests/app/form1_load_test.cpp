@@ -111,6 +111,30 @@ TEST_F(Loading, ALevelFileThatIsAPipeIsRefusedEveryTime)
     EXPECT_EQ(std::filesystem::status(dir.file("kelmor.cnf")).type(), std::filesystem::file_type::fifo);
 }
 
+// A map whose rows run into the next header is told when it is loaded, and
+// saving it asks nothing, writes nothing and lets the action go on.
+TEST_F(Loading, AMapWithAHeaderAmongItsRowsIsNeverSaved)
+{
+    std::string bytes = "*A\r\n";
+    for (int i = 0; i < 5; ++i)
+        bytes += std::string(35, '0') + "\r\n";
+    bytes += levelText({{"*B", uniformRows('2')}});
+    writeLevel(bytes);
+    open();
+    ASSERT_EQ(asker.notices.size(), 1u);
+    EXPECT_TRUE(asker.notices[0].contains(QStringLiteral("6 行目"))) << asker.notices[0].toStdString();
+    form->Command1->click();
+    EXPECT_TRUE(asker.questions.empty());
+    ASSERT_EQ(asker.notices.size(), 2u);
+    EXPECT_TRUE(asker.notices[1].contains(QStringLiteral("保存できません")));
+    EXPECT_EQ(level(), bytes);
+
+    // Nor can the header box hold more than loading takes back.
+    form->Text1->setText(QString(3000, QChar(u'マ')));
+    EXPECT_LE(form->Text1->text().toUtf8().size(), static_cast<qsizetype>(kMaxHeaderBytes));
+    EXPECT_GE(form->Text1->text().size(), 300);
+}
+
 TEST_F(Loading, ACutOffMapShowsItsRowsAndSaysSo)
 {
     std::string bytes = levelText({{"*MAP001", uniformRows('1')}}) + "*MAP002\r\n";

@@ -85,6 +85,33 @@ TEST_P(LoadMap, CommaInAHeaderShiftsTheRows)
     EXPECT_EQ(m.rows[16], std::string(35, '0'));  // row 15 of the file
 }
 
+// Damage is held only up to the limits, and said: an endless header or row, and
+// a map whose rows run into the next map's header.
+TEST_P(LoadMap, DamagedMapsAreHeldWithinLimitsAndFlagged)
+{
+    std::vector<std::string> rows = uniformRows('0');
+    rows[4] = std::string(kMaxRowBytes + 10, 'r');
+    const std::string huge = "*" + std::string(kMaxHeaderBytes * 3, 'h');
+    const std::string bytes = levelText({{huge, uniformRows('1')}, {"*MAP002", rows}});
+    const LoadedMap first = load(bytes, 1);
+    EXPECT_TRUE(first.headerTooLong);
+    EXPECT_EQ(first.header.size(), kMaxHeaderBytes);
+    EXPECT_FALSE(first.rowTooLong);
+    EXPECT_EQ(first.headerInRow, -1);
+    const LoadedMap second = load(bytes, 2);
+    EXPECT_FALSE(second.headerTooLong);
+    EXPECT_TRUE(second.rowTooLong);
+    EXPECT_EQ(second.rows[4].size(), kMaxRowBytes);
+
+    // Five rows, then the next header: it is read as row 5 of map 1.
+    std::string cut = "*A\r\n";
+    for (int i = 0; i < 5; ++i)
+        cut += "00000\r\n";
+    cut += levelText({{"*B", uniformRows('2')}});
+    EXPECT_EQ(load(cut, 1).headerInRow, 5);
+    EXPECT_EQ(load(bytes, 1).headerInRow, -1);
+}
+
 TEST_P(LoadMap, NoHeaderMeansMapZero)
 {
     for (const std::string& bytes : {std::string(), std::string("a\r\nb,c\r\n\r\n")}) {
