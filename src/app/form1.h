@@ -114,6 +114,7 @@ private:
     void reportOverflow();
     void showMapNo(std::int64_t number);
     void reportDamage(const LoadedMap& loaded);
+    static std::uint64_t digestOf(const MapRows& rows, int count);
     // Tells a screen reader the keyboard cursor's cell and what it holds.
     void describeCursor();
     // The system's own words for an errno, for the notices.
@@ -128,6 +129,8 @@ private:
     // Set when the map on screen was read damaged: saving it would cut a long
     // line or copy another map's header into it.
     bool unsavable_ = false;
+    // The map that a save is meant to replace: the one loaded or last saved.
+    MapOrigin origin_;
     bool filteringHeader_ = false;
 };
 

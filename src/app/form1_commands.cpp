@@ -99,6 +99,7 @@ void Form1::Command5_Click()
     showMapNo(next);
     mapNo = static_cast<std::int16_t>(next);
     unsavable_ = false;
+    origin_ = MapOrigin{};
     clearmap();
     // A map never saved has no state to come back to: it stays unsaved.
     history_.clear();

@@ -31,6 +31,7 @@ void Form1::subMapload()
 
     mapNo = static_cast<std::int16_t>(loaded.mapNo);
     unsavable_ = loaded.found && (loaded.headerTooLong || loaded.rowTooLong || loaded.headerInRow >= 0);
+    origin_ = loaded.found ? MapOrigin{false, loaded.mapNo, digestOf(loaded.rows, loaded.rowsRead)} : MapOrigin{};
     if (loaded.found && loaded.headerTooLong) {
         headerCodec_.forget();
         Text1->clear();
@@ -54,6 +55,14 @@ void Form1::subMapload()
                                QString::number(loaded.rowsRead)));
     if (unsavable_)
         reportDamage(loaded);
+}
+
+std::uint64_t Form1::digestOf(const MapRows& rows, int count)
+{
+    RowsDigest digest;
+    for (int r = 0; r < count; ++r)
+        digest.add(rows[static_cast<std::size_t>(r)]);
+    return digest.value();
 }
 
 void Form1::reportDamage(const LoadedMap& loaded)

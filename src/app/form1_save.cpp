@@ -45,6 +45,7 @@ QString failedStepText(FileStep step)
     case FileStep::Rename: return QStringLiteral("置き換えられません");
     case FileStep::Folder: return QStringLiteral("の変更をディスクに記録できません");
     case FileStep::Remove: return QStringLiteral("削除できません");
+    case FileStep::Lock: return QStringLiteral("保存できません（ほかのエディターが保存を続けています）");
     case FileStep::NotRegular: return QStringLiteral("開けません（普通のファイルではありません）");
     case FileStep::ReadOnly: return QStringLiteral("書き換えられません（読み取り専用です）");
     case FileStep::Header:
@@ -73,11 +74,22 @@ Form1::SaveOutcome Form1::savemap()
     MapRows rows;
     for (int r = 0; r < kMapRows; ++r)
         rows[static_cast<std::size_t>(r)] = mapLine[static_cast<std::size_t>(r)];
-    const SaveReport report = levelFile_.save(headerCodec_.encode(Text1->text()), rows);
+    SaveGuard guard{origin_, [this](std::int64_t other) {
+                        return asker_.askYesNo(
+                            QStringLiteral("%1 の map No %2 を上書きしますか?\n"
+                                           "そのマップは、このマップとして読み込んだものではありません"
+                                           "（同じヘッダーの別のマップか、読み込んだ後にほかのプログラムが"
+                                           "変更したマップです）。")
+                                .arg(levelName(), QString::number(other)));
+                    }};
+    const SaveReport report = levelFile_.save(headerCodec_.encode(Text1->text()), rows, &guard);
+    if (report.declined)
+        return SaveOutcome::Failed;  // the edits stay, unsaved, and the action stops
     if (!report.ok()) {
         reportSaveFailure(report);
         return SaveOutcome::Failed;
     }
+    origin_ = {false, report.mapNo, digestOf(rows, kMapRows)};
     mapEdited = 0;
     history_.setClean();
     return SaveOutcome::Saved;

@@ -13,6 +13,7 @@ enum class FileStep {
     ReadOnly,    // the level file may not be written: a save would replace it all the same
     Read,    // reading the level file (a save reports a failed open as this too)
     Header,  // the header cannot be saved (see HeaderProblem)
+    Lock,    // another editor kept saving into the same folder
     Create,  // removing an old scratch file and creating a new one
     Write,   // writing the scratch file
     Flush,   // forcing the scratch file to disk

@@ -4,5 +4,6 @@ namespace kelmor {
 
 WriteFile::~WriteFile() = default;
 FileOps::~FileOps() = default;
+FolderLock::~FolderLock() = default;
 
 }  // namespace kelmor

@@ -29,6 +29,13 @@ public:
     virtual int close() = 0;
 };
 
+// Held while a save reads and replaces the level file; let go when destroyed,
+// and by the system when the editor dies.
+class FolderLock {
+public:
+    virtual ~FolderLock();
+};
+
 // The file operations that reading and saving the level file need, behind one
 // seam so that tests can fail any step and a port replaces one file.
 class FileOps {
@@ -49,9 +56,13 @@ public:
     virtual int remove(const std::string& path) = 0;
     // Makes the folder's entries (a rename) durable.
     virtual int syncFolder(const std::string& folder) = 0;
+    // The folder's save lock, waited for a moment at most: null with `error`
+    // set (EWOULDBLOCK while another editor keeps it).
+    virtual std::unique_ptr<FolderLock> lockFolder(const std::string& folder, int& error) = 0;
 };
 
 // The real file system.
-std::unique_ptr<FileOps> makePosixFileOps();
+// `lockWaitMs`: how long a save waits for another editor's save to end.
+std::unique_ptr<FileOps> makePosixFileOps(int lockWaitMs = 2000);
 
 }  // namespace kelmor

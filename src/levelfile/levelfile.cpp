@@ -69,9 +69,9 @@ MapCount LevelFile::countHeaders() const
     return count(countHeaderItems);
 }
 
-SaveReport LevelFile::save(std::string_view header, const MapRows& rows) const
+SaveReport LevelFile::save(std::string_view header, const MapRows& rows, const SaveGuard* guard) const
 {
-    return saveMapToLevel(ops_, folder_, header, rows, name_);
+    return saveMapToLevel(ops_, folder_, header, rows, name_, guard);
 }
 
 }  // namespace kelmor

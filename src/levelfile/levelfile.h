@@ -44,8 +44,8 @@ public:
     // Every item that holds a "*", rows included, as creating a map counts.
     // A missing file has none.
     MapCount countHeaders() const;
-    // Writes the map under `header`; see saveMapToLevel.
-    SaveReport save(std::string_view header, const MapRows& rows) const;
+    // Writes the map under `header`; see saveMapToLevel and SaveGuard.
+    SaveReport save(std::string_view header, const MapRows& rows, const SaveGuard* guard = nullptr) const;
 
 private:
     template <class Count>

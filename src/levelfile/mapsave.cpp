@@ -1,5 +1,6 @@
 #include "levelfile/mapsave.h"
 
+#include <algorithm>
 #include <string>
 
 namespace kelmor {
@@ -88,31 +89,59 @@ ItemInfo copyItem(ItemReader& in, ByteSink& out, Look&& look)
     return info;
 }
 
+// Numbers maps as loading does: an item with a "*" heads a map, unless it is
+// one of the 17 rows of the map before it.
+struct MapCounter {
+    std::int64_t maps = 0;
+    std::size_t rowsLeft = 0;
+
+    void passRows(std::size_t items) { rowsLeft -= std::min(rowsLeft, items); }
+    // The number of the map that an item seen now heads or belongs to.
+    std::int64_t numberHere() const { return rowsLeft > 0 ? maps : maps + 1; }
+    void pass(bool hasStar)
+    {
+        if (rowsLeft > 0) {
+            --rowsLeft;
+        } else if (hasStar) {
+            ++maps;
+            rowsLeft = kMapRows;
+        }
+    }
+};
+
 // Copies one item to `out` as a line and tells whether it equals `header`,
 // keeping no more of it than the comparison needs.
-bool copyItemComparing(ItemReader& in, ByteSink& out, std::string_view header, std::string& head)
+ItemInfo copyItemComparing(ItemReader& in, ByteSink& out, std::string_view header, std::string& head,
+                           bool& equal)
 {
     head.clear();
     const ItemInfo info = copyItem(in, out, [&](std::string_view part) {
         if (head.size() <= header.size())
             head.append(part.substr(0, header.size() + 1 - head.size()));
     });
-    return info.size == header.size() && head == header;
+    equal = info.size == header.size() && head == header;
+    return info;
 }
 
 // Copies the old file up to and including the first item equal to `header`;
-// true when there is one.
-bool copyThroughHeader(ItemReader& old, ByteSink& out, std::string_view header)
+// true when there is one, `maps` then telling its number.
+bool copyThroughHeader(ItemReader& old, ByteSink& out, std::string_view header, MapCounter& maps)
 {
-    auto copy = [&out](std::string_view part) { out.append(part); };
+    auto copy = [&](std::string_view part) {
+        out.append(part);
+        maps.passRows(static_cast<std::size_t>(std::count(part.begin(), part.end(), '\n')));
+    };
     std::string head;
     while (out.ok() && !old.atEnd()) {
         // Only an item with a "*" can equal the header; runs without one that
         // are already one item a line go across as they stand.
         if (old.copyPlainLines(copy, true))
             continue;
-        if (copyItemComparing(old, out, header, head))
+        bool equal = false;
+        const ItemInfo info = copyItemComparing(old, out, header, head, equal);
+        if (equal)
             return true;
+        maps.pass(info.hasStar);
     }
     return false;
 }
@@ -120,14 +149,23 @@ bool copyThroughHeader(ItemReader& old, ByteSink& out, std::string_view header)
 // Drops the old rows: every item up to the next header. That header is
 // copied; until a "*" shows up an item might still be dropped, so only that
 // part of it is held (a quoted one is held whole, to be quoted as it needs).
-void skipOldRows(ItemReader& old, ByteSink& out)
+// The first 17 of the items dropped go into `digest`, as loading would have
+// read them as the map's rows.
+void skipOldRows(ItemReader& old, ByteSink& out, RowsDigest& digest)
 {
     std::string pending;
+    int rows = 0;
+    auto dropped = [&] {
+        if (rows++ < kMapRows)
+            digest.add(pending);
+    };
     while (out.ok() && !old.atEnd()) {
         pending.clear();
         if (old.nextIsQuoted()) {
-            if (!old.readInto(pending).hasStar)
+            if (!old.readInto(pending).hasStar) {
+                dropped();
                 continue;
+            }
             QuotedItemSink quoted(out);
             quoted(pending);
             quoted.finish();
@@ -149,6 +187,7 @@ void skipOldRows(ItemReader& old, ByteSink& out)
             out.append(kLineEnd);
             return;
         }
+        dropped();
     }
 }
 
@@ -165,22 +204,37 @@ void copyRest(ItemReader& old, ByteSink& out)
 
 ByteSink::~ByteSink() = default;
 
-SavePlace writeLevelWithMap(ItemReader& old, ByteSink& out, std::string_view header,
-                            const MapRows& rows)
+void RowsDigest::add(std::string_view row)
 {
+    // FNV-1a over the row, then its length, so that rows never run together.
+    for (const char c : row)
+        value_ = (value_ ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    value_ = (value_ ^ (row.size() + 1)) * 1099511628211ull;
+}
+
+WrittenMap writeLevelWithMap(ItemReader& old, ByteSink& out, std::string_view header,
+                             const MapRows& rows)
+{
+    WrittenMap written;
+    MapCounter maps;
     // An equal item that is the file's very last one heads the map as well:
     // its rows follow it, the header is not written a second time.
-    if (!copyThroughHeader(old, out, header)) {
+    if (!copyThroughHeader(old, out, header, maps)) {
         writeLine(out, "");
         writeLine(out, header);
         writeRows(out, rows);
-        return SavePlace::Appended;
+        written.mapNo = maps.maps + 1;
+        return written;
     }
+    written.place = SavePlace::Replaced;
+    written.mapNo = maps.numberHere();
     writeRows(out, rows);
     writeLine(out, "");
-    skipOldRows(old, out);
+    RowsDigest digest;
+    skipOldRows(old, out, digest);
+    written.oldRows = digest.value();
     copyRest(old, out);
-    return SavePlace::Replaced;
+    return written;
 }
 
 }  // namespace kelmor

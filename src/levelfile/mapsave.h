@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string_view>
 
 #include "levelfile/itemreader.h"
@@ -18,6 +19,25 @@ public:
 
 enum class SavePlace { Replaced, Appended };
 
+// A fingerprint of a map's rows as loading reads them (the rows there are, in
+// order), to tell whether the map in the file is still the one loaded.
+class RowsDigest {
+public:
+    void add(std::string_view row);
+    std::uint64_t value() const { return value_; }
+
+private:
+    std::uint64_t value_ = 14695981039346656037ull;
+};
+
+struct WrittenMap {
+    SavePlace place = SavePlace::Appended;
+    // The number the map has in the new file, counted as loading counts.
+    std::int64_t mapNo = 0;
+    // The digest of the rows it replaced (of no rows when appended).
+    std::uint64_t oldRows = RowsDigest().value();
+};
+
 // Writes the level file's next content: every item of the old file on a line
 // of its own (CR LF; in double quotes where it needs them to read back as the
 // same item), the map's rows in place of the old ones under the first item
@@ -27,7 +47,7 @@ enum class SavePlace { Replaced, Appended };
 // `old` to `out`; of the old file only the item at hand is held, and of that
 // only as much as the header comparison, or the search for the next header
 // among the old rows, needs.
-SavePlace writeLevelWithMap(ItemReader& old, ByteSink& out, std::string_view header,
-                            const MapRows& rows);
+WrittenMap writeLevelWithMap(ItemReader& old, ByteSink& out, std::string_view header,
+                             const MapRows& rows);
 
 }  // namespace kelmor

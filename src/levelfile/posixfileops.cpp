@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -98,8 +99,42 @@ private:
     int fd_;
 };
 
+// An exclusive flock on the folder itself: no file is made for it, and the
+// system lets go of it when the process ends, however it ends.
+class PosixFolderLock final : public FolderLock {
+public:
+    explicit PosixFolderLock(int fd) : fd_(fd) {}
+    ~PosixFolderLock() override { ::close(fd_); }
+    PosixFolderLock(const PosixFolderLock&) = delete;
+    PosixFolderLock& operator=(const PosixFolderLock&) = delete;
+
+private:
+    int fd_;
+};
+
 class PosixFileOps final : public FileOps {
 public:
+    explicit PosixFileOps(int lockWaitMs) : lockWaitMs_(lockWaitMs) {}
+
+    std::unique_ptr<FolderLock> lockFolder(const std::string& folder, int& error) override
+    {
+        const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0) {
+            error = errno;
+            return nullptr;
+        }
+        for (int waited = 0;; waited += kLockPollMs) {
+            if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+                return std::make_unique<PosixFolderLock>(fd);
+            error = errno;
+            if ((error != EWOULDBLOCK && error != EINTR) || waited >= lockWaitMs_)
+                break;
+            ::usleep(kLockPollMs * 1000);
+        }
+        ::close(fd);
+        return nullptr;
+    }
+
     std::unique_ptr<ByteSource> openRead(const std::string& path, int& error) override
     {
         // Without waiting: opening a pipe for reading would block until
@@ -167,13 +202,17 @@ public:
         ::close(fd);
         return result;
     }
+
+private:
+    static constexpr int kLockPollMs = 20;
+    int lockWaitMs_;
 };
 
 }  // namespace
 
-std::unique_ptr<FileOps> makePosixFileOps()
+std::unique_ptr<FileOps> makePosixFileOps(int lockWaitMs)
 {
-    return std::make_unique<PosixFileOps>();
+    return std::make_unique<PosixFileOps>(lockWaitMs);
 }
 
 }  // namespace kelmor

@@ -69,7 +69,7 @@ std::filesystem::path followLinks(std::filesystem::path path)
 // an empty one.
 FileFailure writeNextContent(FileOps& ops, const std::string& levelPath, const std::string& levelName,
                              const FileFacts& facts, WriteFile& scratch, std::string_view header,
-                             const MapRows& rows, SavePlace& place)
+                             const MapRows& rows, WrittenMap& written)
 {
     // The level file keeps what it was: its permission bits, owner and group.
     if (facts.exists)
@@ -82,7 +82,7 @@ FileFailure writeNextContent(FileOps& ops, const std::string& levelPath, const s
     MemorySource nothing("");
     BufferedSink sink(scratch);
     ItemReader reader(old ? *old : static_cast<ByteSource&>(nothing), 256 * 1024);
-    place = writeLevelWithMap(reader, sink, header, rows);
+    written = writeLevelWithMap(reader, sink, header, rows);
     if (old && old->error() != 0)
         return {FileStep::Read, levelName, old->error()};
     if (const int err = sink.flush())
@@ -111,8 +111,50 @@ HeaderProblem headerProblem(std::string_view header)
     return HeaderProblem::None;
 }
 
+namespace {
+
+// Where a save writes, and what it found there before writing anything.
+struct SaveTarget {
+    std::filesystem::path level;  // the file itself, links followed
+    std::string folder;           // the folder it stands in
+    std::string scratch;
+    FileFacts facts;
+};
+
+// Checks everything that can be known before the scratch file is made.
+FileFailure prepare(FileOps& ops, const std::string& folder, const std::string& levelName, SaveTarget& target)
+{
+    // The rename replaces the file a link points to, never the link; the
+    // scratch file stands beside that file, so the rename stays on its disk.
+    target.level = followLinks(std::filesystem::path(folder) / levelName);
+    target.folder = target.level.parent_path().string();
+    target.scratch = target.folder + "/" + kScratchFileName;
+    if (const int err = ops.inspect(target.level.string(), target.facts))
+        return {FileStep::Read, levelName, err};
+    if (target.facts.exists && !target.facts.regular)
+        return {FileStep::NotRegular, levelName, 0};
+    if (target.facts.exists && target.facts.notWritable != 0)
+        return {FileStep::ReadOnly, levelName, target.facts.notWritable};
+    // Whatever stands at the scratch file's name goes first: a link there
+    // would lead the save into another file, and a file another user planted
+    // would become the level file. The new one is made where nothing stands.
+    if (const int err = ops.remove(target.scratch); err != 0 && err != ENOENT)
+        return {FileStep::Create, kScratchFileName, err};
+    return {};
+}
+
+// Whether the map the header found is not the one the save is meant for.
+bool overwritesAnother(const WrittenMap& written, const MapOrigin& origin)
+{
+    if (written.place == SavePlace::Appended)
+        return false;
+    return origin.created || written.mapNo != origin.mapNo || written.oldRows != origin.rows;
+}
+
+}  // namespace
+
 SaveReport saveMapToLevel(FileOps& ops, const std::string& folder, std::string_view header,
-                          const MapRows& rows, const std::string& levelName)
+                          const MapRows& rows, const std::string& levelName, const SaveGuard* guard)
 {
     SaveReport report;
     report.header = headerProblem(header);
@@ -120,54 +162,41 @@ SaveReport saveMapToLevel(FileOps& ops, const std::string& folder, std::string_v
         report.failure = {FileStep::Header, levelName, 0};
         return report;
     }
-
-    // The rename replaces the file a link points to, never the link; the
-    // scratch file stands beside that file, so the rename stays on its disk.
-    const std::filesystem::path levelPath = followLinks(std::filesystem::path(folder) / levelName);
-    const std::string saveFolder = levelPath.parent_path().string();
-    const std::string scratchPath = saveFolder + "/" + kScratchFileName;
-    FileFacts facts;
-    if (const int err = ops.inspect(levelPath.string(), facts)) {
-        report.failure = {FileStep::Read, levelName, err};
-        return report;
-    }
-    if (facts.exists && !facts.regular) {
-        report.failure = {FileStep::NotRegular, levelName, 0};
-        return report;
-    }
-    if (facts.exists && facts.notWritable != 0) {
-        report.failure = {FileStep::ReadOnly, levelName, facts.notWritable};
-        return report;
-    }
-
-    // Whatever stands at the scratch file's name goes first: a link there
-    // would lead the save into another file, and a file another user planted
-    // would become the level file. The new one is made where nothing stands.
-    if (const int err = ops.remove(scratchPath); err != 0 && err != ENOENT) {
-        report.failure = {FileStep::Create, kScratchFileName, err};
-        return report;
-    }
+    SaveTarget target;
     int error = 0;
+    // Another editor's save in this folder waits for this one, or gives up.
+    const std::unique_ptr<FolderLock> lock = ops.lockFolder(folder, error);
+    if (!lock) {
+        report.failure = {FileStep::Lock, levelName, error};
+        return report;
+    }
+    if ((report.failure = prepare(ops, folder, levelName, target)).failed())
+        return report;
     // Private until it has the level file's own permission bits.
-    std::unique_ptr<WriteFile> scratch = ops.create(scratchPath, facts.exists ? 0600 : 0666, error);
+    std::unique_ptr<WriteFile> scratch = ops.create(target.scratch, target.facts.exists ? 0600 : 0666, error);
     if (!scratch) {
         report.failure = {FileStep::Create, kScratchFileName, error};
         return report;
     }
-    report.failure = writeNextContent(ops, levelPath.string(), levelName, facts, *scratch, header, rows,
-                                      report.place);
-    if (!report.failure.failed())
-        if (const int err = ops.renameOver(scratchPath, levelPath.string()))
+    WrittenMap written;
+    report.failure = writeNextContent(ops, target.level.string(), levelName, target.facts, *scratch, header,
+                                      rows, written);
+    report.place = written.place;
+    report.mapNo = written.mapNo;
+    if (!report.failure.failed() && guard && overwritesAnother(written, guard->origin))
+        report.declined = !guard->overwrite(written.mapNo);
+    if (!report.failure.failed() && !report.declined)
+        if (const int err = ops.renameOver(target.scratch, target.level.string()))
             report.failure = {FileStep::Rename, levelName, err};
     scratch.reset();
-    if (report.failure.failed()) {
-        if (const int err = ops.remove(scratchPath); err != 0 && err != ENOENT)
+    if (report.failure.failed() || report.declined) {
+        if (const int err = ops.remove(target.scratch); err != 0 && err != ENOENT)
             report.cleanup = {FileStep::Remove, kScratchFileName, err};
         return report;
     }
     // The new content is in place now; only its durability is in doubt.
-    if (const int err = ops.syncFolder(saveFolder))
-        report.failure = {FileStep::Folder, saveFolder, err};
+    if (const int err = ops.syncFolder(target.folder))
+        report.failure = {FileStep::Folder, target.folder, err};
     return report;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -22,11 +24,31 @@ HeaderProblem headerProblem(std::string_view header);
 
 struct SaveReport {
     SavePlace place = SavePlace::Appended;
+    std::int64_t mapNo = 0;                     // the map's number in the file now
     FileFailure failure;                        // step None when the map was saved
     HeaderProblem header = HeaderProblem::None; // with step Header: what is wrong with it
     FileFailure cleanup;                        // after a failure: the scratch file could not be removed
+    bool declined = false;                      // the guard would not overwrite another map
 
-    bool ok() const { return !failure.failed(); }
+    bool ok() const { return !failure.failed() && !declined; }
+};
+
+// Which map a save is meant to replace: the one loaded (its number and the
+// digest of its rows as loaded), or none, for a map created on screen.
+struct MapOrigin {
+    bool created = true;
+    std::int64_t mapNo = 0;
+    std::uint64_t rows = RowsDigest().value();
+};
+
+// A save finds its map by the header. When what it finds is not the map it is
+// meant for (a created map whose header is taken, the same header earlier in
+// the file, a map another program changed since it was loaded), it asks
+// `overwrite` with the number of the map it would overwrite; false leaves the
+// level file as it is.
+struct SaveGuard {
+    MapOrigin origin;
+    std::function<bool(std::int64_t mapNo)> overwrite;
 };
 
 // Saves one map into the level file `levelName` in `folder`: the new content
@@ -35,8 +57,10 @@ struct SaveReport {
 // points to, with the scratch file beside that file, and the link stays.
 // On any failure the level file keeps its old bytes and the scratch file is
 // removed; a removal that fails is reported in `cleanup`.
-// A missing level file counts as an empty one.
+// A missing level file counts as an empty one. Two saves into one folder never
+// interleave; with `guard`, see SaveGuard.
 SaveReport saveMapToLevel(FileOps& ops, const std::string& folder, std::string_view header,
-                          const MapRows& rows, const std::string& levelName = kLevelFileName);
+                          const MapRows& rows, const std::string& levelName = kLevelFileName,
+                          const SaveGuard* guard = nullptr);
 
 }  // namespace kelmor

@@ -24,7 +24,7 @@ std::string save(const std::string& old, const std::string& header, const MapRow
     MemorySource source(old);
     ItemReader reader(source, 4);
     StringSink sink;
-    const SavePlace p = writeLevelWithMap(reader, sink, header, rows);
+    const SavePlace p = writeLevelWithMap(reader, sink, header, rows).place;
     if (place)
         *place = p;
     return sink.text;

@@ -111,5 +111,26 @@ TEST_F(SaveTrap, OnlyAPlainFileIsALevelFile)
     EXPECT_FALSE(fileExists(scratch()));
 }
 
+// Two saves into one folder never interleave: while one holds the folder's
+// lock, the other gives up after a moment and says why; the lock leaves no
+// file behind.
+TEST_F(SaveTrap, ASecondSaveWaitsForTheFirstOrGivesUp)
+{
+    ops = makePosixFileOps(100);
+    int error = 0;
+    {
+        const std::unique_ptr<FolderLock> first = ops->lockFolder(dir.path(), error);
+        ASSERT_NE(first, nullptr) << error;
+        const SaveReport r = save();
+        EXPECT_EQ(r.failure.step, FileStep::Lock);
+        EXPECT_EQ(readFile(level()), old);
+    }
+    ASSERT_TRUE(save().ok());
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir.path()))
+        names.push_back(entry.path().filename().string());
+    EXPECT_EQ(names, std::vector<std::string>{kLevelFileName});
+}
+
 }  // namespace
 }  // namespace kelmor

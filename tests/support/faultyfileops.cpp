@@ -75,7 +75,7 @@ private:
 };
 }  // namespace
 
-FaultyFileOps::FaultyFileOps() : real_(makePosixFileOps()) {}
+FaultyFileOps::FaultyFileOps() : real_(makePosixFileOps(200)) {}
 
 std::unique_ptr<ByteSource> FaultyFileOps::openRead(const std::string& path, int& error)
 {
@@ -111,6 +111,11 @@ int FaultyFileOps::remove(const std::string& path)
     if (removeError_ != 0 && std::filesystem::symlink_status(path).type() != std::filesystem::file_type::not_found)
         return removeError_;
     return real_->remove(path);
+}
+
+std::unique_ptr<FolderLock> FaultyFileOps::lockFolder(const std::string& folder, int& error)
+{
+    return real_->lockFolder(folder, error);
 }
 
 int FaultyFileOps::inspect(const std::string& path, FileFacts& facts)
