@@ -146,48 +146,31 @@ bool copyThroughHeader(ItemReader& old, ByteSink& out, std::string_view header, 
     return false;
 }
 
-// Drops the old rows: every item up to the next header. That header is
-// copied; until a "*" shows up an item might still be dropped, so only that
-// part of it is held (a quoted one is held whole, to be quoted as it needs).
-// The first 17 of the items dropped go into `digest`, as loading would have
-// read them as the map's rows.
+// Drops the old rows: every item up to the next header, which is copied. The
+// first 17 dropped go into `digest`, as loading would have read them as the
+// map's rows. Nothing is held: once an item turns out to hold a "*", the
+// reader goes back to its start to copy it.
 void skipOldRows(ItemReader& old, ByteSink& out, RowsDigest& digest)
 {
-    std::string pending;
-    int rows = 0;
-    auto dropped = [&] {
-        if (rows++ < kMapRows)
-            digest.add(pending);
-    };
-    while (out.ok() && !old.atEnd()) {
-        pending.clear();
-        if (old.nextIsQuoted()) {
-            if (!old.readInto(pending).hasStar) {
-                dropped();
-                continue;
-            }
-            QuotedItemSink quoted(out);
-            quoted(pending);
-            quoted.finish();
-            return;
-        }
-        bool streaming = false;
-        old.read([&](std::string_view part) {
-            if (streaming) {
-                out.append(part);
-                return;
-            }
-            pending.append(part);
-            if (part.find('*') != std::string_view::npos) {
-                streaming = true;
-                out.append(pending);
-            }
+    for (int rows = 0; out.ok() && !old.atEnd(); ++rows) {
+        const std::uint64_t at = old.offset();
+        const bool isRow = rows < kMapRows;
+        const ItemInfo info = old.read([&](std::string_view part) {
+            if (isRow)
+                digest.feed(part);
         });
-        if (streaming) {
-            out.append(kLineEnd);
+        if (!info.hasStar) {
+            if (isRow)
+                digest.endRow();
+            continue;
+        }
+        if (old.seek(at)) {
+            copyItem(old, out, [](std::string_view) {});
             return;
         }
-        dropped();
+        // Saving reads from files and memory, which go back; only a failed
+        // read stops that, and the save then fails as a whole.
+        return;
     }
 }
 
@@ -204,12 +187,18 @@ void copyRest(ItemReader& old, ByteSink& out)
 
 ByteSink::~ByteSink() = default;
 
-void RowsDigest::add(std::string_view row)
+void RowsDigest::feed(std::string_view piece)
 {
     // FNV-1a over the row, then its length, so that rows never run together.
-    for (const char c : row)
+    for (const char c : piece)
         value_ = (value_ ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-    value_ = (value_ ^ (row.size() + 1)) * 1099511628211ull;
+    rowLength_ += piece.size();
+}
+
+void RowsDigest::endRow()
+{
+    value_ = (value_ ^ (rowLength_ + 1)) * 1099511628211ull;
+    rowLength_ = 0;
 }
 
 WrittenMap writeLevelWithMap(ItemReader& old, ByteSink& out, std::string_view header,

@@ -23,11 +23,19 @@ enum class SavePlace { Replaced, Appended };
 // order), to tell whether the map in the file is still the one loaded.
 class RowsDigest {
 public:
-    void add(std::string_view row);
+    void add(std::string_view row)
+    {
+        feed(row);
+        endRow();
+    }
+    // A row in pieces, as it streams past.
+    void feed(std::string_view piece);
+    void endRow();
     std::uint64_t value() const { return value_; }
 
 private:
     std::uint64_t value_ = 14695981039346656037ull;
+    std::uint64_t rowLength_ = 0;
 };
 
 struct WrittenMap {
@@ -44,9 +52,8 @@ struct WrittenMap {
 // equal to `header` (also when that item is the file's last), followed by one
 // empty line, or, when no item equals the header, an empty line, the header
 // and the rows at the end. Streams from
-// `old` to `out`; of the old file only the item at hand is held, and of that
-// only as much as the header comparison, or the search for the next header
-// among the old rows, needs.
+// `old` (which must be able to go back) to `out`; of the old file no more
+// than the header comparison needs, or 64 KB of a quoted item, is held.
 WrittenMap writeLevelWithMap(ItemReader& old, ByteSink& out, std::string_view header,
                              const MapRows& rows);
 
