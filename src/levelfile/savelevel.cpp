@@ -164,9 +164,11 @@ SaveReport saveMapToLevel(FileOps& ops, const std::string& folder, std::string_v
     }
     SaveTarget target;
     int error = 0;
-    // Another editor's save in this folder waits for this one, or gives up.
+    // Another editor's save in this folder waits for this one, or gives up. A
+    // folder that cannot be opened to be locked (one without read permission)
+    // is still saved into, as before, unlocked.
     const std::unique_ptr<FolderLock> lock = ops.lockFolder(folder, error);
-    if (!lock) {
+    if (!lock && error == EWOULDBLOCK) {
         report.failure = {FileStep::Lock, levelName, error};
         return report;
     }
