@@ -114,7 +114,6 @@ private:
     void reportOverflow();
     void showMapNo(std::int64_t number);
     void reportDamage(const LoadedMap& loaded);
-    static std::uint64_t digestOf(const MapRows& rows, int count);
     // Tells a screen reader the keyboard cursor's cell and what it holds.
     void describeCursor();
     // The system's own words for an errno, for the notices.

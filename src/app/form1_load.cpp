@@ -30,15 +30,15 @@ void Form1::subMapload()
         asker_.notify(QStringLiteral("%1 を最後まで読み込めませんでした。\n%2").arg(file, reasonOf(failure.error)));
 
     mapNo = static_cast<std::int16_t>(loaded.mapNo);
-    unsavable_ = loaded.found && (loaded.headerTooLong || loaded.rowTooLong || loaded.headerInRow >= 0);
-    origin_ = loaded.found ? MapOrigin{false, loaded.mapNo, digestOf(loaded.rows, loaded.rowsRead)} : MapOrigin{};
-    if (loaded.found && loaded.headerTooLong) {
-        headerCodec_.forget();
-        Text1->clear();
-    } else if (loaded.found) {
-        Text1->setText(headerCodec_.decode(loaded.header));
-    }
+    unsavable_ = loaded.damaged();
+    origin_ = result.origin;
     if (loaded.found) {
+        if (loaded.headerTooLong) {
+            headerCodec_.forget();
+            Text1->clear();
+        } else {
+            Text1->setText(headerCodec_.decode(loaded.header));
+        }
         for (int r = 0; r < kMapRows; ++r)
             mapLine[static_cast<std::size_t>(r)] = std::move(loaded.rows[static_cast<std::size_t>(r)]);
     }
@@ -55,14 +55,6 @@ void Form1::subMapload()
                                QString::number(loaded.rowsRead)));
     if (unsavable_)
         reportDamage(loaded);
-}
-
-std::uint64_t Form1::digestOf(const MapRows& rows, int count)
-{
-    RowsDigest digest;
-    for (int r = 0; r < count; ++r)
-        digest.add(rows[static_cast<std::size_t>(r)]);
-    return digest.value();
 }
 
 void Form1::reportDamage(const LoadedMap& loaded)

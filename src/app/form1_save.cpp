@@ -89,7 +89,7 @@ Form1::SaveOutcome Form1::savemap()
         reportSaveFailure(report);
         return SaveOutcome::Failed;
     }
-    origin_ = {false, report.mapNo, digestOf(rows, kMapRows)};
+    origin_ = report.saved;
     mapEdited = 0;
     history_.setClean();
     return SaveOutcome::Saved;

@@ -35,6 +35,8 @@ MapLoad LevelFile::load(std::int64_t mapNo) const
     }
     ItemReader reader(*source);
     result.map = loadMap(reader, mapNo);
+    if (result.map.found)
+        result.origin = {false, result.map.mapNo, RowsDigest::of(result.map.rows, result.map.rowsRead)};
     if (source->error() != 0)
         result.failure = {FileStep::Read, name_, source->error()};
     return result;

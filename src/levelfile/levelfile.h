@@ -17,6 +17,8 @@ struct MapLoad {
     // read before it.
     LoadedMap map;
     FileFailure failure;
+    // What a save of this map is meant to replace (a map not found: none).
+    MapOrigin origin;
 };
 
 struct MapCount {

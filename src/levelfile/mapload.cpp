@@ -14,11 +14,20 @@ ItemInfo readCapped(ItemReader& reader, std::string& out, std::size_t limit)
     });
 }
 
+// Takes a header read with readCapped, cut to the limit.
+void takeHeader(LoadedMap& map, std::string& bytes, const ItemInfo& info)
+{
+    map.headerTooLong = info.size > kMaxHeaderBytes;
+    if (map.headerTooLong)
+        bytes.resize(kMaxHeaderBytes);
+    map.header.swap(bytes);
+}
+
 void readHeader(ItemReader& reader, LoadedMap& map)
 {
-    map.headerTooLong = readCapped(reader, map.header, kMaxHeaderBytes).size > kMaxHeaderBytes;
-    if (map.headerTooLong)
-        map.header.resize(kMaxHeaderBytes);
+    std::string bytes;
+    const ItemInfo info = readCapped(reader, bytes, kMaxHeaderBytes);
+    takeHeader(map, bytes, info);
 }
 
 void readRows(ItemReader& reader, LoadedMap& map)
@@ -63,10 +72,7 @@ LoadedMap loadMap(ItemReader& reader, std::int64_t wanted)
         lastHeader = at;
         if (!seekable) {
             // Kept in turn, as the file may end before the wanted map.
-            map.headerTooLong = info.size > kMaxHeaderBytes;
-            if (map.headerTooLong)
-                item.resize(kMaxHeaderBytes);
-            map.header.swap(item);
+            takeHeader(map, item, info);
             readRows(reader, map);
         } else if (counter >= wanted) {
             reader.seek(at);

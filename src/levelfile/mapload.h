@@ -26,6 +26,8 @@ struct LoadedMap {
     bool headerTooLong = false;
     bool rowTooLong = false;
     int headerInRow = -1;     // the first of the 17 rows that holds a "*", or -1
+
+    bool damaged() const { return found && (headerTooLong || rowTooLong || headerInRow >= 0); }
 };
 
 // Finds map number `wanted` (counting headers from the top), or the last map

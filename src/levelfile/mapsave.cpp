@@ -195,6 +195,14 @@ void RowsDigest::feed(std::string_view piece)
     rowLength_ += piece.size();
 }
 
+std::uint64_t RowsDigest::of(const MapRows& rows, int count)
+{
+    RowsDigest digest;
+    for (int r = 0; r < count; ++r)
+        digest.add(rows[static_cast<std::size_t>(r)]);
+    return digest.value();
+}
+
 void RowsDigest::endRow()
 {
     value_ = (value_ ^ (rowLength_ + 1)) * 1099511628211ull;

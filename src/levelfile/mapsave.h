@@ -33,6 +33,9 @@ public:
     void endRow();
     std::uint64_t value() const { return value_; }
 
+    // The digest of the first `count` rows.
+    static std::uint64_t of(const MapRows& rows, int count);
+
 private:
     std::uint64_t value_ = 14695981039346656037ull;
     std::uint64_t rowLength_ = 0;

@@ -184,7 +184,6 @@ SaveReport saveMapToLevel(FileOps& ops, const std::string& folder, std::string_v
     report.failure = writeNextContent(ops, target.level.string(), levelName, target.facts, *scratch, header,
                                       rows, written);
     report.place = written.place;
-    report.mapNo = written.mapNo;
     if (!report.failure.failed() && guard && overwritesAnother(written, guard->origin))
         report.declined = !guard->overwrite(written.mapNo);
     if (!report.failure.failed() && !report.declined)
@@ -196,6 +195,7 @@ SaveReport saveMapToLevel(FileOps& ops, const std::string& folder, std::string_v
             report.cleanup = {FileStep::Remove, kScratchFileName, err};
         return report;
     }
+    report.saved = {false, written.mapNo, RowsDigest::of(rows, kMapRows)};
     // The new content is in place now; only its durability is in doubt.
     if (const int err = ops.syncFolder(target.folder))
         report.failure = {FileStep::Folder, target.folder, err};

@@ -22,23 +22,23 @@ inline constexpr const char* kScratchFileName = "temp.tmp";
 enum class HeaderProblem { None, NoStar, LeadingQuote, LeadingBlank, Comma, LineBreak };
 HeaderProblem headerProblem(std::string_view header);
 
-struct SaveReport {
-    SavePlace place = SavePlace::Appended;
-    std::int64_t mapNo = 0;                     // the map's number in the file now
-    FileFailure failure;                        // step None when the map was saved
-    HeaderProblem header = HeaderProblem::None; // with step Header: what is wrong with it
-    FileFailure cleanup;                        // after a failure: the scratch file could not be removed
-    bool declined = false;                      // the guard would not overwrite another map
-
-    bool ok() const { return !failure.failed() && !declined; }
-};
-
 // Which map a save is meant to replace: the one loaded (its number and the
 // digest of its rows as loaded), or none, for a map created on screen.
 struct MapOrigin {
     bool created = true;
     std::int64_t mapNo = 0;
     std::uint64_t rows = RowsDigest().value();
+};
+
+struct SaveReport {
+    SavePlace place = SavePlace::Appended;
+    FileFailure failure;                        // step None when the map was saved
+    HeaderProblem header = HeaderProblem::None; // with step Header: what is wrong with it
+    FileFailure cleanup;                        // after a failure: the scratch file could not be removed
+    bool declined = false;                      // the guard would not overwrite another map
+    MapOrigin saved;                            // once saved: the map as it now stands, for the next save
+
+    bool ok() const { return !failure.failed() && !declined; }
 };
 
 // A save finds its map by the header. When what it finds is not the map it is

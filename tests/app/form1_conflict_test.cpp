@@ -1,6 +1,5 @@
 // A save replaces only the map on screen: when the header finds another map,
 // or the map changed in the file since it was loaded, the user is asked first.
-#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -14,7 +13,6 @@ protected:
     void SetUp() override { writeSheet(coordinateSheet()); }
     void paintB(Form1& f)
     {
-        f.Combo1->setCurrentIndex(1);
         f.mapEdited = 1;
         f.mapLine[0][0] = 'B';
     }
