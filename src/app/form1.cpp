@@ -23,6 +23,8 @@ constexpr int kClientHeight = 329;
 constexpr const char* kTileSheetName = "kelmor.bmp";
 // Each step holds a cell or one map's rows, so this many cost a few MB at most.
 constexpr int kHistorySteps = 20000;
+// Well within the second of work that a crash may lose at most.
+constexpr int kRecoveryDelayMs = 100;
 
 template <class W>
 W* place(W* widget, const char* name, int left, int top, int width, int height,
@@ -35,24 +37,41 @@ W* place(W* widget, const char* name, int left, int top, int width, int height,
 }
 }  // namespace
 
-Form1::Form1(const QString& folder, Asker& asker, FileOps& fileOps, QWidget* parent)
-    : Form1(folder, QString::fromLatin1(kLevelFileName), asker, fileOps, parent)
+Form1::Form1(const QString& folder, Asker& asker, FileOps& fileOps, FileOps* recoveryOps)
+    : Form1(folder, QString::fromLatin1(kLevelFileName), asker, fileOps, recoveryOps)
 {
 }
 
 Form1::Form1(const QString& folder, const QString& levelName, Asker& asker, FileOps& fileOps,
-             QWidget* parent)
-    : QWidget(parent),
-      folder_(QDir(folder).absolutePath()),
+             FileOps* recoveryOps)
+    : folder_(QDir(folder).absolutePath()),
       asker_(asker),
-      levelFile_(fileOps, folder_.toStdString(), levelName.toStdString())
+      levelFile_(fileOps, folder_.toStdString(), levelName.toStdString()),
+      ownRecoveryOps_(recoveryOps ? nullptr : makePosixFileOps()),
+      recoveryFiles_(recoveryOps ? *recoveryOps : *ownRecoveryOps_, folder_.toStdString(), levelName.toStdString()),
+      recoveryKeeper_(std::make_unique<RecoveryKeeper>(recoveryFiles_, [this](const FileFailure& failure) {
+          // Told on the window's thread, between its events.
+          QMetaObject::invokeMethod(this, [this, failure] { reportRecoveryFailure(failure); },
+                                    Qt::QueuedConnection);
+      }))
 {
     history_.setUndoLimit(kHistorySteps);
+    recoveryTimer_.setSingleShot(true);
+    recoveryTimer_.setInterval(kRecoveryDelayMs);
+    connect(&recoveryTimer_, &QTimer::timeout, this, &Form1::updateRecovery);
+    connect(&history_, &QUndoStack::indexChanged, this, [this] {
+        recoveryDue_ = true;
+        scheduleRecovery();
+    });
     createControls();
     Form_Load();
 }
 
-Form1::~Form1() = default;
+Form1::~Form1()
+{
+    // The history empties itself as it goes, which is no edit to keep.
+    history_.disconnect(this);
+}
 
 void Form1::createControls()
 {
@@ -157,6 +176,7 @@ void Form1::Form_Load()
         break;
     }
     subMapload();
+    offerRecovery();
 }
 
 QString Form1::reasonOf(int error)
@@ -203,10 +223,14 @@ void Form1::keyPressEvent(QKeyEvent* event)
 
 void Form1::closeEvent(QCloseEvent* event)
 {
-    if (Form_Unload())
-        event->accept();
-    else
+    if (!Form_Unload()) {
         event->ignore();
+        return;
+    }
+    // Saved, given up or never changed: a clean exit leaves no recovery file.
+    recoveryDue_ = false;
+    settleRecovery();
+    event->accept();
 }
 
 }  // namespace kelmor

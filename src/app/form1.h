@@ -1,13 +1,18 @@
 #pragma once
 
+#include <QTimer>
 #include <QUndoStack>
 #include <QWidget>
 #include <cstdint>
+#include <memory>
 #include <optional>
 
 #include "app/headercodec.h"
 #include "edit/cellpick.h"
 #include "levelfile/levelfile.h"
+#include "levelfile/recovery.h"
+#include "levelfile/recoveryfiles.h"
+#include "levelfile/recoverykeeper.h"
 #include "model/catalogue.h"
 #include "model/mapgrid.h"
 #include "view/tilesheet.h"
@@ -30,11 +35,13 @@ class Form1 : public QWidget {
 public:
     // `folder` is where the level file and the tile sheet live: the program's
     // own folder in production, a folder of their own in tests. Start-up runs
-    // here, so its notices come before the window is shown.
-    Form1(const QString& folder, Asker& asker, FileOps& fileOps, QWidget* parent = nullptr);
+    // here, so its notices and questions come before the window is shown.
+    // The recovery file is written through `recoveryOps`, by default the real
+    // file system: it is written on a thread of its own, apart from the level file's.
+    Form1(const QString& folder, Asker& asker, FileOps& fileOps, FileOps* recoveryOps = nullptr);
     // The same on a level file of another name in that folder.
     Form1(const QString& folder, const QString& levelName, Asker& asker, FileOps& fileOps,
-          QWidget* parent = nullptr);
+          FileOps* recoveryOps = nullptr);
     ~Form1() override;
 
     enum class SaveOutcome { Saved, Declined, Failed };
@@ -94,6 +101,12 @@ public:
     void writeCell(CellPos cell, char code);
     void writeRows(const MapGrid& rows);
 
+    // The recovery file keeps the unsaved map on screen beside the level
+    // file, a moment after each change, so that a crash or a kill loses
+    // nothing; it goes when the map is saved or its edits are given up.
+    // Brings it up to date now and waits until it is written.
+    void settleRecovery();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     // The keys of the buttons and of the history, wherever the focus is,
@@ -119,6 +132,15 @@ private:
     // The system's own words for an errno, for the notices.
     static QString reasonOf(int error);
     QString levelName() const { return QString::fromStdString(levelFile_.name()); }
+    MapRows rowsOnScreen() const;
+
+    void scheduleRecovery();
+    void updateRecovery();
+    bool differsFromFile() const;
+    void offerRecovery();
+    void restoreRecovery(const Recovery& recovery);
+    void setRecoveryAside(RecoveryOrphan& orphan, RecoveryUse use, const std::optional<Recovery>& recovery);
+    void reportRecoveryFailure(const FileFailure& failure);
 
     QString folder_;
     Asker& asker_;
@@ -130,7 +152,21 @@ private:
     bool unsavable_ = false;
     // The map that a save is meant to replace: the one loaded or last saved.
     MapOrigin origin_;
+    // The map as the level file holds it (loaded or saved), to tell whether
+    // the map on screen has anything to recover.
+    std::string fileHeader_;
+    MapRows fileRows_;
     bool filteringHeader_ = false;
+
+    std::unique_ptr<FileOps> ownRecoveryOps_;
+    RecoveryFiles recoveryFiles_;
+    // A burst of changes is written once, a moment after its first change.
+    QTimer recoveryTimer_;
+    // Set by a change of the map or header, cleared when it is saved, when
+    // its save is declined and when another map is loaded.
+    bool recoveryDue_ = false;
+    // Last, so that its thread ends before anything it reports to goes.
+    std::unique_ptr<RecoveryKeeper> recoveryKeeper_;
 };
 
 }  // namespace kelmor

@@ -104,6 +104,8 @@ void Form1::Command5_Click()
     // A map never saved has no state to come back to: it stays unsaved.
     history_.clear();
     history_.resetClean();
+    recoveryDue_ = true;
+    scheduleRecovery();
 }
 
 bool Form1::Form_Unload()

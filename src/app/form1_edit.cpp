@@ -60,6 +60,8 @@ void Form1::Text1_Change()
         Text1->setText(filtered);
     }
     filteringHeader_ = false;
+    recoveryDue_ = true;
+    scheduleRecovery();
 }
 
 void Form1::Command3_Click()

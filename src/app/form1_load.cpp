@@ -39,11 +39,16 @@ void Form1::subMapload()
         } else {
             Text1->setText(headerCodec_.decode(loaded.header));
         }
+        fileHeader_ = std::move(loaded.header);
+        fileRows_ = loaded.rows;
         for (int r = 0; r < kMapRows; ++r)
             mapLine[static_cast<std::size_t>(r)] = std::move(loaded.rows[static_cast<std::size_t>(r)]);
     }
     showMapNo(mapNo);
     history_.clear();
+    // The edits of the map that was on screen were saved or given up.
+    recoveryDue_ = false;
+    scheduleRecovery();
     subDraw();
     setCommandsEnabled(true);
 

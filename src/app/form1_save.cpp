@@ -68,12 +68,12 @@ Form1::SaveOutcome Form1::savemap()
     }
     if (!asker_.askYesNo(QStringLiteral("map No %1を保存しますか?").arg(mapNo))) {
         mapEdited = 0;
+        recoveryDue_ = false;  // given up: nothing is kept for a crash either
+        scheduleRecovery();
         return SaveOutcome::Declined;
     }
 
-    MapRows rows;
-    for (int r = 0; r < kMapRows; ++r)
-        rows[static_cast<std::size_t>(r)] = mapLine[static_cast<std::size_t>(r)];
+    const MapRows rows = rowsOnScreen();
     SaveGuard guard{origin_, [this](std::int64_t other) {
                         return asker_.askYesNo(
                             QStringLiteral("%1 の map No %2 を上書きしますか?\n"
@@ -82,7 +82,8 @@ Form1::SaveOutcome Form1::savemap()
                                            "変更したマップです）。")
                                 .arg(levelName(), QString::number(other)));
                     }};
-    const SaveReport report = levelFile_.save(headerCodec_.encode(Text1->text()), rows, &guard);
+    std::string header = headerCodec_.encode(Text1->text());
+    const SaveReport report = levelFile_.save(header, rows, &guard);
     if (report.declined)
         return SaveOutcome::Failed;  // the edits stay, unsaved, and the action stops
     if (!report.ok()) {
@@ -90,8 +91,12 @@ Form1::SaveOutcome Form1::savemap()
         return SaveOutcome::Failed;
     }
     origin_ = report.saved;
+    fileHeader_ = std::move(header);
+    fileRows_ = rows;
     mapEdited = 0;
     history_.setClean();
+    recoveryDue_ = false;
+    scheduleRecovery();
     return SaveOutcome::Saved;
 }
 

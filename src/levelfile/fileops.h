@@ -27,6 +27,10 @@ public:
     virtual int adopt(const FileFacts& like) = 0;
     virtual int flushToDisk() = 0;
     virtual int close() = 0;
+    // Takes the file's lock without waiting. It is held while the file is
+    // open, also under another name, and let go by the system when the
+    // editor dies: how a recovery file is known to belong to a running editor.
+    virtual int lock() = 0;
 };
 
 // Held while a save reads and replaces the level file; let go when destroyed,
@@ -56,6 +60,13 @@ public:
     virtual int remove(const std::string& path) = 0;
     // Makes the folder's entries (a rename) durable.
     virtual int syncFolder(const std::string& folder) = 0;
+    // Opens `path` for reading and takes its lock (see WriteFile::lock),
+    // held as long as the source lives; null with `error` set: EWOULDBLOCK
+    // while a running editor holds it, ENOENT when nothing is there, ENODEV
+    // for anything but a plain file. A symbolic link is not followed.
+    virtual std::unique_ptr<ByteSource> openLocked(const std::string& path, int& error) = 0;
+    // Gives `from` the name `to` where nothing stands (EEXIST otherwise).
+    virtual int renameNew(const std::string& from, const std::string& to) = 0;
     // The folder's save lock, waited for a moment at most: null with `error`
     // set (EWOULDBLOCK while another editor keeps it).
     virtual std::unique_ptr<FolderLock> lockFolder(const std::string& folder, int& error) = 0;

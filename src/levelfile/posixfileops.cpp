@@ -1,5 +1,5 @@
 // The one file that speaks to the operating system: every open, read, seek,
-// write, fsync, rename and unlink of the program is here, so a port to
+// write, fsync, flock, rename and unlink of the program is here, so a port to
 // another desktop system replaces this file alone. A save is made durable by
 // fsync of the new file, rename over the old one, and fsync of the folder.
 #include <cerrno>
@@ -88,6 +88,8 @@ public:
 
     int flushToDisk() override { return ::fsync(fd_) == 0 ? 0 : errno; }
 
+    int lock() override { return ::flock(fd_, LOCK_EX | LOCK_NB) == 0 ? 0 : errno; }
+
     int close() override
     {
         const int fd = fd_;
@@ -153,6 +155,43 @@ public:
             return nullptr;
         }
         return std::make_unique<PosixSource>(fd, true);
+    }
+
+    std::unique_ptr<ByteSource> openLocked(const std::string& path, int& error) override
+    {
+        // The file may be replaced between the open and the lock; only the
+        // one that still has the name counts, so a replaced one is opened anew.
+        for (int attempt = 0; attempt < 10; ++attempt) {
+            const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+            if (fd < 0) {
+                error = errno;
+                return nullptr;
+            }
+            struct stat held {}, named {};
+            error = ::fstat(fd, &held) != 0 ? errno : !S_ISREG(held.st_mode) ? ENODEV : 0;
+            if (error == 0 && ::flock(fd, LOCK_EX | LOCK_NB) != 0)
+                error = errno;
+            if (error == 0 && ::stat(path.c_str(), &named) == 0 && named.st_dev == held.st_dev &&
+                named.st_ino == held.st_ino)
+                return std::make_unique<PosixSource>(fd, true);
+            ::close(fd);
+            if (error != 0)
+                return nullptr;
+        }
+        error = EWOULDBLOCK;  // replaced again and again: someone is writing it
+        return nullptr;
+    }
+
+    int renameNew(const std::string& from, const std::string& to) override
+    {
+        if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0)
+            return 0;
+        if (errno != EINVAL && errno != ENOSYS)
+            return errno;
+        // A file system without that rename: a link, too, is made only where nothing stands.
+        if (::link(from.c_str(), to.c_str()) != 0)
+            return errno;
+        return ::unlink(from.c_str()) == 0 ? 0 : errno;
     }
 
     int inspect(const std::string& path, FileFacts& facts) override

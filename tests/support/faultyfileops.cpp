@@ -56,6 +56,7 @@ public:
         return real_->write(data, size);
     }
     int adopt(const FileFacts& like) override { return real_->adopt(like); }
+    int lock() override { return real_->lock(); }
     int flushToDisk() override
     {
         return step_ == FaultyFileOps::Step::Flush ? error_ : real_->flushToDisk();
@@ -99,6 +100,16 @@ std::unique_ptr<WriteFile> FaultyFileOps::create(const std::string& path, unsign
     if (!file)
         return nullptr;
     return std::make_unique<FaultyWriteFile>(std::move(file), failStep_, error_, nth_, writes_);
+}
+
+std::unique_ptr<ByteSource> FaultyFileOps::openLocked(const std::string& path, int& error)
+{
+    return real_->openLocked(path, error);
+}
+
+int FaultyFileOps::renameNew(const std::string& from, const std::string& to)
+{
+    return failStep_ == Step::Rename ? error_ : real_->renameNew(from, to);
 }
 
 int FaultyFileOps::renameOver(const std::string& from, const std::string& to)

@@ -29,6 +29,8 @@ public:
     std::unique_ptr<WriteFile> create(const std::string& path, unsigned mode, int& error) override;
     int inspect(const std::string& path, FileFacts& facts) override;
     std::unique_ptr<FolderLock> lockFolder(const std::string& folder, int& error) override;
+    std::unique_ptr<ByteSource> openLocked(const std::string& path, int& error) override;
+    int renameNew(const std::string& from, const std::string& to) override;
     int renameOver(const std::string& from, const std::string& to) override;
     int remove(const std::string& path) override;
     int syncFolder(const std::string& folder) override;
