@@ -176,6 +176,9 @@ void Form1::Form_Load()
         break;
     }
     subMapload();
+    // An editor that died while saving left its scratch file; its edits are
+    // in its recovery file.
+    levelFile_.removeStaleScratch();
     offerRecovery();
 }
 

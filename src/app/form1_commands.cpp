@@ -105,7 +105,7 @@ void Form1::Command5_Click()
     history_.clear();
     history_.resetClean();
     recoveryDue_ = true;
-    scheduleRecovery();
+    updateRecovery();
 }
 
 bool Form1::Form_Unload()

@@ -48,7 +48,7 @@ void Form1::subMapload()
     history_.clear();
     // The edits of the map that was on screen were saved or given up.
     recoveryDue_ = false;
-    scheduleRecovery();
+    updateRecovery();
     subDraw();
     setCommandsEnabled(true);
 

@@ -16,6 +16,9 @@ MapRows Form1::rowsOnScreen() const
     return rows;
 }
 
+// Changes of the map and the header wait a moment, to be written together
+// and only once the handler that made them is done; a save, a declined save
+// and a load update the file at once, so a kill right after finds it right.
 void Form1::scheduleRecovery()
 {
     // Not restarted by each change: a long burst of typing is kept as it goes.
@@ -138,7 +141,7 @@ void Form1::restoreRecovery(const Recovery& recovery)
     history_.resetClean();
     mapEdited = 1;
     recoveryDue_ = true;
-    scheduleRecovery();
+    updateRecovery();
 }
 
 }  // namespace kelmor

@@ -69,7 +69,7 @@ Form1::SaveOutcome Form1::savemap()
     if (!asker_.askYesNo(QStringLiteral("map No %1を保存しますか?").arg(mapNo))) {
         mapEdited = 0;
         recoveryDue_ = false;  // given up: nothing is kept for a crash either
-        scheduleRecovery();
+        updateRecovery();
         return SaveOutcome::Declined;
     }
 
@@ -96,7 +96,7 @@ Form1::SaveOutcome Form1::savemap()
     mapEdited = 0;
     history_.setClean();
     recoveryDue_ = false;
-    scheduleRecovery();
+    updateRecovery();
     return SaveOutcome::Saved;
 }
 

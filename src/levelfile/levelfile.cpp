@@ -76,4 +76,9 @@ SaveReport LevelFile::save(std::string_view header, const MapRows& rows, const S
     return saveMapToLevel(ops_, folder_, header, rows, name_, guard);
 }
 
+void LevelFile::removeStaleScratch() const
+{
+    kelmor::removeStaleScratch(ops_, folder_, name_);
+}
+
 }  // namespace kelmor

@@ -48,6 +48,8 @@ public:
     MapCount countHeaders() const;
     // Writes the map under `header`; see saveMapToLevel and SaveGuard.
     SaveReport save(std::string_view header, const MapRows& rows, const SaveGuard* guard = nullptr) const;
+    // See removeStaleScratch.
+    void removeStaleScratch() const;
 
 private:
     template <class Count>

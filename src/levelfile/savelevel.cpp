@@ -153,6 +153,14 @@ bool overwritesAnother(const WrittenMap& written, const MapOrigin& origin)
 
 }  // namespace
 
+void removeStaleScratch(FileOps& ops, const std::string& folder, const std::string& levelName)
+{
+    int error = 0;
+    const std::unique_ptr<FolderLock> lock = ops.lockFolder(folder, error);
+    if (lock)
+        ops.remove((followLinks(std::filesystem::path(folder) / levelName).parent_path() / kScratchFileName).string());
+}
+
 SaveReport saveMapToLevel(FileOps& ops, const std::string& folder, std::string_view header,
                           const MapRows& rows, const std::string& levelName, const SaveGuard* guard)
 {

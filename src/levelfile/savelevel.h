@@ -63,4 +63,8 @@ SaveReport saveMapToLevel(FileOps& ops, const std::string& folder, std::string_v
                           const MapRows& rows, const std::string& levelName = kLevelFileName,
                           const SaveGuard* guard = nullptr);
 
+// Removes the scratch file that a save left when its editor died. With the
+// folder's save lock held no save is under way; without it nothing is removed.
+void removeStaleScratch(FileOps& ops, const std::string& folder, const std::string& levelName = kLevelFileName);
+
 }  // namespace kelmor

@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 
+#include "levelfile/recovery.h"
 #include "support/coordinatesheet.h"
 #include "support/tempdir.h"
 
@@ -102,7 +103,7 @@ protected:
 
     QString xdo(const QStringList& args) { return run(QStringLiteral("xdotool"), args, display); }
 
-    void startEditor()
+    void launchEditor()
     {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("DISPLAY"), display);
@@ -111,10 +112,22 @@ protected:
         editor.setWorkingDirectory(QDir::rootPath());  // not its own folder
         editor.start(QString::fromStdString(dir.file("kelmor-edit")), {});
         ASSERT_TRUE(editor.waitForStarted());
+        window.clear();  // the server gives a new client the ids of one gone
+    }
+
+    void startEditor()
+    {
+        ASSERT_NO_FATAL_FAILURE(launchEditor());
+        ASSERT_NO_FATAL_FAILURE(findWindow());
+    }
+
+    void findWindow()
+    {
         // No window manager here: the keyboard follows the pointer, and a
         // question box takes the focus itself.
         ASSERT_TRUE(waitFor([&] {
-            window = xdo({QStringLiteral("search"), QStringLiteral("--name"), QStringLiteral("^kelmor-x map editor$")})
+            window = xdo({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                          QStringLiteral("^kelmor-x map editor$")})
                          .section(QLatin1Char('\n'), 0, 0);
             return !window.isEmpty() || editor.waitForFinished(0);
         })) << "the editor window did not come up";
@@ -122,6 +135,13 @@ protected:
         const QString geometry = xdo({QStringLiteral("getwindowgeometry"), window});
         const QString position = geometry.section(QStringLiteral("Position: "), 1).section(QLatin1Char(' '), 0, 0);
         origin = QPoint(position.section(QLatin1Char(','), 0, 0).toInt(), position.section(QLatin1Char(','), 1, 1).toInt());
+    }
+
+    void pointInside()
+    {
+        const QPoint inside = origin + QPoint(300, 200);
+        xdo({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(inside.x()),
+             QString::number(inside.y())});
     }
 
     QString focused() { return xdo({QStringLiteral("getwindowfocus")}); }
@@ -226,9 +246,7 @@ TEST_F(EndToEnd, TheKeyboardAlone)
     ASSERT_NO_FATAL_FAILURE(startEditor());
     // Without a window manager the keyboard goes where the pointer is; the
     // map view has the focus inside the window from the start.
-    const QPoint inside = origin + QPoint(300, 200);
-    xdo({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(inside.x()),
-         QString::number(inside.y())});
+    pointInside();
 
     // Get the key at row 2, column 3; put it at the row's end, then one row
     // down; undo that second one.
@@ -246,6 +264,42 @@ TEST_F(EndToEnd, TheKeyboardAlone)
     xdo({QStringLiteral("key"), QStringLiteral("Next")});
     ASSERT_TRUE(waitFor([&] { return cellShows(view(), 0, 0, 336); }, 5s));
     EXPECT_EQ(editor.state(), QProcess::Running);
+}
+
+// Killed with unsaved edits: the next start offers exactly those, and the
+// level file never changed until they are saved.
+TEST_F(EndToEnd, AKilledEditorsEditsComeBackAtTheNextStart)
+{
+    ASSERT_NO_FATAL_FAILURE(startEditor());
+    clickCell(2, 3, 3);
+    clickCell(10, 5, 1);
+    clickCell(11, 6, 1);
+    std::vector<std::string> edited = map1;
+    edited[10][5] = 'K';
+    edited[11][6] = 'K';
+    const std::string recoveryFile = dir.file(".kelmor.cnf.recover");
+    ASSERT_TRUE(waitFor([&] {
+        const std::optional<Recovery> kept = decodeRecovery(readFile(recoveryFile));
+        return kept && kept->rows[10] == edited[10] && kept->rows[11] == edited[11];
+    }, 5s)) << "the edits were not kept";
+    editor.kill();
+    ASSERT_TRUE(editor.waitForFinished(5000));
+    EXPECT_EQ(readFile(dir.file("kelmor.cnf")), original);
+
+    ASSERT_NO_FATAL_FAILURE(launchEditor());
+    ASSERT_TRUE(answer("Return"));  // restore them? yes
+    ASSERT_NO_FATAL_FAILURE(findWindow());
+    ASSERT_TRUE(waitFor([&] {
+        const QImage shot = view();
+        return cellShows(shot, 10, 5, 286) && cellShows(shot, 11, 6, 286);
+    }, 5s));
+    EXPECT_EQ(readFile(dir.file("kelmor.cnf")), original);
+
+    pointInside();
+    xdo({QStringLiteral("key"), QStringLiteral("ctrl+s")});
+    ASSERT_TRUE(answer("Return"));
+    EXPECT_TRUE(levelBecomes(levelText({{"*E2E1", edited}, {"*E2E2", map2}})));
+    EXPECT_TRUE(waitFor([&] { return !fileExists(recoveryFile); }, 5s));
 }
 
 }  // namespace
