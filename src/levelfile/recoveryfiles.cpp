@@ -40,12 +40,6 @@ std::string RecoveryFiles::nameOf(int slot) const
     return slot == 0 ? name : name + "-" + std::to_string(slot + 1);
 }
 
-std::string RecoveryFiles::name() const
-{
-    const std::lock_guard guard(mutex_);
-    return nameOf(own_ < 0 ? 0 : own_);
-}
-
 std::vector<RecoveryOrphan> RecoveryFiles::orphans()
 {
     std::vector<RecoveryOrphan> found;
@@ -123,21 +117,22 @@ FileFailure RecoveryFiles::writeSlot(int slot, std::string_view bytes, bool clai
     const std::string scratch = pathOf(name + ".tmp");
     // Whatever stands at the scratch name is an earlier attempt of this
     // editor, or a dead one's: gone first, as O_EXCL wants.
+    // Failures name the recovery file: the scratch file is its making.
     if (const int err = ops_.remove(scratch); err != 0 && err != ENOENT)
-        return {FileStep::Create, name + ".tmp", err};
+        return {FileStep::Create, name, err};
     int error = 0;
     std::unique_ptr<WriteFile> file = ops_.create(scratch, 0600, error);
     if (!file)
-        return {FileStep::Create, name + ".tmp", error};
+        return {FileStep::Create, name, error};
     // Locked before it takes the name, so that the name never points to an
     // unlocked file while this editor runs. Where locks are not supported
     // the file is written all the same.
     file->lock();
     FileFailure failure;
     if ((error = file->write(bytes.data(), bytes.size())) != 0)
-        failure = {FileStep::Write, name + ".tmp", error};
+        failure = {FileStep::Write, name, error};
     else if ((error = file->flushToDisk()) != 0)
-        failure = {FileStep::Flush, name + ".tmp", error};
+        failure = {FileStep::Flush, name, error};
     else if ((error = ops_.renameOver(scratch, pathOf(name))) != 0)
         failure = {FileStep::Rename, name, error};
     if (failure.failed()) {

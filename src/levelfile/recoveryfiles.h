@@ -43,8 +43,6 @@ public:
     FileFailure write(std::string_view bytes);
     // Removes this editor's recovery file, if it has one.
     FileFailure remove();
-    // The file's name: its own, or the one it would take first.
-    std::string name() const;
 
 private:
     std::string nameOf(int slot) const;
@@ -55,7 +53,7 @@ private:
     FileOps& ops_;
     std::string folder_;
     std::string levelName_;
-    mutable std::mutex mutex_;
+    std::mutex mutex_;
     int own_ = -1;  // the slot of this editor's file, or none
     // Whichever of the two holds the lock of this editor's file.
     std::unique_ptr<WriteFile> written_;
