@@ -78,25 +78,27 @@ void Form1::offerRecovery()
     for (RecoveryOrphan& orphan : orphans) {
         const std::optional<Recovery> recovery = decodeRecovery(orphan.bytes);
         const RecoveryUse use = judgeRecovery(recovery, levelFile_);
-        if (use == RecoveryUse::AlreadySaved) {
-            recoveryFiles_.discard(orphan);
-            continue;
-        }
-        if (use != RecoveryUse::Offer) {
+        if (use != RecoveryUse::Offer && use != RecoveryUse::AlreadySaved) {
             setRecoveryAside(orphan, use, recovery);
             continue;
         }
         const QString map = recovery->created
             ? QStringLiteral("新しく作成した map No %1").arg(recovery->mapNo)
             : QStringLiteral("map No %1").arg(recovery->mapNo);
-        if (asker_.askYesNo(QStringLiteral("前回エディターが保存せずに終了したため、%1 の %2 に"
+        if (use == RecoveryUse::Offer &&
+            asker_.askYesNo(QStringLiteral("前回エディターが保存せずに終了したため、%1 の %2 に"
                                            "保存されていない変更があります。\n変更を復元しますか?\n"
                                            "（「いいえ」を選ぶと、その変更は破棄されます）")
                                 .arg(levelName(), map))) {
-            recoveryFiles_.adopt(std::move(orphan));
             restoreRecovery(*recovery);
+            // Taken only now, so that loading the map, which drops this
+            // editor's recovery file, never removes it: it stays on disk throughout.
+            recoveryKeeper_->settle();
+            recoveryFiles_.adopt(std::move(orphan));
+            updateRecovery();
             return;  // one map fits on screen: any other is offered at the next start
         }
+        // Given up, or nothing lost (the editor died right after saving).
         if (const FileFailure failure = recoveryFiles_.discard(orphan); failure.failed())
             reportRecoveryFailure(failure);
     }
@@ -141,7 +143,6 @@ void Form1::restoreRecovery(const Recovery& recovery)
     history_.resetClean();
     mapEdited = 1;
     recoveryDue_ = true;
-    updateRecovery();
 }
 
 }  // namespace kelmor

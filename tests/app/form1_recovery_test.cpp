@@ -105,7 +105,8 @@ TEST_F(Recovering, OfferedAtTheNextStartYesPutsTheEditsBackNoThrowsThemAway)
     EXPECT_TRUE(cellShowsTile(viewPixels(), 1, 2, 4));
     EXPECT_EQ(form->mapEdited, 1);
     EXPECT_EQ(level(), original);
-    EXPECT_TRUE(kept());  // this editor's now
+    EXPECT_TRUE(kept());  // this editor's now, under its old name
+    EXPECT_FALSE(fileExists(dir.file(".kelmor.cnf.recover-2")));
 
     asker.answer({true});
     form->Command1->click();  // a new header: saved as a new map
