@@ -73,7 +73,6 @@ void Form1::reportRecoveryFailure(const FileFailure& failure)
 
 void Form1::offerRecovery()
 {
-    recoveryKeeper_->settle();
     std::vector<RecoveryOrphan> orphans = recoveryFiles_.orphans();
     for (RecoveryOrphan& orphan : orphans) {
         const std::optional<Recovery> recovery = decodeRecovery(orphan.bytes);

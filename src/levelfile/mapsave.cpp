@@ -190,8 +190,7 @@ ByteSink::~ByteSink() = default;
 void RowsDigest::feed(std::string_view piece)
 {
     // FNV-1a over the row, then its length, so that rows never run together.
-    for (const char c : piece)
-        value_ = (value_ ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    value_ = fnv1a(piece, value_);
     rowLength_ += piece.size();
 }
 
@@ -205,7 +204,7 @@ std::uint64_t RowsDigest::of(const MapRows& rows, int count)
 
 void RowsDigest::endRow()
 {
-    value_ = (value_ ^ (rowLength_ + 1)) * 1099511628211ull;
+    value_ = (value_ ^ (rowLength_ + 1)) * kFnvPrime;
     rowLength_ = 0;
 }
 

@@ -19,6 +19,16 @@ public:
 
 enum class SavePlace { Replaced, Appended };
 
+// FNV-1a: any changed, missing or added byte changes the value.
+inline constexpr std::uint64_t kFnvBasis = 14695981039346656037ull;
+inline constexpr std::uint64_t kFnvPrime = 1099511628211ull;
+inline std::uint64_t fnv1a(std::string_view bytes, std::uint64_t value = kFnvBasis)
+{
+    for (const char c : bytes)
+        value = (value ^ static_cast<unsigned char>(c)) * kFnvPrime;
+    return value;
+}
+
 // A fingerprint of a map's rows as loading reads them (the rows there are, in
 // order), to tell whether the map in the file is still the one loaded.
 class RowsDigest {
@@ -37,7 +47,7 @@ public:
     static std::uint64_t of(const MapRows& rows, int count);
 
 private:
-    std::uint64_t value_ = 14695981039346656037ull;
+    std::uint64_t value_ = kFnvBasis;
     std::uint64_t rowLength_ = 0;
 };
 

@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "levelfile/mapload.h"
+#include "levelfile/mapsave.h"
 
 namespace kelmor {
 
@@ -12,15 +13,6 @@ namespace {
 constexpr std::string_view kFirstLine = "kelmor-x recovery 1\n";
 constexpr std::size_t kMaxPathBytes = 4096;
 constexpr std::uint64_t kMaxMapNo = std::numeric_limits<std::int16_t>::max();
-
-// FNV-1a: a changed or missing byte anywhere changes it.
-std::uint64_t checksum(std::string_view bytes)
-{
-    std::uint64_t value = 14695981039346656037ull;
-    for (const char c : bytes)
-        value = (value ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-    return value;
-}
 
 void putNumber(std::string& out, std::string_view name, std::uint64_t value)
 {
@@ -100,7 +92,7 @@ std::string encodeRecovery(const Recovery& recovery)
     putBytes(out, "header", recovery.header);
     for (const std::string& row : recovery.rows)
         putBytes(out, "row", row);
-    putNumber(out, "check", checksum(out));
+    putNumber(out, "check", fnv1a(out));
     return out;
 }
 
@@ -118,7 +110,7 @@ std::optional<Recovery> decodeRecovery(std::string_view bytes)
     recovery.header = fields.bytes("header", kMaxHeaderBytes);
     for (std::string& row : recovery.rows)
         row = fields.bytes("row", kMaxRowBytes);
-    const std::uint64_t expected = checksum(fields.done());
+    const std::uint64_t expected = fnv1a(fields.done());
     const bool checked = fields.number("check", std::numeric_limits<std::uint64_t>::max()) == expected;
     if (!fields.ok() || !checked || !fields.atEnd() || (recovery.mapNo < 1 && !recovery.created))
         return std::nullopt;

@@ -47,7 +47,7 @@ std::vector<RecoveryOrphan> RecoveryFiles::orphans()
     // Editors claim names under the folder's lock; none is half-claimed now.
     const std::unique_ptr<FolderLock> folderLock = ops_.lockFolder(folder_, error);
     for (int slot = 0; slot < kSlots; ++slot) {
-        RecoveryOrphan orphan{nameOf(slot), {}, ops_.openLocked(pathOf(nameOf(slot)), error)};
+        RecoveryOrphan orphan{slot, nameOf(slot), {}, ops_.openLocked(pathOf(nameOf(slot)), error)};
         if (!orphan.hold && error != ENOENT)
             continue;  // a running editor's, or unreadable: left as it is
         // Nobody writes this scratch file: its editor died, or it has none.
@@ -63,12 +63,9 @@ std::vector<RecoveryOrphan> RecoveryFiles::orphans()
 void RecoveryFiles::adopt(RecoveryOrphan orphan)
 {
     const std::lock_guard guard(mutex_);
-    for (int slot = 0; slot < kSlots; ++slot)
-        if (nameOf(slot) == orphan.name) {
-            own_ = slot;
-            adopted_ = std::move(orphan.hold);
-            written_.reset();
-        }
+    own_ = orphan.slot;
+    adopted_ = std::move(orphan.hold);
+    written_.reset();
 }
 
 FileFailure RecoveryFiles::discard(RecoveryOrphan& orphan)

@@ -13,6 +13,7 @@ namespace kelmor {
 
 // A recovery file that no running editor holds: one whose editor died.
 struct RecoveryOrphan {
+    int slot = 0;
     std::string name;                  // its name in the folder
     std::string bytes;                 // as read, cut one byte past kMaxRecoveryBytes
     std::unique_ptr<ByteSource> hold;  // its lock: no other editor takes it meanwhile

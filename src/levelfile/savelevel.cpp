@@ -121,14 +121,21 @@ struct SaveTarget {
     FileFacts facts;
 };
 
-// Checks everything that can be known before the scratch file is made.
-FileFailure prepare(FileOps& ops, const std::string& folder, const std::string& levelName, SaveTarget& target)
+// The rename replaces the file a link points to, never the link; the
+// scratch file stands beside that file, so the rename stays on its disk.
+SaveTarget targetOf(const std::string& folder, const std::string& levelName)
 {
-    // The rename replaces the file a link points to, never the link; the
-    // scratch file stands beside that file, so the rename stays on its disk.
+    SaveTarget target;
     target.level = followLinks(std::filesystem::path(folder) / levelName);
     target.folder = target.level.parent_path().string();
     target.scratch = target.folder + "/" + kScratchFileName;
+    return target;
+}
+
+// Checks everything that can be known before the scratch file is made.
+FileFailure prepare(FileOps& ops, const std::string& folder, const std::string& levelName, SaveTarget& target)
+{
+    target = targetOf(folder, levelName);
     if (const int err = ops.inspect(target.level.string(), target.facts))
         return {FileStep::Read, levelName, err};
     if (target.facts.exists && !target.facts.regular)
@@ -158,7 +165,7 @@ void removeStaleScratch(FileOps& ops, const std::string& folder, const std::stri
     int error = 0;
     const std::unique_ptr<FolderLock> lock = ops.lockFolder(folder, error);
     if (lock)
-        ops.remove((followLinks(std::filesystem::path(folder) / levelName).parent_path() / kScratchFileName).string());
+        ops.remove(targetOf(folder, levelName).scratch);
 }
 
 SaveReport saveMapToLevel(FileOps& ops, const std::string& folder, std::string_view header,

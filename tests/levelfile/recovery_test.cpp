@@ -8,13 +8,7 @@
 namespace kelmor {
 namespace {
 
-using test::fileExists;
-using test::levelText;
-using test::readFile;
-using test::rowsOf;
-using test::TempDir;
-using test::uniformRows;
-using test::writeFile;
+using namespace test;
 
 Recovery edited(const std::string& level, std::int64_t mapNo, char fill)
 {
