@@ -5,6 +5,7 @@
 
 #include "levelfile/mapload.h"
 #include "levelfile/mapsave.h"
+#include "model/mapnumber.h"
 
 namespace kelmor {
 
@@ -12,7 +13,6 @@ namespace {
 
 constexpr std::string_view kFirstLine = "kelmor-x recovery 1\n";
 constexpr std::size_t kMaxPathBytes = 4096;
-constexpr std::uint64_t kMaxMapNo = std::numeric_limits<std::int16_t>::max();
 
 void putNumber(std::string& out, std::string_view name, std::uint64_t value)
 {
@@ -44,6 +44,10 @@ public:
         std::uint64_t value = 0;
         if (!literal(name) || !literal(" "))
             return 0;
+        // Only the form the writer writes: a leading zero would let two
+        // different files read as the same recovery.
+        if (rest_.size() > 1 && rest_[0] == '0' && rest_[1] >= '0' && rest_[1] <= '9')
+            ok_ = false;
         const auto [end, error] = std::from_chars(rest_.data(), rest_.data() + rest_.size(), value);
         rest_.remove_prefix(static_cast<std::size_t>(end - rest_.data()));
         if (error != std::errc() || value > max)
@@ -104,7 +108,7 @@ std::optional<Recovery> decodeRecovery(std::string_view bytes)
     Recovery recovery;
     fields.literal(kFirstLine);
     recovery.level = fields.bytes("level", kMaxPathBytes);
-    recovery.mapNo = static_cast<std::int64_t>(fields.number("map", kMaxMapNo));
+    recovery.mapNo = static_cast<std::int64_t>(fields.number("map", kLastMapNo));
     recovery.created = fields.number("created", 1) == 1;
     recovery.originRows = fields.number("origin", std::numeric_limits<std::uint64_t>::max());
     recovery.header = fields.bytes("header", kMaxHeaderBytes);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "levelfile/mapsave.h"
 #include "levelfile/recovery.h"
 #include "levelfile/recoveryfiles.h"
 #include "support/maprows.h"
@@ -35,6 +36,16 @@ TEST(RecoveryFormat, EveryByteSurvivesAndAnyDamageIsTold)
         ASSERT_FALSE(decodeRecovery(damaged)) << "byte " << at;
     }
     EXPECT_FALSE(decodeRecovery(bytes + "x"));
+    // Numbers only as the writer writes them, or a file that was never
+    // written would read as one that was.
+    const std::size_t check = bytes.rfind("check ") + 6;
+    for (const char* padding : {"0", "00"})
+        EXPECT_FALSE(decodeRecovery(bytes.substr(0, check) + padding + bytes.substr(check))) << padding;
+    const std::size_t map = bytes.find("map ") + 4;
+    std::string zeroMap = bytes.substr(0, map) + "0" + bytes.substr(map);
+    const std::size_t zeroCheck = zeroMap.rfind("check ");
+    zeroMap = zeroMap.substr(0, zeroCheck) + "check " + std::to_string(fnv1a(zeroMap.substr(0, zeroCheck))) + "\n";
+    EXPECT_FALSE(decodeRecovery(zeroMap));
     Recovery loadedMapZero = recovery;
     loadedMapZero.mapNo = 0;
     EXPECT_FALSE(decodeRecovery(encodeRecovery(loadedMapZero)));
