@@ -1,6 +1,8 @@
 #include "app/messageboxasker.h"
 
+#include <QCloseEvent>
 #include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMessageBox>
 
 namespace kelmor {
@@ -12,12 +14,38 @@ QWidget* visibleOrNull(QWidget* w)
 {
     return (w != nullptr && w->isVisible()) ? w : nullptr;
 }
+
+// A question with Yes and No takes only those two answers, as the platform's
+// own such boxes do: Qt would take Escape or the title bar's close button
+// for No, and No gives up the edits.
+class YesNoBox final : public QMessageBox {
+public:
+    using QMessageBox::QMessageBox;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->matches(QKeySequence::Cancel)) {
+            event->accept();
+            return;
+        }
+        QMessageBox::keyPressEvent(event);  // Enter, and the buttons' letters
+    }
+    void closeEvent(QCloseEvent* event) override
+    {
+        if (clickedButton() == nullptr) {
+            event->ignore();
+            return;
+        }
+        QMessageBox::closeEvent(event);
+    }
+};
 }  // namespace
 
 bool MessageBoxAsker::askYesNo(const QString& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text,
-                    QMessageBox::Yes | QMessageBox::No, visibleOrNull(parent_));
+    YesNoBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text,
+                 QMessageBox::Yes | QMessageBox::No, visibleOrNull(parent_));
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() != QMessageBox::No;
 }

@@ -1,4 +1,6 @@
 #include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QDeadlineTimer>
 #include <QMessageBox>
 #include <QPushButton>
@@ -80,6 +82,49 @@ TEST(MessageBoxAsker, QuestionsHaveNoIconAndYesAsDefault)
     BoxAnswerer answerer(QMessageBox::Yes, [](QMessageBox&) {});
     EXPECT_TRUE(asker.askYesNo(QStringLiteral("?")));
     EXPECT_TRUE(answerer.answered());
+}
+
+void sendKey(QWidget& widget, int key)
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(QChar(key)).toLower());
+    QApplication::sendEvent(&widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(QChar(key)).toLower());
+    QApplication::sendEvent(&widget, &release);
+}
+
+// Escape and the title bar's close button would otherwise answer No, and
+// No gives up the edits.
+TEST(MessageBoxAsker, QuestionsTakeOnlyYesOrNo)
+{
+    MessageBoxAsker asker;
+    bool stayed = false;
+    {
+        BoxAnswerer answerer(QMessageBox::Yes, [&](QMessageBox& box) {
+            sendKey(box, Qt::Key_Escape);
+            QCloseEvent close;
+            QApplication::sendEvent(&box, &close);
+            stayed = box.isVisible() && box.clickedButton() == nullptr && !close.isAccepted();
+        });
+        EXPECT_TRUE(asker.askYesNo(QStringLiteral("map No 1を保存しますか?")));
+        EXPECT_TRUE(answerer.answered());
+    }
+    EXPECT_TRUE(stayed);
+
+    // The buttons' letters still answer.
+    for (const auto& [key, yes] : {std::pair{Qt::Key_N, false}, std::pair{Qt::Key_Y, true}}) {
+        QTimer typist;
+        int ticks = 0;
+        QObject::connect(&typist, &QTimer::timeout, [&, key = key] {
+            if (QMessageBox* box = shownBox(); box != nullptr && ticks++ == 0) {
+                sendKey(*box, key);
+            } else if (box != nullptr && ticks > 500) {
+                ADD_FAILURE() << "the letter did not answer";
+                box->done(0);
+            }
+        });
+        typist.start(10);
+        EXPECT_EQ(asker.askYesNo(QStringLiteral("?")), yes) << key;
+    }
 }
 
 TEST(MessageBoxAsker, NoticesHaveAnOkButtonOnly)
