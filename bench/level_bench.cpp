@@ -129,7 +129,7 @@ void fullRedraw(benchmark::State& state)
     TileSheet sheet;
     sheet.load(QStringLiteral(KELMOR_TILE_SHEET));
     const Catalogue catalogue = standardCatalogue();
-    MapGrid grid;
+    MapRows grid;
     const std::string codes = "ABCDEFGHIJKLMNOPQRSTUVWX0123456789";
     for (int r = 0; r < kMapRows; ++r)
         for (int c = 0; c < kMapColumns; ++c)

@@ -1,17 +1,16 @@
-// The window: its thirteen controls and start-up.
+// The window: its thirteen controls on the form, start-up and closing.
 #include "app/form1.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QFont>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <cstring>
 
 #include "app/asker.h"
+#include "app/keyclaim.h"
 #include "model/palette.h"
 #include "view/mapview.h"
 
@@ -21,10 +20,6 @@ namespace {
 constexpr int kClientWidth = 565;
 constexpr int kClientHeight = 329;
 constexpr const char* kTileSheetName = "kelmor.bmp";
-// Each step holds a cell or one map's rows, so this many cost a few MB at most.
-constexpr int kHistorySteps = 20000;
-// Well within the second of work that a crash may lose at most.
-constexpr int kRecoveryDelayMs = 100;
 
 template <class W>
 W* place(W* widget, const char* name, int left, int top, int width, int height,
@@ -46,71 +41,59 @@ Form1::Form1(const QString& folder, const QString& levelName, Asker& asker, File
              FileOps* recoveryOps)
     : folder_(QDir(folder).absolutePath()),
       asker_(asker),
-      levelFile_(fileOps, folder_.toStdString(), levelName.toStdString()),
-      ownRecoveryOps_(recoveryOps ? nullptr : makePosixFileOps()),
-      recoveryFiles_(recoveryOps ? *recoveryOps : *ownRecoveryOps_, folder_.toStdString(), levelName.toStdString()),
-      recoveryKeeper_(std::make_unique<RecoveryKeeper>(recoveryFiles_, [this](const FileFailure& failure) {
-          // Told on the window's thread, between its events.
-          QMetaObject::invokeMethod(this, [this, failure] { reportRecoveryFailure(failure); },
-                                    Qt::QueuedConnection);
-      }))
+      document_(fileOps, folder_.toStdString(), levelName.toStdString(), recoveryOps)
 {
-    history_.setUndoLimit(kHistorySteps);
-    recoveryTimer_.setSingleShot(true);
-    recoveryTimer_.setInterval(kRecoveryDelayMs);
-    connect(&recoveryTimer_, &QTimer::timeout, this, &Form1::updateRecovery);
-    connect(&history_, &QUndoStack::indexChanged, this, [this] {
-        recoveryDue_ = true;
-        scheduleRecovery();
-    });
     createControls();
+    createActions();
+    createMenus();
+    followDocument();
     Form_Load();
 }
 
-Form1::~Form1()
-{
-    // The history empties itself as it goes, which is no edit to keep.
-    history_.disconnect(this);
-}
+Form1::~Form1() = default;
 
 void Form1::createControls()
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("kelmor-x map editor"));
-    // The layout is fixed: no layout manager, so a resized window moves nothing.
-    resize(kClientWidth, kClientHeight);
+    // The form's layout is fixed: no layout manager, so nothing in it moves.
+    // Whatever the window gains stands around it, never inside it.
+    form_ = new QWidget(this);
+    form_->setObjectName(QStringLiteral("form"));
+    form_->setFixedSize(kClientWidth, kClientHeight);
+    setCentralWidget(form_);
     // Small enough for every caption to fit its fixed box, Japanese included.
     QFont small = font();
     small.setPixelSize(12);
-    setFont(small);
+    form_->setFont(small);
 
     // Only controls whose text does not say what they are get an accessible
     // name: a name replaces what a screen reader would read of the text.
-    Label1 = place(new QLabel(QStringLiteral("1"), this), "Label1", 8, 0, 65, 17, {});
-    Command7 = place(new QPushButton(QStringLiteral("|<"), this), "Command7", 80, 0, 33, 25,
+    Label1 = place(new QLabel(QStringLiteral("1"), form_), "Label1", 8, 0, 65, 17, {});
+    Command7 = place(new QPushButton(QStringLiteral("|<"), form_), "Command7", 80, 0, 33, 25,
                      QStringLiteral("最初のマップ"));
-    Command4 = place(new QPushButton(QStringLiteral("<"), this), "Command4", 112, 0, 33, 25,
+    Command4 = place(new QPushButton(QStringLiteral("<"), form_), "Command4", 112, 0, 33, 25,
                      QStringLiteral("前のマップ"));
-    Command2 = place(new QPushButton(QStringLiteral(">"), this), "Command2", 144, 0, 33, 25,
+    Command2 = place(new QPushButton(QStringLiteral(">"), form_), "Command2", 144, 0, 33, 25,
                      QStringLiteral("次のマップ"));
-    Command6 = place(new QPushButton(QStringLiteral(">|"), this), "Command6", 176, 0, 33, 25,
+    Command6 = place(new QPushButton(QStringLiteral(">|"), form_), "Command6", 176, 0, 33, 25,
                      QStringLiteral("最後のマップ"));
-    Text1 = place(new QLineEdit(QStringLiteral("Text1"), this), "Text1", 216, 0, 97, 18,
+    Text1 = place(new QLineEdit(QStringLiteral("Text1"), form_), "Text1", 216, 0, 97, 18,
                   QStringLiteral("マップのヘッダー"));
-    Label2 = place(new QLabel(QStringLiteral("[左クリック]=PUT ／ 　[右クリック]=GET"), this), "Label2",
+    Label2 = place(new QLabel(QStringLiteral("[左クリック]=PUT ／ 　[右クリック]=GET"), form_), "Label2",
                    328, 0, 225, 17, {});
     QFont hintFont = small;
     hintFont.setPixelSize(11);
     Label2->setFont(hintFont);
-    Picture2 = place(new MapView(this), "Picture2", 0, 24, 545, 273, QStringLiteral("マップ表示"));
-    Picture1 = place(new QWidget(this), "Picture1", 48, 24, 177, 49, QStringLiteral("タイル画像"));
-    Combo1 = place(new QComboBox(this), "Combo1", 8, 304, 177, 20, QStringLiteral("パレット"));
-    Command1 = place(new QPushButton(QStringLiteral("マップ保存"), this), "Command1", 224, 304, 81, 25, {});
-    Command5 = place(new QPushButton(QStringLiteral("マップ作成"), this), "Command5", 312, 304, 89, 25, {});
-    Command3 = place(new QPushButton(QStringLiteral("マップ消去"), this), "Command3", 432, 304, 73, 25, {});
+    Picture2 = place(new MapView(form_), "Picture2", 0, 24, 545, 273, QStringLiteral("マップ表示"));
+    Picture1 = place(new QWidget(form_), "Picture1", 48, 24, 177, 49, QStringLiteral("タイル画像"));
+    Combo1 = place(new QComboBox(form_), "Combo1", 8, 304, 177, 20, QStringLiteral("パレット"));
+    Command1 = place(new QPushButton(QStringLiteral("マップ保存"), form_), "Command1", 224, 304, 81, 25, {});
+    Command5 = place(new QPushButton(QStringLiteral("マップ作成"), form_), "Command5", 312, 304, 89, 25, {});
+    Command3 = place(new QPushButton(QStringLiteral("マップ消去"), form_), "Command3", 432, 304, 73, 25, {});
 
     // As long as the loader takes a header: a long paste is cut where it is
-    // pasted, never held whole (Text1_Change keeps the bytes within it too).
+    // pasted, never held whole (the document keeps the bytes within it too).
     Text1->setMaxLength(static_cast<int>(kMaxHeaderBytes));
     Combo1->setEditable(true);
     Combo1->setInsertPolicy(QComboBox::NoInsert);
@@ -119,6 +102,11 @@ void Form1::createControls()
     Combo1->setEditText(QStringLiteral("Combo1"));
     for (QPushButton* b : {Command1, Command2, Command3, Command4, Command5, Command6, Command7})
         b->setAutoDefault(false);
+    // The window's keys reach a text box's own undo and redo, and the
+    // palette's own paging, only when the box claims them first.
+    claimEditingKeys(Text1);
+    claimEditingKeys(Combo1);
+    claimPagingKeys(Combo1);
 
     setTabOrder(Picture2, Text1);
     setTabOrder(Text1, Combo1);
@@ -131,27 +119,34 @@ void Form1::createControls()
     setTabOrder(Command6, Command7);
     Picture2->setFocus();
 
-    connect(Command1, &QPushButton::clicked, this, &Form1::Command1_Click);
-    connect(Command2, &QPushButton::clicked, this, &Form1::Command2_Click);
-    connect(Command3, &QPushButton::clicked, this, &Form1::Command3_Click);
-    connect(Command4, &QPushButton::clicked, this, &Form1::Command4_Click);
-    connect(Command5, &QPushButton::clicked, this, &Form1::Command5_Click);
-    connect(Command6, &QPushButton::clicked, this, &Form1::Command6_Click);
-    connect(Command7, &QPushButton::clicked, this, &Form1::Command7_Click);
     connect(Picture2, &MapView::pressed, this, &Form1::Picture2_MouseDown);
     connect(Picture2, &MapView::cursorMoved, this, &Form1::describeCursor);
     connect(Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
 }
 
+void Form1::followDocument()
+{
+    connect(&document_, &MapDocument::mapNoChanged, this, &Form1::showMapNo);
+    connect(&document_, &MapDocument::headerChanged, this, [this](const QString& header) {
+        if (Text1->text() != header)
+            Text1->setText(header);
+    });
+    connect(&document_, &MapDocument::rowsChanged, this, &Form1::subDraw);
+    connect(&document_, &MapDocument::cellChanged, this, [this](CellPos cell) {
+        Picture2->redrawCell(cell.row, cell.column, document_.rows(), parts_, tileSheet_);
+        describeCursor();
+    });
+    connect(&document_.recovery(), &RecoveryPolicy::failed, this, &Form1::reportRecoveryFailure);
+}
+
 void Form1::buildCatalogueAndPalette()
 {
-    mapNo = 1;
-    parts = standardCatalogue();
-    const Palette palette = buildPalette(parts);
+    parts_ = standardCatalogue();
+    const Palette palette = buildPalette(parts_);
     Combo1->clear();
     for (const std::string& item : palette.items)
         Combo1->addItem(QString::fromStdString(item));
-    partsMax = static_cast<std::int16_t>(palette.partsMax);
+    partsMax_ = palette.partsMax;
     Combo1->setCurrentIndex(0);
 }
 
@@ -164,7 +159,7 @@ void Form1::Form_Load()
     Picture2->resize(Picture2->width(), 272);
 
     const QString sheetPath = QDir(folder_).filePath(QString::fromLatin1(kTileSheetName));
-    switch (tileSheet.load(sheetPath)) {
+    switch (tileSheet_.load(sheetPath)) {
     case TileSheet::Status::Loaded:
         break;
     case TileSheet::Status::Missing:
@@ -175,53 +170,18 @@ void Form1::Form_Load()
                                      "マップのタイルは表示されません。"));
         break;
     }
-    subMapload();
+    subMapload(1);
     // An editor that died while saving left its scratch file; its edits are
     // in its recovery file.
-    levelFile_.removeStaleScratch();
+    document_.levelFile().removeStaleScratch();
     offerRecovery();
-}
-
-QString Form1::reasonOf(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
 }
 
 void Form1::setCommandsEnabled(bool enabled)
 {
-    for (QPushButton* b : {Command1, Command2, Command3, Command4, Command5, Command6, Command7})
-        b->setEnabled(enabled);
-}
-
-void Form1::keyPressEvent(QKeyEvent* event)
-{
-    // Reaches the window only when the focused control left the key alone.
-    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    const QKeyCombination keys(modifiers, static_cast<Qt::Key>(event->key()));
-    // A text box keeps its own undo, also for keys it does not know itself.
-    const bool inTextBox = qobject_cast<QLineEdit*>(focusWidget()) != nullptr;
-    if (event->matches(QKeySequence::Undo)) {
-        if (!inTextBox)
-            undoEdit();
-    } else if (event->matches(QKeySequence::Redo) || keys == (Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Z) ||
-               keys == (Qt::ControlModifier | Qt::Key_Y)) {
-        if (!inTextBox)
-            redoEdit();
-    } else if (event->matches(QKeySequence::Save)) {
-        Command1->click();
-    } else if (keys == QKeyCombination(Qt::Key_PageUp)) {
-        Command4->click();
-    } else if (keys == QKeyCombination(Qt::Key_PageDown)) {
-        Command2->click();
-    } else if (keys == (Qt::ControlModifier | Qt::Key_Home)) {
-        Command7->click();
-    } else if (keys == (Qt::ControlModifier | Qt::Key_End)) {
-        Command6->click();
-    } else {
-        QWidget::keyPressEvent(event);
-        return;
-    }
-    event->accept();
+    for (QAction* a : {saveAction_, nextAction_, eraseAction_, previousAction_, createAction_, lastAction_,
+                       firstAction_})
+        a->setEnabled(enabled);
 }
 
 void Form1::closeEvent(QCloseEvent* event)
@@ -230,9 +190,7 @@ void Form1::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    // Saved, given up or never changed: a clean exit leaves no recovery file.
-    recoveryDue_ = false;
-    settleRecovery();
+    document_.close();
     event->accept();
 }
 

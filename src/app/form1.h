@@ -1,22 +1,15 @@
 #pragma once
 
-#include <QTimer>
-#include <QUndoStack>
-#include <QWidget>
+#include <QMainWindow>
 #include <cstdint>
-#include <memory>
 #include <optional>
 
-#include "app/headercodec.h"
-#include "edit/cellpick.h"
-#include "levelfile/levelfile.h"
-#include "levelfile/recovery.h"
-#include "levelfile/recoveryfiles.h"
-#include "levelfile/recoverykeeper.h"
+#include "document/mapdocument.h"
 #include "model/catalogue.h"
-#include "model/mapgrid.h"
+#include "model/mapnumber.h"
 #include "view/tilesheet.h"
 
+class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -27,9 +20,10 @@ namespace kelmor {
 class Asker;
 class MapView;
 
-// The editor window. It owns the whole state of a run; each procedure is a
-// thin step over the model, level file, edit and view layers.
-class Form1 : public QWidget {
+// The editor window: the form of thirteen controls under a menu bar. It shows
+// the document, which owns the session, and decides what to ask and what to
+// say; each procedure is a thin step over the document and the view.
+class Form1 : public QMainWindow {
     Q_OBJECT
 
 public:
@@ -46,6 +40,11 @@ public:
 
     enum class SaveOutcome { Saved, Declined, Failed };
 
+    MapDocument& document() { return document_; }
+    const MapDocument& document() const { return document_; }
+    // The 565 x 329 form that holds the controls, under the menu bar.
+    QWidget* form() const { return form_; }
+
     // The controls, by the names the program has always used.
     QLabel* Label1 = nullptr;
     QPushButton* Command7 = nullptr;
@@ -61,16 +60,8 @@ public:
     QPushButton* Command5 = nullptr;
     QPushButton* Command3 = nullptr;
 
-    // State.
-    MapGrid mapLine;
-    Catalogue parts;               // partsName, partsTile
-    std::int16_t partsMax = 0;
-    std::int16_t mapNo = 0;
-    std::int16_t mapEdited = 0;
-    TileSheet tileSheet;           // the picture that Picture1 holds
-
     // Procedures.
-    void subMapload();
+    void subMapload(MapNumber wanted);
     void subDraw();
     SaveOutcome savemap();
     void clearmap();
@@ -90,83 +81,57 @@ public:
     // False when the window must stay open: a save that was asked for failed.
     bool Form_Unload();
 
-    // The map's history: placed cells and erases of the map on display,
-    // emptied when another map is loaded or one is created. The unsaved
-    // mark follows it: back at the state of the last load or save, the map
-    // counts as unchanged.
-    const QUndoStack& history() const { return history_; }
-    void undoEdit();
-    void redoEdit();
-    // What the history's steps do to the map.
-    void writeCell(CellPos cell, char code);
-    void writeRows(const MapGrid& rows);
-
-    // The recovery file keeps the unsaved map on screen beside the level
-    // file, a moment after each change, so that a crash or a kill loses
-    // nothing; it goes when the map is saved or its edits are given up.
-    // Brings it up to date now and waits until it is written.
-    void settleRecovery();
-
 protected:
     void closeEvent(QCloseEvent* event) override;
-    // The keys of the buttons and of the history, wherever the focus is,
-    // unless the focused control uses the key itself.
-    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void createControls();
+    void createActions();
+    void createMenus();
+    void followDocument();
     void Form_Load();
     void buildCatalogueAndPalette();
     void setCommandsEnabled(bool enabled);
     // The unsaved-changes check; false when a save was asked for and failed,
     // so that the action must not go on and drop the edits.
     bool saveIfEdited();
+    void reportLoadFailure(const FileFailure& failure);
+    void reportDamage(const LoadedMap& loaded);
     void reportSaveFailure(const SaveReport& report);
     // `stopped` says what cannot go on, as in "マップを作成できません".
     void reportCountFailure(const FileFailure& failure, const QString& stopped);
     void reportOverflow();
-    void showMapNo(std::int64_t number);
-    void reportDamage(const LoadedMap& loaded);
+    void showMapNo(MapNumber number);
+    void showKeys();
+    void showAbout();
     // Tells a screen reader the keyboard cursor's cell and what it holds.
     void describeCursor();
-    // The system's own words for an errno, for the notices.
-    static QString reasonOf(int error);
-    QString levelName() const { return QString::fromStdString(levelFile_.name()); }
-    MapRows rowsOnScreen() const;
+    QString levelName() const { return QString::fromStdString(document_.levelFile().name()); }
 
-    void scheduleRecovery();
-    void updateRecovery();
-    bool differsFromFile() const;
     void offerRecovery();
-    void restoreRecovery(const Recovery& recovery);
     void setRecoveryAside(RecoveryOrphan& orphan, RecoveryUse use, const std::optional<Recovery>& recovery);
     void reportRecoveryFailure(const FileFailure& failure);
 
     QString folder_;
     Asker& asker_;
-    LevelFile levelFile_;
-    HeaderCodec headerCodec_;
-    QUndoStack history_;
-    // Set when the map on screen was read damaged: saving it would cut a long
-    // line or copy another map's header into it.
-    bool unsavable_ = false;
-    // The map that a save is meant to replace: the one loaded or last saved.
-    MapOrigin origin_;
-    // The map as the level file holds it (loaded or saved), to tell whether
-    // the map on screen has anything to recover.
-    std::string fileHeader_;
-    MapRows fileRows_;
-    bool filteringHeader_ = false;
+    MapDocument document_;
+    Catalogue parts_;
+    int partsMax_ = 0;
+    TileSheet tileSheet_;
+    QWidget* form_ = nullptr;
 
-    std::unique_ptr<FileOps> ownRecoveryOps_;
-    RecoveryFiles recoveryFiles_;
-    // A burst of changes is written once, a moment after its first change.
-    QTimer recoveryTimer_;
-    // Set by a change of the map or header, cleared when it is saved, when
-    // its save is declined and when another map is loaded.
-    bool recoveryDue_ = false;
-    // Last, so that its thread ends before anything it reports to goes.
-    std::unique_ptr<RecoveryKeeper> recoveryKeeper_;
+    QAction* saveAction_ = nullptr;
+    QAction* firstAction_ = nullptr;
+    QAction* previousAction_ = nullptr;
+    QAction* nextAction_ = nullptr;
+    QAction* lastAction_ = nullptr;
+    QAction* createAction_ = nullptr;
+    QAction* eraseAction_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
+    QAction* closeAction_ = nullptr;
+    QAction* keysAction_ = nullptr;
+    QAction* aboutAction_ = nullptr;
 };
 
 }  // namespace kelmor

@@ -1,20 +1,14 @@
 // The navigation, save and create buttons, closing, and the unsaved-changes rule.
-#include <QLabel>
-#include <QLineEdit>
-#include <limits>
+#include <algorithm>
 
 #include "app/asker.h"
 #include "app/form1.h"
 
 namespace kelmor {
 
-namespace {
-constexpr std::int64_t kLastMapNo = std::numeric_limits<std::int16_t>::max();
-}
-
 bool Form1::saveIfEdited()
 {
-    if (mapEdited == 0)
+    if (!document_.marked())
         return true;
     return savemap() != SaveOutcome::Failed;
 }
@@ -34,30 +28,25 @@ void Form1::Command7_Click()
 {
     if (!saveIfEdited())
         return;
-    mapNo = 1;
-    subMapload();
+    subMapload(1);
 }
 
 void Form1::Command4_Click()
 {
     if (!saveIfEdited())
         return;
-    mapNo = static_cast<std::int16_t>(mapNo - 1);
-    if (mapNo < 1)
-        mapNo = 1;
-    subMapload();
+    subMapload(std::max<MapNumber>(document_.mapNo() - 1, 1));
 }
 
 void Form1::Command2_Click()
 {
     if (!saveIfEdited())
         return;
-    if (mapNo >= kLastMapNo) {
+    if (document_.mapNo() >= kLastMapNo) {
         reportOverflow();
         return;
     }
-    mapNo = static_cast<std::int16_t>(mapNo + 1);
-    subMapload();
+    subMapload(document_.mapNo() + 1);
 }
 
 void Form1::Command6_Click()
@@ -71,8 +60,7 @@ void Form1::Command6_Click()
         reportOverflow();
         return;
     }
-    mapNo = static_cast<std::int16_t>(*count);
-    subMapload();
+    subMapload(*count);
 }
 
 void Form1::Command5_Click()
@@ -80,7 +68,7 @@ void Form1::Command5_Click()
     if (!saveIfEdited())
         return;
 
-    const MapCount counted = levelFile_.countHeaders();
+    const MapCount counted = document_.levelFile().countHeaders();
     if (counted.failure.failed()) {
         // Without the count the new map's number would be a guess.
         reportCountFailure(counted.failure, QStringLiteral("マップを作成できません"));
@@ -93,19 +81,7 @@ void Form1::Command5_Click()
     }
     if (!asker_.askYesNo(QStringLiteral("map No %1を新規に作成しますか?").arg(next)))
         return;
-
-    headerCodec_.forget();
-    Text1->setText(QStringLiteral("*MAP%1").arg(next, 3, 10, QLatin1Char('0')));
-    showMapNo(next);
-    mapNo = static_cast<std::int16_t>(next);
-    unsavable_ = false;
-    origin_ = MapOrigin{};
-    clearmap();
-    // A map never saved has no state to come back to: it stays unsaved.
-    history_.clear();
-    history_.resetClean();
-    recoveryDue_ = true;
-    updateRecovery();
+    document_.create(next);
 }
 
 bool Form1::Form_Unload()

@@ -1,21 +1,34 @@
 // Loading a map from the level file, counting maps, and the full redraw.
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 #include "app/asker.h"
 #include "app/form1.h"
+#include "app/reason.h"
 #include "view/mapview.h"
 
 namespace kelmor {
 
-void Form1::subMapload()
+void Form1::subMapload(MapNumber wanted)
 {
     setCommandsEnabled(false);
+    const MapLoad result = document_.load(wanted);
+    reportLoadFailure(result.failure);
+    setCommandsEnabled(true);
 
-    MapLoad result = levelFile_.load(mapNo);
-    LoadedMap& loaded = result.map;
-    const FileFailure& failure = result.failure;
+    const LoadedMap& loaded = result.map;
+    if (document_.cutOff())
+        asker_.notify(QStringLiteral("map No %1 は途中で切れています。\n"
+                                     "%2 にはこのマップの %3 行のうち %4 行しかありません。"
+                                     "無い行は空白で表示しています。")
+                          .arg(QString::number(loaded.mapNo), levelName(), QString::number(kMapRows),
+                               QString::number(loaded.rowsRead)));
+    if (document_.unsavable())
+        reportDamage(loaded);
+}
+
+void Form1::reportLoadFailure(const FileFailure& failure)
+{
     const QString file = QString::fromStdString(failure.file);
     if (failure.missing())
         asker_.notify(QStringLiteral("%1 が見つかりません。\n"
@@ -28,38 +41,6 @@ void Form1::subMapload()
         asker_.notify(QStringLiteral("%1 を読み込めません。\n%2").arg(file, reasonOf(failure.error)));
     else if (failure.failed())
         asker_.notify(QStringLiteral("%1 を最後まで読み込めませんでした。\n%2").arg(file, reasonOf(failure.error)));
-
-    mapNo = static_cast<std::int16_t>(loaded.mapNo);
-    unsavable_ = loaded.damaged();
-    origin_ = result.origin;
-    if (loaded.found) {
-        if (loaded.headerTooLong) {
-            headerCodec_.forget();
-            Text1->clear();
-        } else {
-            Text1->setText(headerCodec_.decode(loaded.header));
-        }
-        fileHeader_ = std::move(loaded.header);
-        fileRows_ = loaded.rows;
-        for (int r = 0; r < kMapRows; ++r)
-            mapLine[static_cast<std::size_t>(r)] = std::move(loaded.rows[static_cast<std::size_t>(r)]);
-    }
-    showMapNo(mapNo);
-    history_.clear();
-    // The edits of the map that was on screen were saved or given up.
-    recoveryDue_ = false;
-    updateRecovery();
-    subDraw();
-    setCommandsEnabled(true);
-
-    if (loaded.found && loaded.rowsRead < kMapRows)
-        asker_.notify(QStringLiteral("map No %1 は途中で切れています。\n"
-                                     "%2 にはこのマップの %3 行のうち %4 行しかありません。"
-                                     "無い行は空白で表示しています。")
-                          .arg(QString::number(mapNo), levelName(), QString::number(kMapRows),
-                               QString::number(loaded.rowsRead)));
-    if (unsavable_)
-        reportDamage(loaded);
 }
 
 void Form1::reportDamage(const LoadedMap& loaded)
@@ -73,17 +54,17 @@ void Form1::reportDamage(const LoadedMap& loaded)
         what = QStringLiteral("%1 行目に「*」を含む行（別のマップのヘッダー）があります。"
                               "このマップの行が足りず、次のマップが行として読まれています。")
                    .arg(loaded.headerInRow + 1);
-    asker_.notify(QStringLiteral("map No %1 は %2 の中で壊れています。\n").arg(QString::number(mapNo), levelName()) +
+    asker_.notify(QStringLiteral("map No %1 は %2 の中で壊れています。\n").arg(QString::number(loaded.mapNo), levelName()) +
                   what + QStringLiteral("\n保存すると別のマップや行を壊すため、このマップは保存できません。"));
 }
 
 void Form1::subDraw()
 {
-    Picture2->showMap(mapLine, parts, tileSheet);
+    Picture2->showMap(document_.rows(), parts_, tileSheet_);
     describeCursor();
 }
 
-void Form1::showMapNo(std::int64_t number)
+void Form1::showMapNo(MapNumber number)
 {
     // Having no accessible name of its own, the label tells a screen reader
     // of its new text itself.
@@ -92,7 +73,7 @@ void Form1::showMapNo(std::int64_t number)
 
 std::optional<std::int64_t> Form1::fncMapmax()
 {
-    const MapCount counted = levelFile_.countMaps();
+    const MapCount counted = document_.levelFile().countMaps();
     if (counted.failure.failed()) {
         reportCountFailure(counted.failure, QStringLiteral("最後のマップを開けません"));
         return std::nullopt;

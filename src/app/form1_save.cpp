@@ -1,8 +1,7 @@
 // Writing the map on display into the level file.
-#include <QLineEdit>
-
 #include "app/asker.h"
 #include "app/form1.h"
+#include "app/reason.h"
 
 namespace kelmor {
 
@@ -58,50 +57,39 @@ QString failedStepText(FileStep step)
 
 Form1::SaveOutcome Form1::savemap()
 {
+    const MapNumber mapNo = document_.mapNo();
     // Told when it was loaded; nothing to ask, nothing to write. The action
     // that asked goes on, as the edits could never be saved.
-    if (unsavable_) {
+    if (document_.unsavable()) {
         asker_.notify(QStringLiteral("map No %1 は %2 の中で壊れているため、保存できません。"
                                      "このマップの変更は保存されません。")
                           .arg(QString::number(mapNo), levelName()));
         return SaveOutcome::Declined;
     }
     if (!asker_.askYesNo(QStringLiteral("map No %1を保存しますか?").arg(mapNo))) {
-        mapEdited = 0;
-        recoveryDue_ = false;  // given up: nothing is kept for a crash either
-        updateRecovery();
+        document_.declineSave();
         return SaveOutcome::Declined;
     }
 
-    const MapRows rows = rowsOnScreen();
-    SaveGuard guard{origin_, [this](std::int64_t other) {
-                        return asker_.askYesNo(
-                            QStringLiteral("%1 の map No %2 を上書きしますか?\n"
-                                           "そのマップは、このマップとして読み込んだものではありません"
-                                           "（同じヘッダーの別のマップか、読み込んだ後にほかのプログラムが"
-                                           "変更したマップです）。")
-                                .arg(levelName(), QString::number(other)));
-                    }};
-    std::string header = headerCodec_.encode(Text1->text());
-    const SaveReport report = levelFile_.save(header, rows, &guard);
+    const SaveReport report = document_.save([this](MapNumber other) {
+        return asker_.askYesNo(QStringLiteral("%1 の map No %2 を上書きしますか?\n"
+                                              "そのマップは、このマップとして読み込んだものではありません"
+                                              "（同じヘッダーの別のマップか、読み込んだ後にほかのプログラムが"
+                                              "変更したマップです）。")
+                                   .arg(levelName(), QString::number(other)));
+    });
     if (report.declined)
         return SaveOutcome::Failed;  // the edits stay, unsaved, and the action stops
     if (!report.ok()) {
         reportSaveFailure(report);
         return SaveOutcome::Failed;
     }
-    origin_ = report.saved;
-    fileHeader_ = std::move(header);
-    fileRows_ = rows;
-    mapEdited = 0;
-    history_.setClean();
-    recoveryDue_ = false;
-    updateRecovery();
     return SaveOutcome::Saved;
 }
 
 void Form1::reportSaveFailure(const SaveReport& report)
 {
+    const MapNumber mapNo = document_.mapNo();
     const QString kept = QStringLiteral("\n\nマップの変更はまだ保存されていません。");
     const FileFailure& failure = report.failure;
     if (failure.step == FileStep::Header) {

@@ -1,4 +1,4 @@
-#include "app/headercodec.h"
+#include "document/headercodec.h"
 
 #include <QStringDecoder>
 #include <QStringEncoder>

@@ -1,34 +1,39 @@
-#include "app/mapcommands.h"
+#include "document/mapcommands.h"
 
-#include "app/form1.h"
+#include "document/mapdocument.h"
+#include "edit/erase.h"
 
 namespace kelmor {
 
-PlaceCellCommand::PlaceCellCommand(Form1& form, CellPos cell, char before, char after)
-    : form_(form), cell_(cell), before_(before), after_(after)
+PlaceCellCommand::PlaceCellCommand(MapDocument& document, CellPos cell, char before, char after)
+    : QUndoCommand(QStringLiteral("セルの配置")), document_(document), cell_(cell), before_(before), after_(after)
 {
 }
 
 void PlaceCellCommand::redo()
 {
-    form_.writeCell(cell_, after_);
+    document_.writeCell(cell_, after_);
 }
 
 void PlaceCellCommand::undo()
 {
-    form_.writeCell(cell_, before_);
+    document_.writeCell(cell_, before_);
 }
 
-EraseMapCommand::EraseMapCommand(Form1& form, const MapGrid& before) : form_(form), before_(before) {}
+EraseMapCommand::EraseMapCommand(MapDocument& document, const MapRows& before)
+    : QUndoCommand(QStringLiteral("マップ消去")), document_(document), before_(before), after_(before)
+{
+    eraseToTemplate(after_);
+}
 
 void EraseMapCommand::redo()
 {
-    form_.clearmap();
+    document_.writeRows(after_);
 }
 
 void EraseMapCommand::undo()
 {
-    form_.writeRows(before_);
+    document_.writeRows(before_);
 }
 
 }  // namespace kelmor

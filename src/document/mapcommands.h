@@ -7,17 +7,17 @@
 
 namespace kelmor {
 
-class Form1;
+class MapDocument;
 
 // One placed cell, as a step of the map's history.
 class PlaceCellCommand final : public QUndoCommand {
 public:
-    PlaceCellCommand(Form1& form, CellPos cell, char before, char after);
+    PlaceCellCommand(MapDocument& document, CellPos cell, char before, char after);
     void redo() override;
     void undo() override;
 
 private:
-    Form1& form_;
+    MapDocument& document_;
     CellPos cell_;
     char before_;
     char after_;
@@ -26,13 +26,14 @@ private:
 // One erased map, as a step of the map's history.
 class EraseMapCommand final : public QUndoCommand {
 public:
-    EraseMapCommand(Form1& form, const MapGrid& before);
+    EraseMapCommand(MapDocument& document, const MapRows& before);
     void redo() override;
     void undo() override;
 
 private:
-    Form1& form_;
-    MapGrid before_;
+    MapDocument& document_;
+    MapRows before_;
+    MapRows after_;
 };
 
 }  // namespace kelmor

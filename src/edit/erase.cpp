@@ -4,7 +4,7 @@
 
 namespace kelmor {
 
-void eraseToTemplate(MapGrid& grid)
+void eraseToTemplate(MapRows& grid)
 {
     for (int r = 0; r < kMapRows; ++r) {
         std::string& row = grid[static_cast<std::size_t>(r)];

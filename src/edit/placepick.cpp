@@ -5,7 +5,7 @@
 namespace kelmor {
 
 namespace {
-const std::string* rowAt(const MapGrid& grid, CellPos cell)
+const std::string* rowAt(const MapRows& grid, CellPos cell)
 {
     if (cell.row < 0 || cell.row > kLastRow || cell.column < 0)
         return nullptr;
@@ -26,7 +26,7 @@ bool isPlaceableAt(char32_t code, CellPos cell)
     return isPlaceableCode(code) && !(code == U' ' && cell.column == 0);
 }
 
-std::optional<char> codeAt(const MapGrid& grid, CellPos cell)
+std::optional<char> codeAt(const MapRows& grid, CellPos cell)
 {
     const std::string* row = rowAt(grid, cell);
     if (row == nullptr)
@@ -34,7 +34,7 @@ std::optional<char> codeAt(const MapGrid& grid, CellPos cell)
     return (*row)[static_cast<std::size_t>(cell.column)];
 }
 
-bool placeCell(MapGrid& grid, CellPos cell, char code)
+bool placeCell(MapRows& grid, CellPos cell, char code)
 {
     if (rowAt(grid, cell) == nullptr)
         return false;
@@ -42,7 +42,7 @@ bool placeCell(MapGrid& grid, CellPos cell, char code)
     return true;
 }
 
-std::optional<int> pickPosition(const MapGrid& grid, CellPos cell, int partsMax, int paletteSize)
+std::optional<int> pickPosition(const MapRows& grid, CellPos cell, int partsMax, int paletteSize)
 {
     const std::string* row = rowAt(grid, cell);
     if (row == nullptr)

@@ -18,14 +18,14 @@ bool isPlaceableCode(char32_t code);
 bool isPlaceableAt(char32_t code, CellPos cell);
 
 // The code in the cell, or nothing when the row has no such column.
-std::optional<char> codeAt(const MapGrid& grid, CellPos cell);
+std::optional<char> codeAt(const MapRows& grid, CellPos cell);
 
 // Writes `code` into the cell. Returns false, changing nothing, when the row
 // has no such column.
-bool placeCell(MapGrid& grid, CellPos cell, char code);
+bool placeCell(MapRows& grid, CellPos cell, char code);
 
 // The palette position that picking the cell selects, or nothing when the row
 // has no such column or the position lies outside the palette.
-std::optional<int> pickPosition(const MapGrid& grid, CellPos cell, int partsMax, int paletteSize);
+std::optional<int> pickPosition(const MapRows& grid, CellPos cell, int partsMax, int paletteSize);
 
 }  // namespace kelmor

@@ -12,11 +12,8 @@ inline constexpr int kLastRow = kMapRows - 1;
 // A cell is this many pixels wide and high, in the view and in the tile sheet.
 inline constexpr int kCellSize = 16;
 
-// Room for 18 rows as the window always had; rows 0 to 16 hold the map and
-// row 17 is never used. Each row holds one byte per cell code.
-using MapGrid = std::array<std::string, kMapRows + 1>;
-
-// The 17 rows of one map as they travel between the file and the grid.
+// The 17 rows of one map, one byte per cell code. A row may be shorter or
+// longer than 35 when the level file has it so.
 using MapRows = std::array<std::string, kMapRows>;
 
 }  // namespace kelmor

@@ -56,7 +56,7 @@ void MapImage::copyBlock(int tileNumber, int x, int y, const TileSheet& sheet)
     }
 }
 
-void MapImage::drawCell(int row, int column, const MapGrid& grid, const Catalogue& catalogue,
+void MapImage::drawCell(int row, int column, const MapRows& grid, const Catalogue& catalogue,
                         const TileSheet& sheet)
 {
     const std::string& line = grid[static_cast<std::size_t>(row)];
@@ -66,7 +66,7 @@ void MapImage::drawCell(int row, int column, const MapGrid& grid, const Catalogu
     copyBlock(tile, column * kCellSize, row * kCellSize, sheet);
 }
 
-void MapImage::drawMap(const MapGrid& grid, const Catalogue& catalogue, const TileSheet& sheet)
+void MapImage::drawMap(const MapRows& grid, const Catalogue& catalogue, const TileSheet& sheet)
 {
     // Every byte's tile, worked out once instead of 595 times.
     std::array<int, 256> tileOfCode{};

@@ -34,13 +34,13 @@ MapView::MapView(QWidget* parent) : QWidget(parent)
     setFocusPolicy(Qt::StrongFocus);
 }
 
-void MapView::showMap(const MapGrid& grid, const Catalogue& catalogue, const TileSheet& sheet)
+void MapView::showMap(const MapRows& grid, const Catalogue& catalogue, const TileSheet& sheet)
 {
     image_.drawMap(grid, catalogue, sheet);
     update();
 }
 
-void MapView::redrawCell(int row, int column, const MapGrid& grid, const Catalogue& catalogue,
+void MapView::redrawCell(int row, int column, const MapRows& grid, const Catalogue& catalogue,
                          const TileSheet& sheet)
 {
     image_.drawCell(row, column, grid, catalogue, sheet);

@@ -21,9 +21,9 @@ public:
     explicit MapView(QWidget* parent = nullptr);
 
     // Draws the whole map and the marker, and repaints the view.
-    void showMap(const MapGrid& grid, const Catalogue& catalogue, const TileSheet& sheet);
+    void showMap(const MapRows& grid, const Catalogue& catalogue, const TileSheet& sheet);
     // Draws one cell again and repaints that cell alone.
-    void redrawCell(int row, int column, const MapGrid& grid, const Catalogue& catalogue,
+    void redrawCell(int row, int column, const MapRows& grid, const Catalogue& catalogue,
                     const TileSheet& sheet);
 
     int cursorRow() const { return cursorRow_; }

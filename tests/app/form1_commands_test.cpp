@@ -36,16 +36,16 @@ TEST_F(Commands, NavigationWithoutEditsAsksNothing)
     form->Command2->click();
     EXPECT_EQ(label1(), QStringLiteral("map No 2"));
     form->Command6->click();
-    EXPECT_EQ(form->mapNo, 3);
+    EXPECT_EQ(form->document().mapNo(), 3);
     form->Command2->click();  // past the last: the last again
-    EXPECT_EQ(form->mapNo, 3);
+    EXPECT_EQ(form->document().mapNo(), 3);
     EXPECT_EQ(text1(), QStringLiteral("*MAP003"));
     form->Command4->click();
-    EXPECT_EQ(form->mapNo, 2);
+    EXPECT_EQ(form->document().mapNo(), 2);
     form->Command7->click();
-    EXPECT_EQ(form->mapNo, 1);
+    EXPECT_EQ(form->document().mapNo(), 1);
     form->Command4->click();  // below the first: the first again
-    EXPECT_EQ(form->mapNo, 1);
+    EXPECT_EQ(form->document().mapNo(), 1);
     EXPECT_EQ(row(0), std::string(35, '1'));
     EXPECT_TRUE(asker.questions.empty());
     EXPECT_TRUE(asker.notices.empty());
@@ -56,12 +56,12 @@ TEST_F(Commands, EachNavigationAsksAboutEditsFirst)
     QPushButton* buttons[] = {form->Command2, form->Command4, form->Command6, form->Command7};
     for (QPushButton* button : buttons) {
         SCOPED_TRACE(button->text().toStdString());
-        const int before = form->mapNo;
+        const MapNumber before = form->document().mapNo();
         edit();
         asker.answer({false});
         button->click();
         EXPECT_EQ(asker.questions.back(), QStringLiteral("map No %1を保存しますか?").arg(before));
-        EXPECT_EQ(form->mapEdited, 0);
+        EXPECT_FALSE(form->document().marked());
         EXPECT_EQ(level(), original);
         EXPECT_NE(row(0)[0], 'B');  // the reload dropped the declined edit
     }
@@ -72,7 +72,7 @@ TEST_F(Commands, YesWritesTheMapBeforeLeavingIt)
     edit();
     asker.answer({true});
     form->Command2->click();
-    EXPECT_EQ(form->mapNo, 2);
+    EXPECT_EQ(form->document().mapNo(), 2);
     std::vector<std::string> rows = uniformRows('1');
     rows[0][0] = 'B';
     EXPECT_EQ(level(), levelText({{"*MAP001", rows}, {"*MAP002", uniformRows('2')}, {"*MAP003", uniformRows('3')}}));
@@ -102,9 +102,9 @@ TEST_F(Commands, AFailedSaveKeepsTheMapOnScreen)
     ops.failAt(FaultyFileOps::Step::Rename, EACCES);
     asker.answer({true});
     form->Command2->click();
-    EXPECT_EQ(form->mapNo, 1);
+    EXPECT_EQ(form->document().mapNo(), 1);
     EXPECT_EQ(row(0)[0], 'B');
-    EXPECT_EQ(form->mapEdited, 1);
+    EXPECT_TRUE(form->document().marked());
     EXPECT_EQ(asker.notices.size(), 1u);
 
     asker.answer({true});
@@ -117,7 +117,7 @@ TEST_F(Commands, AFailedSaveKeepsTheMapOnScreen)
     // No still lets the user leave.
     asker.answer({false});
     form->Command2->click();
-    EXPECT_EQ(form->mapNo, 2);
+    EXPECT_EQ(form->document().mapNo(), 2);
 }
 
 TEST_F(Commands, ClosingAsksOnlyWithEdits)
@@ -142,15 +142,15 @@ TEST_F(Commands, CreatingAMap)
     form->Command5->click();
     EXPECT_EQ(asker.questions.back(), QStringLiteral("map No 4を新規に作成しますか?"));
     EXPECT_EQ(text1(), QStringLiteral("*MAP001"));
-    EXPECT_EQ(form->mapNo, 1);
-    EXPECT_EQ(form->mapEdited, 0);
+    EXPECT_EQ(form->document().mapNo(), 1);
+    EXPECT_FALSE(form->document().marked());
 
     asker.answer({true});
     form->Command5->click();
     EXPECT_EQ(text1(), QStringLiteral("*MAP004"));
     EXPECT_EQ(label1(), QStringLiteral("map No 4"));
-    EXPECT_EQ(form->mapNo, 4);
-    EXPECT_EQ(form->mapEdited, 1);
+    EXPECT_EQ(form->document().mapNo(), 4);
+    EXPECT_TRUE(form->document().marked());
     EXPECT_EQ(row(0), blankTemplateRow(0));
     EXPECT_EQ(level(), original);
 
@@ -177,7 +177,7 @@ TEST_F(Commands, CreatingAMap)
     // Leaving the unsaved map 5 with No shows the last stored map.
     asker.answer({false});
     form->Command2->click();
-    EXPECT_EQ(form->mapNo, 4);
+    EXPECT_EQ(form->document().mapNo(), 4);
     EXPECT_EQ(text1(), QStringLiteral("*MAP004"));
 }
 
@@ -197,7 +197,7 @@ TEST_F(Commands, CreatingNeedsALevelFileItCanRead)
     form->Command5->click();
     EXPECT_EQ(asker.questions.back(), QStringLiteral("map No 1を新規に作成しますか?"));
     EXPECT_EQ(text1(), QStringLiteral("*MAP001"));
-    EXPECT_EQ(form->mapEdited, 1);
+    EXPECT_TRUE(form->document().marked());
 }
 
 // A count cut short would send ">|" to the wrong map and number a new map
@@ -215,10 +215,10 @@ TEST_F(Commands, ACountCutShortByAFailedReadStopsLastAndCreate)
         EXPECT_TRUE(asker.notices[0].contains(QStringLiteral("kelmor.cnf を最後まで読み込めない")));
         EXPECT_TRUE(asker.notices[0].contains(reason));
         EXPECT_TRUE(asker.questions.empty());
-        EXPECT_EQ(form->mapNo, 2);
+        EXPECT_EQ(form->document().mapNo(), 2);
         EXPECT_EQ(label1(), QStringLiteral("map No 2"));
         EXPECT_EQ(text1(), QStringLiteral("*MAP002"));
-        EXPECT_EQ(form->mapEdited, 0);
+        EXPECT_FALSE(form->document().marked());
     }
     EXPECT_EQ(level(), original);
 }
@@ -249,18 +249,17 @@ TEST_F(Commands, NoMapNumberBeyond32767)
     writeLevel(bytes);
 
     form->Command6->click();  // 32768 maps: too many for the number
-    EXPECT_EQ(form->mapNo, 1);
+    EXPECT_EQ(form->document().mapNo(), 1);
     ASSERT_EQ(asker.notices.size(), 1u);
     EXPECT_TRUE(asker.notices[0].contains(QStringLiteral("32767")));
 
-    form->mapNo = 32767;
-    form->subMapload();
+    form->subMapload(32767);
     EXPECT_EQ(text1(), QStringLiteral("*32767"));
     edit();
     asker.answer({false});
     form->Command2->click();
     EXPECT_EQ(asker.questions.size(), 1u);  // the check ran first
-    EXPECT_EQ(form->mapNo, 32767);
+    EXPECT_EQ(form->document().mapNo(), 32767);
     EXPECT_EQ(row(0)[0], 'B');  // nothing was loaded
     EXPECT_EQ(asker.notices.size(), 2u);
 }

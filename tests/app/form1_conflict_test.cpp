@@ -13,8 +13,8 @@ protected:
     void SetUp() override { writeSheet(coordinateSheet()); }
     void paintB(Form1& f)
     {
-        f.mapEdited = 1;
-        f.mapLine[0][0] = 'B';
+        f.document().markPressed();
+        f.document().writeCell({0, 0}, 'B');
     }
     static std::string map(const std::string& header, char fill) { return levelText({{header, uniformRows(fill)}}); }
 };
@@ -41,8 +41,7 @@ TEST_F(Conflicts, ASaveThatWouldOverwriteAnotherMapAsksFirst)
             form->Command5->click();
             break;
         case Kind::SameHeaderEarlier:
-            form->mapNo = 3;
-            form->subMapload();
+            form->subMapload(3);
             break;
         case Kind::ChangedOnDisk:  // another program saved map 1 meanwhile
             writeLevel(map("*A", '7') + map("*B", '2'));
@@ -57,13 +56,13 @@ TEST_F(Conflicts, ASaveThatWouldOverwriteAnotherMapAsksFirst)
         EXPECT_TRUE(asker.questions.back().contains(QString::fromLatin1(c.overwrites)))
             << asker.questions.back().toStdString();
         EXPECT_EQ(level(), onDisk);     // No: nothing written,
-        EXPECT_EQ(form->mapEdited, 1);  // the edits stay
+        EXPECT_TRUE(form->document().marked());  // the edits stay
         EXPECT_EQ(row(0)[0], 'B');      // and the action stopped
         EXPECT_FALSE(fileExists(dir.file("temp.tmp")));
 
         asker.answer({true, true});  // Yes: written in that map's place
         form->Command1->click();
-        EXPECT_EQ(form->mapEdited, 0);
+        EXPECT_FALSE(form->document().marked());
         EXPECT_NE(level(), onDisk);
         asker.questions.clear();
         form.reset();
@@ -84,7 +83,7 @@ TEST_F(Conflicts, AnotherEditorsSaveIsNotOverwrittenUnasked)
     const std::string theirs = level();
 
     paintB(*form);
-    form->mapLine[1][1] = 'C';
+    setCell(1, 1, 'C');
     asker.answer({true, false});
     form->Command1->click();
     EXPECT_EQ(level(), theirs);
@@ -94,7 +93,7 @@ TEST_F(Conflicts, AnotherEditorsSaveIsNotOverwrittenUnasked)
     asker.answer({true});
     form->Command1->click();  // its own save now: one question only
     EXPECT_EQ(asker.questions.size(), 5u);
-    EXPECT_EQ(form->mapEdited, 0);
+    EXPECT_FALSE(form->document().marked());
 }
 
 }  // namespace

@@ -29,7 +29,7 @@ TEST_F(Editing, ALeftPressPlacesAndRepaintsThatCellOnly)
     const QImage before = viewPixels();
     press({37, 20});
     EXPECT_EQ(row(1), "00C" + std::string(32, '0'));
-    EXPECT_EQ(form->mapEdited, 1);
+    EXPECT_TRUE(form->document().marked());
     const QImage after = viewPixels();
     EXPECT_TRUE(cellShowsTile(after, 1, 2, 4));
     EXPECT_EQ(after.pixel(32, 16), sheetPixel(32, 0));
@@ -53,7 +53,7 @@ TEST_F(Editing, PixelEdgesFindTheRightCell)
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << "press at " << c.at.x() << "," << c.at.y());
         for (int r = 0; r < 17; ++r)
-            form->mapLine[static_cast<std::size_t>(r)] = std::string(35, '0');
+            setRow(r, std::string(35, '0'));
         press(c.at);
         std::string expected(35, '0');
         expected[static_cast<std::size_t>(c.column)] = 'B';
@@ -89,12 +89,12 @@ TEST_F(Editing, MiddleAndModifiedPressesPlaceLikeALeftPress)
 
 TEST_F(Editing, ARightPressPicksAndChangesNoCell)
 {
-    form->mapLine[0] = "C7 Yd" + std::string(30, '0');
+    setRow(0, "C7 Yd" + std::string(30, '0'));
     const QImage before = viewPixels();
     press({5, 5}, Qt::RightButton);
     EXPECT_EQ(form->Combo1->currentIndex(), 2);
     EXPECT_EQ(palette(), QStringLiteral("C:与作"));
-    EXPECT_EQ(form->mapEdited, 1);
+    EXPECT_TRUE(form->document().marked());
     press({20, 5}, Qt::RightButton);
     EXPECT_EQ(form->Combo1->currentIndex(), 31);
     press({36, 5}, Qt::RightButton);
@@ -110,7 +110,7 @@ TEST_F(Editing, ARightPressPicksAndChangesNoCell)
 
 TEST_F(Editing, PickThenPlaceCopiesACell)
 {
-    form->mapLine[2][3] = 'K';
+    setCell(2, 3, 'K');
     form->Combo1->setEditText(QStringLiteral("typed"));
     press({3 * 16 + 1, 2 * 16 + 1}, Qt::RightButton);
     EXPECT_EQ(palette(), QStringLiteral("K:KEY"));
@@ -123,7 +123,7 @@ TEST_F(Editing, TypedPaletteTextIsPlacedAsItStandsWithinReason)
     form->Combo1->setEditText(QString());
     press({1, 1});
     EXPECT_EQ(row(0)[0], '0');  // nothing to place
-    EXPECT_EQ(form->mapEdited, 1);
+    EXPECT_TRUE(form->document().marked());
     EXPECT_TRUE(asker.notices.empty());
 
     form->Combo1->setEditText(QStringLiteral("z-anything"));
@@ -141,7 +141,7 @@ TEST_F(Editing, TypedPaletteTextIsPlacedAsItStandsWithinReason)
 
 TEST_F(Editing, APressOnAColumnAShortRowLacksChangesNothing)
 {
-    form->mapLine[4] = "12";
+    setRow(4, "12");
     choose(0);
     press({100, 4 * 16 + 2});
     EXPECT_EQ(row(4), "12");
@@ -165,7 +165,7 @@ TEST_F(Editing, TheHeaderBoxDropsCommasAndBlanksAsTheyAreTyped)
     form->Text1->clear();
     QTest::keyClicks(form->Text1, "*MAP 0,01");
     EXPECT_EQ(text1(), QStringLiteral("*MAP001"));
-    EXPECT_EQ(form->mapEdited, 0);
+    EXPECT_FALSE(form->document().marked());
 
     QString longText;
     for (int i = 1; i <= 300; ++i)
@@ -182,25 +182,26 @@ TEST_F(Editing, TheHeaderBoxDropsCommasAndBlanksAsTheyAreTyped)
     EXPECT_EQ(text1(), QStringLiteral("*ア，イ　ウ"));
     form->Text1->setText(QStringLiteral(" , , "));
     EXPECT_EQ(text1(), QString());
-    EXPECT_EQ(form->mapEdited, 0);
+    EXPECT_FALSE(form->document().marked());
 }
 
 TEST_F(Editing, ErasingAsksAndWritesTheTemplate)
 {
     choose(1);
     press({1, 1});
-    form->mapEdited = 0;
+    asker.answer({false});
+    form->Command1->click();  // No to the save question clears the mark
     asker.answer({false});
     form->Command3->click();
     EXPECT_EQ(asker.questions.back(), QStringLiteral("このマップを消去してもよろしいですか?"));
     EXPECT_EQ(row(0)[0], 'B');
-    EXPECT_EQ(form->mapEdited, 0);
+    EXPECT_FALSE(form->document().marked());
 
     asker.answer({true});
     form->Command3->click();
     for (int r = 0; r < 17; ++r)
         EXPECT_EQ(row(r), blankTemplateRow(r)) << r;
-    EXPECT_EQ(form->mapEdited, 1);
+    EXPECT_TRUE(form->document().marked());
     EXPECT_EQ(text1(), QStringLiteral("*MAP001"));
     EXPECT_EQ(label1(), QStringLiteral("map No 1"));
     const QImage v = viewPixels();

@@ -41,11 +41,11 @@ TEST_F(Keys, UndoAndRedoOfAPlacedCellAndOfAnErase)
     key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(row(2), std::string(35, '1'));
     EXPECT_EQ(viewPixels(), before);
-    EXPECT_EQ(form->mapEdited, 0);  // back at the loaded state
+    EXPECT_FALSE(form->document().marked());  // back at the loaded state
     key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
     EXPECT_EQ(row(2)[3], 'B');
-    EXPECT_TRUE(cellShowsTile(viewPixels(), 2, 3, form->parts.tileOf(1)));
-    EXPECT_EQ(form->mapEdited, 1);
+    EXPECT_TRUE(cellShowsTile(viewPixels(), 2, 3, standardCatalogue().tileOf(1)));
+    EXPECT_TRUE(form->document().marked());
 
     asker.answer({true});
     form->Command3->click();
@@ -53,7 +53,7 @@ TEST_F(Keys, UndoAndRedoOfAPlacedCellAndOfAnErase)
     key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(row(2)[3], 'B');
     EXPECT_EQ(row(0), std::string(35, '1'));
-    EXPECT_TRUE(cellShowsTile(viewPixels(), 2, 3, form->parts.tileOf(1)));
+    EXPECT_TRUE(cellShowsTile(viewPixels(), 2, 3, standardCatalogue().tileOf(1)));
     key(Qt::Key_Y, Qt::ControlModifier);
     EXPECT_EQ(row(0), blankTemplateRow(0));
 
@@ -72,20 +72,20 @@ TEST_F(Keys, TheUnsavedMarkFollowsTheHistory)
     key(Qt::Key_Z, Qt::ControlModifier);
     key(Qt::Key_PageDown);  // ">" with nothing to ask about
     EXPECT_TRUE(asker.questions.empty());
-    EXPECT_EQ(form->mapNo, 2);
-    EXPECT_EQ(form->history().count(), 0);  // another map, a new history
+    EXPECT_EQ(form->document().mapNo(), 2);
+    EXPECT_EQ(form->document().history().count(), 0);  // another map, a new history
 
     // A save keeps the history; undo goes back past what was saved.
     paintB(0, 0);
     asker.answer({true});
     key(Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(form->mapEdited, 0);
+    EXPECT_FALSE(form->document().marked());
     key(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(form->mapEdited, 1);
+    EXPECT_TRUE(form->document().marked());
     asker.answer({false});
     key(Qt::Key_PageUp);
     EXPECT_EQ(asker.questions.size(), 2u);
-    EXPECT_EQ(form->mapNo, 1);
+    EXPECT_EQ(form->document().mapNo(), 1);
 
     // A created map has no saved state to come back to.
     asker.answer({true});
@@ -93,41 +93,71 @@ TEST_F(Keys, TheUnsavedMarkFollowsTheHistory)
     paintB(0, 0);
     key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(row(0), blankTemplateRow(0));
-    EXPECT_EQ(form->mapEdited, 1);
+    EXPECT_TRUE(form->document().marked());
 }
 
-TEST_F(Keys, TheHeaderBoxKeepsItsOwnUndo)
+TEST_F(Keys, AnUndoNeverDropsATypedHeaderUnasked)
+{
+    QTest::keyClicks(form->Text1, QStringLiteral("X"));
+    form->Picture2->setFocus();
+    paintB(0, 0);
+    key(Qt::Key_Z, Qt::ControlModifier);
+    asker.answer({true});
+    key(Qt::Key_PageDown);
+    ASSERT_EQ(asker.questions.size(), 1u);
+    EXPECT_NE(level().find("*MAP001X\r\n"), std::string::npos);  // a changed header saves as an added map
+    EXPECT_EQ(form->document().mapNo(), 2);
+}
+
+// The window's keys are seen first; the text boxes claim their own.
+TEST_F(Keys, TheTextBoxesKeepTheirOwnUndoAndRedo)
 {
     paintB(0, 0);
+    key(Qt::Key_Z, Qt::ControlModifier);  // the map's: something to redo now
+    ASSERT_EQ(row(0)[0], '1');
+    const auto mapUntouched = [&](const char* where) {
+        const char before = row(0)[0];
+        for (const QKeyCombination redo : {Qt::ControlModifier | Qt::Key_Y, Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Z}) {
+            key(redo.key(), redo.keyboardModifiers());
+            EXPECT_EQ(row(0)[0], before) << where;
+        }
+    };
+
     form->Text1->setFocus();
     QTest::keyClicks(form->Text1, QStringLiteral("X"));
     key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(text1(), QStringLiteral("*MAP001"));
-    EXPECT_EQ(row(0)[0], 'B');
-    key(Qt::Key_Y, Qt::ControlModifier);
-    EXPECT_EQ(row(0)[0], 'B');
+    mapUntouched("header box");
     // Keys the box does not use still reach the window.
     asker.answer({false});
     key(Qt::Key_PageDown);
-    EXPECT_EQ(form->mapNo, 2);
+    EXPECT_EQ(form->document().mapNo(), 2);
 
-    // The palette's list keeps its own keys; typed text stays as typed.
+    // The palette's field and list keep their own keys; typed text stays as typed.
+    paintB(0, 0);
+    form->Picture2->setFocus();
+    key(Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_EQ(row(0)[0], '2');
     form->Combo1->setFocus();
-    key(Qt::Key_PageDown);
-    EXPECT_EQ(form->mapNo, 2);
     form->Combo1->lineEdit()->selectAll();
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("e"));
     EXPECT_EQ(palette(), QStringLiteral("e"));
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(palette(), form->Combo1->itemText(1));
+    mapUntouched("palette");
+    key(Qt::Key_PageDown);
+    EXPECT_EQ(form->document().mapNo(), 2);
+    EXPECT_NE(form->Combo1->currentIndex(), 1);
 }
 
 TEST_F(Keys, TheButtonsKeys)
 {
     key(Qt::Key_End, Qt::ControlModifier);
-    EXPECT_EQ(form->mapNo, 3);
+    EXPECT_EQ(form->document().mapNo(), 3);
     key(Qt::Key_PageUp);
-    EXPECT_EQ(form->mapNo, 2);
+    EXPECT_EQ(form->document().mapNo(), 2);
     key(Qt::Key_Home, Qt::ControlModifier);
-    EXPECT_EQ(form->mapNo, 1);
+    EXPECT_EQ(form->document().mapNo(), 1);
     asker.answer({false});
     key(Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(asker.questions, std::vector<QString>{QStringLiteral("map No 1を保存しますか?")});
@@ -136,8 +166,7 @@ TEST_F(Keys, TheButtonsKeys)
 // The keyboard cursor puts and gets exactly as a press on its cell does.
 TEST_F(Keys, TheCursorPutsAndGetsAsThePressDoes)
 {
-    form->mapLine[2][3] = 'K';
-    form->subDraw();
+    setCell(2, 3, 'K');
     const QImage untouched = viewPixels();
     key(Qt::Key_Left);  // stops at the edges
     key(Qt::Key_Up);
@@ -157,7 +186,7 @@ TEST_F(Keys, TheCursorPutsAndGetsAsThePressDoes)
     key(Qt::Key_Down);
     key(Qt::Key_Space);
     EXPECT_EQ(row(3)[3], 'K');
-    EXPECT_EQ(form->mapEdited, 1);
+    EXPECT_TRUE(form->document().marked());
 
     // A press moves the cursor there; P puts as Space does.
     press({16 * 20 + 3, 16 * 9 + 3});
@@ -175,7 +204,7 @@ TEST_F(Keys, TheCursorPutsAndGetsAsThePressDoes)
 
     // The cursor is drawn only while the view has the focus.
     form->Text1->setFocus();
-    EXPECT_TRUE(cellShowsTile(viewPixels(), 9, 1, form->parts.tileOf(100)));
+    EXPECT_TRUE(cellShowsTile(viewPixels(), 9, 1, standardCatalogue().tileOf(100)));
 }
 
 TEST_F(Keys, AScreenReaderHearsTheLabelsAndTheCursorsCell)
@@ -187,8 +216,7 @@ TEST_F(Keys, AScreenReaderHearsTheLabelsAndTheCursorsCell)
               QStringLiteral("次のマップ"));
     EXPECT_EQ(QAccessible::queryAccessibleInterface(form->Picture2)->text(QAccessible::Description),
               QStringLiteral("列 0、行 0: ") + form->Combo1->itemText(25));  // "1"
-    form->mapLine[0][0] = 'x';
-    form->subDraw();
+    setCell(0, 0, 'x');
     EXPECT_EQ(form->Picture2->accessibleDescription(), QStringLiteral("列 0、行 0: x"));
     key(Qt::Key_PageDown);
     EXPECT_EQ(label->text(QAccessible::Name), QStringLiteral("map No 2"));

@@ -15,8 +15,7 @@ protected:
     void SetUp() override { writeSheet(coordinateSheet()); }
     void load(int n)
     {
-        form->mapNo = static_cast<std::int16_t>(n);
-        form->subMapload();
+        form->subMapload(n);
     }
     bool allCommandsEnabled() const
     {
@@ -35,13 +34,13 @@ TEST_F(Loading, NumbersAreClampedToTheMapsThereAre)
     open();
     EXPECT_EQ(row(0), std::string(35, '1'));
     load(5);
-    EXPECT_EQ(form->mapNo, 3);
+    EXPECT_EQ(form->document().mapNo(), 3);
     EXPECT_EQ(label1(), QStringLiteral("map No 3"));
     EXPECT_EQ(text1(), QStringLiteral("*MAP003"));
     EXPECT_EQ(row(16), std::string(35, '3'));
     EXPECT_TRUE(allCommandsEnabled());
     load(2);
-    EXPECT_EQ(form->mapNo, 2);
+    EXPECT_EQ(form->document().mapNo(), 2);
     EXPECT_EQ(text1(), QStringLiteral("*MAP002"));
     EXPECT_TRUE(asker.notices.empty());
 }
@@ -58,7 +57,7 @@ TEST_F(Loading, EveryLoadDrawsTheWholeMapAndTheMarker)
     EXPECT_TRUE(cellShowsTile(view, 16, 34, 340));
     EXPECT_EQ(view.pixel(559, 271), sheetPixel(47, 111));
     for (int c = 0; c < 35; ++c)
-        EXPECT_TRUE(cellShowsTile(view, 0, c, form->parts.tileOf(cellValue(rows[0][static_cast<std::size_t>(c)])))) << c;
+        EXPECT_TRUE(cellShowsTile(view, 0, c, standardCatalogue().tileOf(cellValue(rows[0][static_cast<std::size_t>(c)])))) << c;
     EXPECT_EQ(view.pixel(96, 56), qRgb(255, 0, 0));
     EXPECT_EQ(view.pixel(111, 71), qRgb(255, 0, 0));
     EXPECT_EQ(view.pixel(100, 60), sheetPixel(48 + 4, 48 + 12));  // inside the marker: tile 174
@@ -71,7 +70,7 @@ TEST_F(Loading, AFileWithoutHeadersShowsMapZeroAndChangesNothingElse)
     writeLevel("no maps here\r\n\r\n");
     form->Text1->setText(QStringLiteral("*MINE"));
     load(1);
-    EXPECT_EQ(form->mapNo, 0);
+    EXPECT_EQ(form->document().mapNo(), 0);
     EXPECT_EQ(label1(), QStringLiteral("map No 0"));
     EXPECT_EQ(text1(), QStringLiteral("*MINE"));
     EXPECT_EQ(row(0), std::string(35, '1'));
@@ -84,7 +83,7 @@ TEST_F(Loading, AMissingLevelFileIsToldOnceAndTheViewIsEmpty)
     ASSERT_EQ(asker.notices.size(), 1u);
     EXPECT_TRUE(asker.notices[0].contains(QStringLiteral("kelmor.cnf")));
     EXPECT_EQ(label1(), QStringLiteral("map No 0"));
-    EXPECT_EQ(form->mapNo, 0);
+    EXPECT_EQ(form->document().mapNo(), 0);
     const QImage view = viewPixels();
     EXPECT_TRUE(cellShowsTile(view, 0, 0, 0));
     EXPECT_TRUE(cellShowsTile(view, 16, 34, 0));
@@ -144,7 +143,7 @@ TEST_F(Loading, ACutOffMapShowsItsRowsAndSaysSo)
     writeLevel(bytes);
     open();
     load(2);
-    EXPECT_EQ(form->mapNo, 2);
+    EXPECT_EQ(form->document().mapNo(), 2);
     ASSERT_EQ(asker.notices.size(), 1u);
     EXPECT_TRUE(asker.notices[0].contains(QStringLiteral("map No 2")));
     EXPECT_EQ(row(3), std::string(35, 'A'));
@@ -173,12 +172,12 @@ TEST_F(Loading, LoadingNeverTouchesTheEditedFlag)
 {
     writeLevel(levelText({{"*MAP001", uniformRows('1')}}));
     open();
-    form->mapEdited = 1;
+    form->document().markPressed();
     load(1);
-    EXPECT_EQ(form->mapEdited, 1);
-    form->mapEdited = 0;
+    EXPECT_TRUE(form->document().marked());
+    form->document().declineSave();
     load(1);
-    EXPECT_EQ(form->mapEdited, 0);
+    EXPECT_FALSE(form->document().marked());
 }
 
 }  // namespace

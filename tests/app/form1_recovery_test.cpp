@@ -26,7 +26,7 @@ protected:
     std::string recoveryPath() const { return dir.file(".kelmor.cnf.recover"); }
     std::optional<Recovery> kept()
     {
-        form->settleRecovery();
+        form->document().settleRecovery();
         if (!fileExists(recoveryPath()))
             return std::nullopt;
         std::optional<Recovery> recovery = decodeRecovery(readFile(recoveryPath()));
@@ -36,7 +36,7 @@ protected:
     // As if the editor died: its files close, nothing is asked or removed.
     void die()
     {
-        form->settleRecovery();
+        form->document().settleRecovery();
         form.reset();
     }
 
@@ -59,9 +59,9 @@ TEST_F(Recovering, KeptWhileUnsavedAndGoneOnceSavedOrGivenUp)
     ASSERT_TRUE(recovery = kept());
     EXPECT_EQ(recovery->header, "*MAP001X");
     form->Text1->setText(QStringLiteral("*MAP001"));
-    form->undoEdit();  // back to the map as loaded: nothing to recover
+    form->document().history().undo();  // back to the map as loaded: nothing to recover
     EXPECT_FALSE(kept());
-    form->redoEdit();
+    form->document().history().redo();
     EXPECT_TRUE(kept());
     EXPECT_EQ(level(), original);  // never the level file
 
@@ -99,11 +99,11 @@ TEST_F(Recovering, OfferedAtTheNextStartYesPutsTheEditsBackNoThrowsThemAway)
     EXPECT_FALSE(fileExists(dir.file("temp.tmp")));
     ASSERT_EQ(asker.questions.size(), 1u);
     EXPECT_TRUE(asker.questions[0].contains(QStringLiteral("map No 2"))) << asker.questions[0].toStdString();
-    EXPECT_EQ(form->mapNo, 2);
+    EXPECT_EQ(form->document().mapNo(), 2);
     EXPECT_EQ(text1(), QStringLiteral("*MAP002X"));
     EXPECT_EQ(row(1), "22C" + std::string(32, '2'));
     EXPECT_TRUE(cellShowsTile(viewPixels(), 1, 2, 4));
-    EXPECT_EQ(form->mapEdited, 1);
+    EXPECT_TRUE(form->document().marked());
     EXPECT_EQ(level(), original);
     EXPECT_TRUE(kept());  // this editor's now, under its old name
     EXPECT_FALSE(fileExists(dir.file(".kelmor.cnf.recover-2")));
@@ -121,7 +121,7 @@ TEST_F(Recovering, OfferedAtTheNextStartYesPutsTheEditsBackNoThrowsThemAway)
     asker.answer({false});
     open();
     EXPECT_EQ(asker.questions.size(), 3u);
-    EXPECT_EQ(form->mapNo, 1);
+    EXPECT_EQ(form->document().mapNo(), 1);
     EXPECT_EQ(row(1), std::string(35, '1'));
     EXPECT_FALSE(fileExists(recoveryPath()));
 }
@@ -188,7 +188,7 @@ TEST_F(Recovering, TwoEditorsNeverTakeEachOthers)
     Form1 other(QString::fromStdString(dir.path()), otherAsker, ops);
     EXPECT_TRUE(otherAsker.questions.empty());
     paint(other);
-    other.settleRecovery();
+    other.document().settleRecovery();
     EXPECT_EQ(readFile(recoveryPath()), mine);
     EXPECT_TRUE(fileExists(dir.file(".kelmor.cnf.recover-2")));
 }
@@ -201,12 +201,12 @@ TEST_F(Recovering, AFailedWriteIsToldOnceAndEditingGoesOn)
     form = std::make_unique<Form1>(QString::fromStdString(dir.path()), asker, ops, &failing);
     for (const QPoint at : {QPoint(37, 20), QPoint(5, 5)}) {
         QTest::mouseClick(form->Picture2, Qt::LeftButton, Qt::NoModifier, at);
-        form->settleRecovery();
+        form->document().settleRecovery();
         QApplication::processEvents();
     }
     ASSERT_EQ(asker.notices.size(), 1u);
     EXPECT_TRUE(asker.notices[0].contains(QStringLiteral(".kelmor.cnf.recover"))) << asker.notices[0].toStdString();
-    EXPECT_EQ(form->history().count(), 2);
+    EXPECT_EQ(form->document().history().count(), 2);
     EXPECT_FALSE(fileExists(recoveryPath()));
 }
 

@@ -15,8 +15,7 @@ protected:
     void SetUp() override { original = openOnThreeMaps(); }
     void goTo(int n)
     {
-        form->mapNo = static_cast<std::int16_t>(n);
-        form->subMapload();
+        form->subMapload(n);
     }
     void paintB(int column, int r)
     {
@@ -34,7 +33,7 @@ TEST_F(Saving, NoClearsTheFlagAndTouchesNoFile)
     asker.answer({false});
     form->Command1->click();
     EXPECT_EQ(asker.questions.back(), QStringLiteral("map No 3を保存しますか?"));
-    EXPECT_EQ(form->mapEdited, 0);
+    EXPECT_FALSE(form->document().marked());
     EXPECT_EQ(level(), original);
     EXPECT_FALSE(scratchLeft());
     EXPECT_EQ(row(0)[0], 'B');
@@ -49,7 +48,7 @@ TEST_F(Saving, YesReplacesTheMapInPlace)
     std::vector<std::string> rows = uniformRows('2');
     rows[7][4] = 'B';
     EXPECT_EQ(level(), levelText({{"*MAP001", uniformRows('1')}, {"*MAP002", rows}, {"*MAP003", uniformRows('3')}}));
-    EXPECT_EQ(form->mapEdited, 0);
+    EXPECT_FALSE(form->document().marked());
     EXPECT_FALSE(scratchLeft());
 }
 
@@ -75,7 +74,7 @@ TEST_F(Saving, AChangedHeaderIsAppendedAndTheOldMapStays)
 
 TEST_F(Saving, AQuestionForMapTwelve)
 {
-    form->mapNo = 12;
+    form->document().create(12);
     asker.answer({false});
     form->Command1->click();
     EXPECT_EQ(asker.questions.back(), QStringLiteral("map No 12を保存しますか?"));
@@ -94,7 +93,7 @@ TEST_F(Saving, AFailedSaveKeepsTheFileTheEditsAndTheFlag)
         form->Command1->click();
         EXPECT_EQ(level(), original);
         EXPECT_FALSE(scratchLeft());
-        EXPECT_EQ(form->mapEdited, 1);
+        EXPECT_TRUE(form->document().marked());
         EXPECT_EQ(row(1)[1], 'B');
         ASSERT_EQ(asker.notices.size(), 1u);
         EXPECT_TRUE(asker.notices[0].contains(QString::fromLocal8Bit(std::strerror(ENOSPC))));
@@ -104,7 +103,7 @@ TEST_F(Saving, AFailedSaveKeepsTheFileTheEditsAndTheFlag)
     ops.failAt(FaultyFileOps::Step::None, 0);
     asker.answer({true});
     form->Command1->click();
-    EXPECT_EQ(form->mapEdited, 0);
+    EXPECT_FALSE(form->document().marked());
     EXPECT_NE(level(), original);
 }
 
@@ -116,7 +115,7 @@ TEST_F(Saving, AScratchFileLeftBehindIsReportedToo)
     asker.answer({true});
     form->Command1->click();
     EXPECT_EQ(level(), original);
-    EXPECT_EQ(form->mapEdited, 1);
+    EXPECT_TRUE(form->document().marked());
     ASSERT_EQ(asker.notices.size(), 1u);
     const QString& notice = asker.notices[0];
     EXPECT_TRUE(notice.contains(QString::fromLocal8Bit(std::strerror(ENOSPC))));
@@ -131,7 +130,7 @@ TEST_F(Saving, AHeaderWithoutAStarIsRefused)
     asker.answer({true});
     form->Command1->click();
     EXPECT_EQ(level(), original);
-    EXPECT_EQ(form->mapEdited, 1);
+    EXPECT_TRUE(form->document().marked());
     ASSERT_EQ(asker.notices.size(), 1u);
     EXPECT_TRUE(asker.notices[0].contains(QStringLiteral("*")));
 

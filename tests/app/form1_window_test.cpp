@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 
@@ -24,6 +25,8 @@ protected:
 TEST_F(Window, ControlsStandWhereTheTableSays)
 {
     open();
+    form->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
     struct Expected {
         QWidget* widget;
         QRect rect;
@@ -58,7 +61,9 @@ TEST_F(Window, ControlsStandWhereTheTableSays)
     }
     EXPECT_EQ(form->Label2->text().mid(11, 4), QStringLiteral(" ／ 　"));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("kelmor-x map editor"));
-    EXPECT_EQ(form->size(), QSize(565, 329));
+    // The form keeps its size and its controls' places under the menu bar.
+    EXPECT_EQ(form->form()->size(), QSize(565, 329));
+    EXPECT_EQ(form->form()->mapTo(form.get(), QPoint(0, 0)), QPoint(0, form->menuBar()->height()));
     EXPECT_TRUE(form->Picture1->isHidden());
     // The three surfaces a screen reader must tell apart.
     EXPECT_NE(form->Picture2->accessibleName(), form->Combo1->accessibleName());
@@ -73,9 +78,8 @@ TEST_F(Window, StartUpFillsThePaletteAndTheFirstMap)
     EXPECT_EQ(form->Combo1->currentIndex(), 0);
     EXPECT_EQ(palette(), QStringLiteral("A:ハキュラ"));
     EXPECT_EQ(form->Combo1->itemText(33), QStringLiteral("9:レンガ（青）"));
-    EXPECT_EQ(form->partsMax, 24);
-    EXPECT_EQ(form->mapNo, 1);
-    EXPECT_EQ(form->mapEdited, 0);
+    EXPECT_EQ(form->document().mapNo(), 1);
+    EXPECT_FALSE(form->document().marked());
     EXPECT_EQ(label1(), QStringLiteral("map No 1"));
     EXPECT_EQ(text1(), QStringLiteral("*MAP001"));
     EXPECT_EQ(QDir::currentPath(), QDir(QString::fromStdString(dir.path())).canonicalPath());
@@ -112,6 +116,10 @@ TEST_F(Window, ResizingMovesNothing)
     form->resize(200, 100);
     QApplication::processEvents();
     EXPECT_EQ(form->Picture2->geometry(), view);
+    // Never shrunk into the form.
+    EXPECT_EQ(form->form()->size(), QSize(565, 329));
+    EXPECT_GE(form->height(), form->menuBar()->height() + 329);
+    EXPECT_GE(form->width(), 565);
 }
 
 TEST_F(Window, AMissingTileSheetIsToldOnceAndTheMapStillLoads)

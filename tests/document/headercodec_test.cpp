@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/headercodec.h"
+#include "document/headercodec.h"
 
 namespace kelmor {
 namespace {

@@ -63,6 +63,13 @@ void FormTest::press(QPointF at, Qt::MouseButton button, Qt::KeyboardModifiers m
     QApplication::sendEvent(view, &release);
 }
 
+void FormTest::setRow(int r, const std::string& text)
+{
+    MapRows rows = form->document().rows();
+    rows[static_cast<std::size_t>(r)] = text;
+    form->document().writeRows(rows);
+}
+
 QImage FormTest::viewPixels() const
 {
     return form->Picture2->grab().toImage().convertToFormat(QImage::Format_RGB32);

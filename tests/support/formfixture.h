@@ -47,7 +47,10 @@ protected:
     QImage viewPixels() const;
     // True when the view's cell shows the sheet's block for `tile`.
     bool cellShowsTile(const QImage& view, int row, int column, int tile) const;
-    std::string row(int r) const { return form->mapLine[static_cast<std::size_t>(r)]; }
+    // Rows and cells put straight into the map on screen, past the history.
+    void setRow(int r, const std::string& text);
+    void setCell(int r, int column, char code) { form->document().writeCell({column, r}, code); }
+    std::string row(int r) const { return form->document().rows()[static_cast<std::size_t>(r)]; }
     QString text1() const;
     QString label1() const;
     QString palette() const;

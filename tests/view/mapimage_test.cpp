@@ -45,7 +45,7 @@ protected:
     }
     Catalogue catalogue = standardCatalogue();
     TileSheet sheet;
-    MapGrid grid;
+    MapRows grid;
     MapImage image;
 };
 

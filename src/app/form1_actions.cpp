@@ -1,0 +1,133 @@
+// Every command as one action, whether a button, a key or the menu bar
+// triggers it.
+#include <QAction>
+#include <QMenuBar>
+#include <QPushButton>
+
+#include "app/asker.h"
+#include "app/form1.h"
+
+namespace kelmor {
+
+namespace {
+
+QAction* makeAction(QWidget* window, const char* name, const QString& text, QList<QKeySequence> keys = {})
+{
+    auto* action = new QAction(text, window);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcuts(keys);
+    // Window-wide: seen before the focused control unless it claims the key.
+    action->setShortcutContext(Qt::WindowShortcut);
+    window->addAction(action);
+    return action;
+}
+
+// The button does what its action does and is enabled as its action is.
+void bind(QPushButton* button, QAction* action)
+{
+    QObject::connect(button, &QPushButton::clicked, action, &QAction::trigger);
+    QObject::connect(action, &QAction::enabledChanged, button, &QPushButton::setEnabled);
+}
+
+}  // namespace
+
+void Form1::createActions()
+{
+    saveAction_ = makeAction(this, "saveAction", QStringLiteral("保存(&S)"), {QKeySequence::Save});
+    firstAction_ = makeAction(this, "firstAction", QStringLiteral("最初のマップ(&F)"),
+                              {QKeySequence(Qt::ControlModifier | Qt::Key_Home)});
+    previousAction_ = makeAction(this, "previousAction", QStringLiteral("前のマップ(&P)"),
+                                 {QKeySequence(Qt::Key_PageUp)});
+    nextAction_ = makeAction(this, "nextAction", QStringLiteral("次のマップ(&N)"), {QKeySequence(Qt::Key_PageDown)});
+    lastAction_ = makeAction(this, "lastAction", QStringLiteral("最後のマップ(&L)"),
+                             {QKeySequence(Qt::ControlModifier | Qt::Key_End)});
+    createAction_ = makeAction(this, "createAction", QStringLiteral("マップ作成(&C)"));
+    eraseAction_ = makeAction(this, "eraseAction", QStringLiteral("マップ消去(&E)"));
+    closeAction_ = makeAction(this, "closeAction", QStringLiteral("閉じる(&Q)"),
+                              {QKeySequence(Qt::ControlModifier | Qt::Key_Q)});
+    keysAction_ = makeAction(this, "keysAction", QStringLiteral("キー一覧(&K)"));
+    aboutAction_ = makeAction(this, "aboutAction", QStringLiteral("バージョン情報(&A)"));
+
+    // The history's own actions follow what there is to undo and redo; their
+    // keys are set here, so they are the same on every platform.
+    undoAction_ = document_.history().createUndoAction(this, QStringLiteral("元に戻す"));
+    undoAction_->setObjectName(QStringLiteral("undoAction"));
+    undoAction_->setShortcuts(QKeySequence::Undo);
+    addAction(undoAction_);
+    redoAction_ = document_.history().createRedoAction(this, QStringLiteral("やり直し"));
+    redoAction_->setObjectName(QStringLiteral("redoAction"));
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    for (const QKeySequence& extra : {QKeySequence(Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Z),
+                                     QKeySequence(Qt::ControlModifier | Qt::Key_Y)})
+        if (!redoKeys.contains(extra))
+            redoKeys.append(extra);
+    redoAction_->setShortcuts(redoKeys);
+    addAction(redoAction_);
+
+    connect(saveAction_, &QAction::triggered, this, &Form1::Command1_Click);
+    connect(nextAction_, &QAction::triggered, this, &Form1::Command2_Click);
+    connect(eraseAction_, &QAction::triggered, this, &Form1::Command3_Click);
+    connect(previousAction_, &QAction::triggered, this, &Form1::Command4_Click);
+    connect(createAction_, &QAction::triggered, this, &Form1::Command5_Click);
+    connect(lastAction_, &QAction::triggered, this, &Form1::Command6_Click);
+    connect(firstAction_, &QAction::triggered, this, &Form1::Command7_Click);
+    connect(closeAction_, &QAction::triggered, this, &QWidget::close);
+    connect(keysAction_, &QAction::triggered, this, &Form1::showKeys);
+    connect(aboutAction_, &QAction::triggered, this, &Form1::showAbout);
+
+    bind(Command1, saveAction_);
+    bind(Command2, nextAction_);
+    bind(Command3, eraseAction_);
+    bind(Command4, previousAction_);
+    bind(Command5, createAction_);
+    bind(Command6, lastAction_);
+    bind(Command7, firstAction_);
+}
+
+void Form1::createMenus()
+{
+    QMenuBar* bar = menuBar();
+    QMenu* file = bar->addMenu(QStringLiteral("ファイル(&F)"));
+    file->addAction(saveAction_);
+    file->addSeparator();
+    file->addAction(closeAction_);
+    QMenu* edit = bar->addMenu(QStringLiteral("編集(&E)"));
+    edit->addAction(undoAction_);
+    edit->addAction(redoAction_);
+    QMenu* map = bar->addMenu(QStringLiteral("マップ(&M)"));
+    map->addAction(firstAction_);
+    map->addAction(previousAction_);
+    map->addAction(nextAction_);
+    map->addAction(lastAction_);
+    map->addSeparator();
+    map->addAction(createAction_);
+    map->addAction(eraseAction_);
+    QMenu* help = bar->addMenu(QStringLiteral("ヘルプ(&H)"));
+    help->addAction(keysAction_);
+    help->addAction(aboutAction_);
+}
+
+void Form1::showKeys()
+{
+    asker_.notify(QStringLiteral(
+        "マップ上（Tab キーでマップに移動）:\n"
+        "  矢印キー: カーソルを 1 マス動かす\n"
+        "  Home / End: 行の最初 / 最後のマスへ\n"
+        "  Space または P: パレットの項目を置く（左クリックと同じ）\n"
+        "  G: マスの項目をパレットに取る（右クリックと同じ）\n"
+        "どこでも:\n"
+        "  Ctrl+Z: 元に戻す\n"
+        "  Ctrl+Shift+Z / Ctrl+Y: やり直し\n"
+        "  Page Up / Page Down: 前のマップ / 次のマップ\n"
+        "  Ctrl+Home / Ctrl+End: 最初のマップ / 最後のマップ\n"
+        "  Ctrl+S: マップ保存\n"
+        "  Ctrl+Q: 閉じる\n"
+        "ヘッダーの欄では Ctrl+Z などはその欄の文字に、パレットでは Page Up / Page Down はパレットに働きます。"));
+}
+
+void Form1::showAbout()
+{
+    asker_.notify(QStringLiteral("kelmor-x map editor\nバージョン %1").arg(QStringLiteral(KELMOR_VERSION)));
+}
+
+}  // namespace kelmor

@@ -1,0 +1,239 @@
+#include "document/mapdocument.h"
+
+#include "document/mapcommands.h"
+#include "edit/erase.h"
+#include "edit/headerfilter.h"
+#include "edit/placepick.h"
+
+namespace kelmor {
+
+namespace {
+// Each step holds a cell or one map's rows, so this many cost a few MB at most.
+constexpr int kHistorySteps = 20000;
+}  // namespace
+
+MapDocument::MapDocument(FileOps& fileOps, const std::string& folder, const std::string& levelName,
+                         FileOps* recoveryOps)
+    : levelFile_(fileOps, folder, levelName),
+      ownRecoveryOps_(recoveryOps ? nullptr : makePosixFileOps()),
+      recovery_(std::make_unique<RecoveryPolicy>(recoveryOps ? *recoveryOps : *ownRecoveryOps_, folder, levelName,
+                                                 [this] { return unsaved(); }))
+{
+    history_.setUndoLimit(kHistorySteps);
+    connect(&history_, &QUndoStack::indexChanged, this, &MapDocument::historyMoved);
+}
+
+MapDocument::~MapDocument()
+{
+    // The history empties itself as it goes, which is no edit to keep.
+    history_.disconnect(this);
+}
+
+bool MapDocument::differsFromFile() const
+{
+    return origin_.created || rows_ != fileRows_ || headerBytes() != fileHeader_;
+}
+
+MapLoad MapDocument::load(MapNumber wanted)
+{
+    MapLoad result = levelFile_.load(wanted);
+    LoadedMap& loaded = result.map;
+    unsavable_ = loaded.damaged();
+    cutOff_ = loaded.found && loaded.rowsRead < kMapRows;
+    origin_ = result.origin;
+    if (loaded.found) {
+        if (loaded.headerTooLong) {
+            headerCodec_.forget();
+            setHeader({});
+        } else {
+            setHeader(filteredHeader(headerCodec_.decode(loaded.header)));
+        }
+        fileHeader_ = loaded.header;
+        fileRows_ = loaded.rows;
+        rows_ = loaded.rows;
+    }
+    setMapNo(loaded.mapNo);
+    cleanHeader_ = header_;
+    startHistory(true);
+    emit rowsChanged();
+    // The edits of the map that was on screen were saved or given up.
+    recovery_->settled();
+    return result;
+}
+
+void MapDocument::create(MapNumber number)
+{
+    headerCodec_.forget();
+    setHeader(QStringLiteral("*MAP%1").arg(number, 3, 10, QLatin1Char('0')));
+    setMapNo(number);
+    unsavable_ = false;
+    cutOff_ = false;
+    origin_ = MapOrigin{};
+    // Creating erases what was on screen, which marks it as an erase does.
+    setMarked(true);
+    eraseToTemplate(rows_);
+    emit rowsChanged();
+    // A map never saved has no state to come back to: it stays unsaved.
+    startHistory(false);
+    recovery_->changedNow();
+}
+
+SaveReport MapDocument::save(std::function<bool(MapNumber other)> overwrite)
+{
+    const SaveGuard guard{origin_, std::move(overwrite)};
+    std::string header = headerBytes();
+    SaveReport report = levelFile_.save(header, rows_, &guard);
+    if (!report.ok())
+        return report;  // the edits stay, marked
+    origin_ = report.saved;
+    fileHeader_ = std::move(header);
+    fileRows_ = rows_;
+    cleanHeader_ = header_;
+    history_.setClean();
+    setMarked(false);
+    recovery_->settled();
+    return report;
+}
+
+void MapDocument::declineSave()
+{
+    setMarked(false);
+    recovery_->settled();  // given up: nothing is kept for a crash either
+}
+
+void MapDocument::restore(const Recovery& recovery, RecoveryOrphan orphan)
+{
+    if (recovery.created) {
+        headerCodec_.forget();
+        setMapNo(recovery.mapNo);
+        unsavable_ = false;
+        cutOff_ = false;
+        origin_ = MapOrigin{};
+    } else {
+        // The map as it was when the edits began: a save asks before it
+        // overwrites what another program saved there since.
+        origin_.rows = recovery.originRows;
+    }
+    setHeader(filteredHeader(headerCodec_.decode(recovery.header)));
+    rows_ = recovery.rows;
+    emit rowsChanged();
+    // Unsaved, and no state in the history to come back to as saved.
+    startHistory(false);
+    setMarked(true);
+    recovery_->adopt(std::move(orphan));
+}
+
+void MapDocument::close()
+{
+    // Saved, given up or never changed: a clean exit leaves no recovery file.
+    recovery_->settled();
+    recovery_->settle();
+}
+
+void MapDocument::markPressed()
+{
+    setMarked(true);
+}
+
+void MapDocument::putCell(CellPos cell, char code)
+{
+    if (const std::optional<char> before = codeAt(rows_, cell))
+        history_.push(new PlaceCellCommand(*this, cell, *before, code));
+}
+
+void MapDocument::erase()
+{
+    setMarked(true);
+    history_.push(new EraseMapCommand(*this, rows_));
+}
+
+QString MapDocument::editHeader(const QString& text)
+{
+    const QString filtered = filteredHeader(text);
+    if (filtered != header_) {
+        setHeader(filtered);
+        recovery_->changed();
+    }
+    return filtered;
+}
+
+QString MapDocument::filteredHeader(QString text) const
+{
+    for (;;) {
+        QString next = QString::fromStdU16String(filterHeader(text.toStdU16String()));
+        // Within what loading takes back, in the bytes it is saved in.
+        while (headerCodec_.encode(next).size() > kMaxHeaderBytes)
+            next.chop(next.size() > 1 && next.back().isLowSurrogate() ? 2 : 1);
+        if (next == text)
+            return text;
+        text = std::move(next);
+    }
+}
+
+void MapDocument::writeCell(CellPos cell, char code)
+{
+    placeCell(rows_, cell, code);
+    emit cellChanged(cell);
+}
+
+void MapDocument::writeRows(const MapRows& rows)
+{
+    rows_ = rows;
+    emit rowsChanged();
+}
+
+void MapDocument::setMapNo(MapNumber number)
+{
+    mapNo_ = number;
+    emit mapNoChanged(number);
+}
+
+void MapDocument::setHeader(const QString& text)
+{
+    header_ = text;
+    emit headerChanged(header_);
+}
+
+void MapDocument::setMarked(bool marked)
+{
+    if (marked_ == marked)
+        return;
+    marked_ = marked;
+    emit markedChanged(marked);
+}
+
+void MapDocument::startHistory(bool clean)
+{
+    startingHistory_ = true;
+    history_.clear();
+    if (!clean)
+        history_.resetClean();
+    startingHistory_ = false;
+}
+
+void MapDocument::historyMoved()
+{
+    if (startingHistory_)
+        return;
+    // Back at the saved rows counts as unsaved while the header box still
+    // shows another header: leaving would drop that header unasked.
+    setMarked(!history_.isClean() || header_ != cleanHeader_);
+    recovery_->changed();
+}
+
+std::optional<Recovery> MapDocument::unsaved() const
+{
+    // A damaged map is never saved, so there is nothing to recover either.
+    if (unsavable_ || !differsFromFile())
+        return std::nullopt;
+    Recovery recovery;
+    recovery.level = levelFile_.path();
+    recovery.mapNo = mapNo_;
+    recovery.created = origin_.created;
+    recovery.originRows = origin_.rows;
+    recovery.header = headerBytes();
+    recovery.rows = rows_;
+    return recovery;
+}
+
+}  // namespace kelmor

@@ -1,0 +1,139 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QUndoStack>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "document/headercodec.h"
+#include "document/recoverypolicy.h"
+#include "edit/cellpick.h"
+#include "levelfile/levelfile.h"
+#include "levelfile/recovery.h"
+#include "model/mapgrid.h"
+#include "model/mapnumber.h"
+
+namespace kelmor {
+
+// The editing session: the map on screen (its number, header and rows), where
+// it came from in the level file, its history and whether it is unsaved. Every
+// change goes through one method and is announced by a signal, which the
+// window and the view follow; the window only decides what to ask and say.
+class MapDocument : public QObject {
+    Q_OBJECT
+
+public:
+    // The level file `levelName` in `folder`, read and saved through
+    // `fileOps`; the recovery file is written through `recoveryOps`, by
+    // default the real file system, on a thread of its own.
+    MapDocument(FileOps& fileOps, const std::string& folder, const std::string& levelName,
+                FileOps* recoveryOps = nullptr);
+    ~MapDocument() override;
+
+    const LevelFile& levelFile() const { return levelFile_; }
+    MapNumber mapNo() const { return mapNo_; }
+    // The header as the header box shows it: filtered, within the loader's limit.
+    const QString& header() const { return header_; }
+    // The header in the bytes it is saved in.
+    std::string headerBytes() const { return headerCodec_.encode(header_); }
+    const MapRows& rows() const { return rows_; }
+    const MapOrigin& origin() const { return origin_; }
+    // Read damaged (a line over the limit, another map's header among its
+    // rows): saving it would cut a line or copy that header, so it never is.
+    bool unsavable() const { return unsavable_; }
+    // Read with fewer than 17 rows.
+    bool cutOff() const { return cutOff_; }
+    QUndoStack& history() { return history_; }
+    const QUndoStack& history() const { return history_; }
+
+    // Whether leaving the map asks to save it first. Every press on the map
+    // (a pick included), an erase and a create set it; the save question
+    // clears it on either answer, unless a Yes does not get the map saved.
+    // Loading and the header box alone leave it as it is. Undo and redo clear
+    // it only back at the rows and the header of the last load or save.
+    bool marked() const { return marked_; }
+    // The header or the rows differ from the map as the level file holds it
+    // (as loaded or saved); a created map always does. Such a map is kept in
+    // the recovery file.
+    bool differsFromFile() const;
+
+    // Map `wanted`, or the last map when the file has fewer. The history
+    // starts again, with the loaded map as its saved state.
+    MapLoad load(MapNumber wanted);
+    // A blank map under "*MAP" and `number`, unsaved until it is saved.
+    void create(MapNumber number);
+    // Writes the map under its header; `overwrite` is asked before a map
+    // that is not the one loaded is replaced. On success the map is unmarked
+    // and its state is the saved one.
+    SaveReport save(std::function<bool(MapNumber other)> overwrite);
+    // No to the save question: the edits stay on screen, unmarked, and are
+    // not kept for a crash either.
+    void declineSave();
+    // Puts a recovery file's map on screen, unsaved, and takes the file as
+    // this editor's own. A loaded map's number is loaded first, by the caller.
+    void restore(const Recovery& recovery, RecoveryOrphan orphan);
+    // Closing: nothing is kept, and the recovery file is gone on return.
+    void close();
+
+    // A press on the map: marked, whatever it does.
+    void markPressed();
+    // Puts `code` into the cell as one step of the history.
+    void putCell(CellPos cell, char code);
+    // Erases the map to the blank template as one step of the history.
+    void erase();
+    // The header box's text, filtered as the box always filters it; returns
+    // what the box is to show. Never marks the map.
+    QString editHeader(const QString& text);
+
+    // What the history's steps do to the map.
+    void writeCell(CellPos cell, char code);
+    void writeRows(const MapRows& rows);
+
+    RecoveryPolicy& recovery() { return *recovery_; }
+    // Brings the recovery file up to date now and waits until it is written.
+    void settleRecovery() { recovery_->settle(); }
+
+signals:
+    void mapNoChanged(MapNumber mapNo);
+    void headerChanged(const QString& header);
+    void rowsChanged();
+    void cellChanged(CellPos cell);
+    void markedChanged(bool marked);
+
+private:
+    void setMapNo(MapNumber number);
+    void setHeader(const QString& text);
+    // Without commas and blanks, as the header box always kept it, and
+    // within the loader's limit in the bytes it is saved in.
+    QString filteredHeader(QString text) const;
+    void setMarked(bool marked);
+    // A new history: clean at the map on screen, or with no clean state at all.
+    void startHistory(bool clean);
+    void historyMoved();
+    std::optional<Recovery> unsaved() const;
+
+    LevelFile levelFile_;
+    HeaderCodec headerCodec_;
+    MapNumber mapNo_ = 1;
+    QString header_;
+    MapRows rows_;
+    MapOrigin origin_;
+    bool unsavable_ = false;
+    bool cutOff_ = false;
+    bool marked_ = false;
+    // The map as the level file holds it (loaded or saved).
+    std::string fileHeader_;
+    MapRows fileRows_;
+    // What the header box showed right after the last load or save.
+    QString cleanHeader_;
+    QUndoStack history_;
+    bool startingHistory_ = false;
+    std::unique_ptr<FileOps> ownRecoveryOps_;
+    // Last, so that its thread ends before the state it reads goes.
+    std::unique_ptr<RecoveryPolicy> recovery_;
+};
+
+}  // namespace kelmor
