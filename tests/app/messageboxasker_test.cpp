@@ -86,9 +86,10 @@ TEST(MessageBoxAsker, QuestionsHaveNoIconAndYesAsDefault)
 
 void sendKey(QWidget& widget, int key)
 {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(QChar(key)).toLower());
+    const QString text = key < 0x10000 ? QString(QChar(key)).toLower() : QString();
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
     QApplication::sendEvent(&widget, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(QChar(key)).toLower());
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
     QApplication::sendEvent(&widget, &release);
 }
 
