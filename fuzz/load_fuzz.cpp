@@ -1,5 +1,6 @@
 // Loading any map number of arbitrary bytes: the same result whatever the
-// reader's buffer size, nothing read past the end, and a result that fits.
+// reader's buffer size, nothing read past the end, and a result that fits;
+// the last map in one pass is the count followed by loading that map.
 #include <algorithm>
 #include <cstdlib>
 
@@ -80,6 +81,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::int64_t maps = countMapsSkippingRows(reader);
     const LoadedMap last = load(file, maps + 1, buffer);
     if (last.mapNo != maps)
+        std::abort();
+    // The last map in one pass is exactly the count, then loading that map,
+    // damaged files included, from either kind of source.
+    const LoadedMap counted = load(file, maps, buffer);
+    StrictSource once(file);
+    ItemReader onePass(once, buffer);
+    MemorySource memoryOnce(file);
+    ItemReader onePassSeeking(memoryOnce, buffer);
+    if (!same(loadLastMap(onePass), counted) || !same(loadLastMap(onePassSeeking), counted))
         std::abort();
     if (wanted >= 1 && a.mapNo != std::min(wanted, maps))
         std::abort();

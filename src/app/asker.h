@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 namespace kelmor {
 
@@ -13,6 +14,8 @@ public:
     virtual bool askYesNo(const QString& text) = 0;
     // A notice with an OK button only.
     virtual void notify(const QString& text) = 0;
+    // A line of text, or nothing when the user cancels.
+    virtual std::optional<QString> askText(const QString& prompt) = 0;
 };
 
 }  // namespace kelmor

@@ -180,7 +180,7 @@ void Form1::Form_Load()
 void Form1::setCommandsEnabled(bool enabled)
 {
     for (QAction* a : {saveAction_, nextAction_, eraseAction_, previousAction_, createAction_, lastAction_,
-                       firstAction_})
+                       firstAction_, goToAction_})
         a->setEnabled(enabled);
 }
 

@@ -78,6 +78,8 @@ public:
     void Command7_Click();
     void Picture2_MouseDown(int button, int shift, float x, float y);
     void Text1_Change();
+    // Asks for a map number and goes there, as the navigation buttons go.
+    void goToMap();
     // False when the window must stay open: a save that was asked for failed.
     bool Form_Unload();
 
@@ -95,6 +97,8 @@ private:
     // The unsaved-changes check; false when a save was asked for and failed,
     // so that the action must not go on and drop the edits.
     bool saveIfEdited();
+    // Puts a map read from the level file on screen and tells what went wrong.
+    void showLoaded(const MapLoad& result);
     void reportLoadFailure(const FileFailure& failure);
     void reportDamage(const LoadedMap& loaded);
     void reportSaveFailure(const SaveReport& report);
@@ -125,6 +129,7 @@ private:
     QAction* previousAction_ = nullptr;
     QAction* nextAction_ = nullptr;
     QAction* lastAction_ = nullptr;
+    QAction* goToAction_ = nullptr;
     QAction* createAction_ = nullptr;
     QAction* eraseAction_ = nullptr;
     QAction* undoAction_ = nullptr;

@@ -41,6 +41,8 @@ void Form1::createActions()
     nextAction_ = makeAction(this, "nextAction", QStringLiteral("次のマップ(&N)"), {QKeySequence(Qt::Key_PageDown)});
     lastAction_ = makeAction(this, "lastAction", QStringLiteral("最後のマップ(&L)"),
                              {QKeySequence(Qt::ControlModifier | Qt::Key_End)});
+    goToAction_ = makeAction(this, "goToAction", QStringLiteral("マップへ移動(&G)..."),
+                             {QKeySequence(Qt::ControlModifier | Qt::Key_G)});
     createAction_ = makeAction(this, "createAction", QStringLiteral("マップ作成(&C)"));
     eraseAction_ = makeAction(this, "eraseAction", QStringLiteral("マップ消去(&E)"));
     closeAction_ = makeAction(this, "closeAction", QStringLiteral("閉じる(&Q)"),
@@ -71,6 +73,7 @@ void Form1::createActions()
     connect(createAction_, &QAction::triggered, this, &Form1::Command5_Click);
     connect(lastAction_, &QAction::triggered, this, &Form1::Command6_Click);
     connect(firstAction_, &QAction::triggered, this, &Form1::Command7_Click);
+    connect(goToAction_, &QAction::triggered, this, &Form1::goToMap);
     connect(closeAction_, &QAction::triggered, this, &QWidget::close);
     connect(keysAction_, &QAction::triggered, this, &Form1::showKeys);
     connect(aboutAction_, &QAction::triggered, this, &Form1::showAbout);
@@ -99,6 +102,7 @@ void Form1::createMenus()
     map->addAction(previousAction_);
     map->addAction(nextAction_);
     map->addAction(lastAction_);
+    map->addAction(goToAction_);
     map->addSeparator();
     map->addAction(createAction_);
     map->addAction(eraseAction_);
@@ -120,6 +124,7 @@ void Form1::showKeys()
         "  Ctrl+Shift+Z / Ctrl+Y: やり直し\n"
         "  Page Up / Page Down: 前のマップ / 次のマップ\n"
         "  Ctrl+Home / Ctrl+End: 最初のマップ / 最後のマップ\n"
+        "  Ctrl+G: マップへ移動（番号を入力）\n"
         "  Ctrl+S: マップ保存\n"
         "  Ctrl+Q: 閉じる\n"
         "ヘッダーの欄では Ctrl+Z などはその欄の文字に、パレットでは Page Up / Page Down はパレットに働きます。"));

@@ -3,6 +3,7 @@
 
 #include "app/asker.h"
 #include "app/form1.h"
+#include "app/mapnumbertext.h"
 
 namespace kelmor {
 
@@ -53,14 +54,17 @@ void Form1::Command6_Click()
 {
     if (!saveIfEdited())
         return;
-    const std::optional<std::int64_t> count = fncMapmax();
-    if (!count)
+    // Counted and loaded in one pass: the last map is read as the count ends.
+    const MapLoad last = document_.levelFile().loadLast();
+    if (last.failure.failed() && !last.failure.missing()) {
+        reportCountFailure(last.failure, QStringLiteral("最後のマップを開けません"));
         return;
-    if (*count > kLastMapNo) {
+    }
+    if (last.map.mapNo > kLastMapNo) {
         reportOverflow();
         return;
     }
-    subMapload(*count);
+    showLoaded(last);
 }
 
 void Form1::Command5_Click()
@@ -82,6 +86,34 @@ void Form1::Command5_Click()
     if (!asker_.askYesNo(QStringLiteral("map No %1を新規に作成しますか?").arg(next)))
         return;
     document_.create(next);
+}
+
+void Form1::goToMap()
+{
+    const std::optional<QString> typed =
+        asker_.askText(QStringLiteral("移動するマップの番号を入力してください。"));
+    if (!typed)
+        return;
+    const std::optional<std::int64_t> count = fncMapmax();
+    if (!count)
+        return;
+    const MapNumber last = std::min<MapNumber>(*count, kLastMapNo);
+    const std::optional<MapNumber> wanted = parseMapNumber(*typed);
+    QString refusal;
+    if (!wanted)
+        refusal = QStringLiteral("「%1」はマップの番号ではありません。").arg(*typed);
+    else if (*wanted > kLastMapNo)
+        refusal = QStringLiteral("マップ番号は %1 までです。").arg(kLastMapNo);
+    else if (*wanted < 1 || *wanted > last)
+        refusal = QStringLiteral("map No %1 はありません。").arg(*wanted);
+    if (!refusal.isEmpty()) {
+        asker_.notify(last < 1 ? refusal + QStringLiteral("\n%1 にはマップがありません。").arg(levelName())
+                               : refusal + QStringLiteral("\n1 から %1 までの番号を入力してください。").arg(last));
+        return;
+    }
+    if (!saveIfEdited())
+        return;
+    subMapload(*wanted);
 }
 
 bool Form1::Form_Unload()

@@ -11,8 +11,13 @@ namespace kelmor {
 
 void Form1::subMapload(MapNumber wanted)
 {
+    showLoaded(document_.levelFile().load(wanted));
+}
+
+void Form1::showLoaded(const MapLoad& result)
+{
     setCommandsEnabled(false);
-    const MapLoad result = document_.load(wanted);
+    document_.loaded(result);
     reportLoadFailure(result.failure);
     setCommandsEnabled(true);
 

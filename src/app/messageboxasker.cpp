@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QInputDialog>
 #include <QKeyEvent>
 #include <QMessageBox>
 
@@ -55,6 +56,16 @@ void MessageBoxAsker::notify(const QString& text)
     QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text,
                     QMessageBox::Ok, visibleOrNull(parent_));
     box.exec();
+}
+
+std::optional<QString> MessageBoxAsker::askText(const QString& prompt)
+{
+    bool ok = false;
+    const QString text = QInputDialog::getText(visibleOrNull(parent_), QCoreApplication::applicationName(), prompt,
+                                               QLineEdit::Normal, QString(), &ok);
+    if (!ok)
+        return std::nullopt;
+    return text;
 }
 
 }  // namespace kelmor

@@ -14,6 +14,7 @@ public:
     void setParent(QWidget* parent) { parent_ = parent; }
     bool askYesNo(const QString& text) override;
     void notify(const QString& text) override;
+    std::optional<QString> askText(const QString& prompt) override;
 
 private:
     QPointer<QWidget> parent_;

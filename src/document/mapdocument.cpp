@@ -37,28 +37,33 @@ bool MapDocument::differsFromFile() const
 MapLoad MapDocument::load(MapNumber wanted)
 {
     MapLoad result = levelFile_.load(wanted);
-    LoadedMap& loaded = result.map;
-    unsavable_ = loaded.damaged();
-    cutOff_ = loaded.found && loaded.rowsRead < kMapRows;
+    loaded(result);
+    return result;
+}
+
+void MapDocument::loaded(const MapLoad& result)
+{
+    const LoadedMap& map = result.map;
+    unsavable_ = map.damaged();
+    cutOff_ = map.found && map.rowsRead < kMapRows;
     origin_ = result.origin;
-    if (loaded.found) {
-        if (loaded.headerTooLong) {
+    if (map.found) {
+        if (map.headerTooLong) {
             headerCodec_.forget();
             setHeader({});
         } else {
-            setHeader(filteredHeader(headerCodec_.decode(loaded.header)));
+            setHeader(filteredHeader(headerCodec_.decode(map.header)));
         }
-        fileHeader_ = loaded.header;
-        fileRows_ = loaded.rows;
-        rows_ = loaded.rows;
+        fileHeader_ = map.header;
+        fileRows_ = map.rows;
+        rows_ = map.rows;
     }
-    setMapNo(loaded.mapNo);
+    setMapNo(map.mapNo);
     cleanHeader_ = header_;
     startHistory(true);
     emit rowsChanged();
     // The edits of the map that was on screen were saved or given up.
     recovery_->settled();
-    return result;
 }
 
 void MapDocument::create(MapNumber number)

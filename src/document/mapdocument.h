@@ -60,9 +60,11 @@ public:
     // the recovery file.
     bool differsFromFile() const;
 
-    // Map `wanted`, or the last map when the file has fewer. The history
-    // starts again, with the loaded map as its saved state.
+    // Map `wanted`, or the last map when the file has fewer: see loaded.
     MapLoad load(MapNumber wanted);
+    // Puts a map read from the level file on screen (nothing is changed when
+    // none was found). The history starts again, with it as its saved state.
+    void loaded(const MapLoad& result);
     // A blank map under "*MAP" and `number`, unsaved until it is saved.
     void create(MapNumber number);
     // Writes the map under its header; `overwrite` is asked before a map

@@ -24,7 +24,8 @@ FileFailure LevelFile::openFailure(int error) const
     return {FileStep::Open, name_, error};
 }
 
-MapLoad LevelFile::load(std::int64_t mapNo) const
+template <class Load>
+MapLoad LevelFile::loadWith(Load loader) const
 {
     MapLoad result;
     int error = 0;
@@ -34,12 +35,22 @@ MapLoad LevelFile::load(std::int64_t mapNo) const
         return result;
     }
     ItemReader reader(*source);
-    result.map = loadMap(reader, mapNo);
+    result.map = loader(reader);
     if (result.map.found)
         result.origin = {false, result.map.mapNo, RowsDigest::of(result.map.rows, result.map.rowsRead)};
     if (source->error() != 0)
         result.failure = {FileStep::Read, name_, source->error()};
     return result;
+}
+
+MapLoad LevelFile::load(std::int64_t mapNo) const
+{
+    return loadWith([mapNo](ItemReader& reader) { return loadMap(reader, mapNo); });
+}
+
+MapLoad LevelFile::loadLast() const
+{
+    return loadWith(loadLastMap);
 }
 
 template <class Count>

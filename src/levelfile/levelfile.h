@@ -40,6 +40,9 @@ public:
 
     // Map number `mapNo`, or the last map when the file has fewer.
     MapLoad load(std::int64_t mapNo) const;
+    // The last map, with the number of maps as its number (see loadLastMap).
+    // A failed read is reported as for load: the number is then no count.
+    MapLoad loadLast() const;
     // The maps as the last-map button counts them, rows passed over unseen.
     // A missing file has none.
     MapCount countMaps() const;
@@ -52,6 +55,8 @@ public:
     void removeStaleScratch() const;
 
 private:
+    template <class Load>
+    MapLoad loadWith(Load loader) const;
     template <class Count>
     MapCount count(Count counter) const;
     FileFailure openFailure(int error) const;

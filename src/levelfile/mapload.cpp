@@ -1,5 +1,7 @@
 #include "levelfile/mapload.h"
 
+#include <limits>
+
 namespace kelmor {
 
 namespace {
@@ -92,6 +94,11 @@ LoadedMap loadMap(ItemReader& reader, std::int64_t wanted)
     }
     map.mapNo = counter;
     return map;
+}
+
+LoadedMap loadLastMap(ItemReader& reader)
+{
+    return loadMap(reader, std::numeric_limits<std::int64_t>::max());
 }
 
 }  // namespace kelmor

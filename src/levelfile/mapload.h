@@ -35,4 +35,9 @@ struct LoadedMap {
 // past the end of the file, and keeps at most one map in memory.
 LoadedMap loadMap(ItemReader& reader, std::int64_t wanted);
 
+// The last map, numbered with the number of maps as the last-map button
+// counts them, in one pass: maps are counted by the same rule as
+// countMapsSkippingRows, and the last one is read again from its header.
+LoadedMap loadLastMap(ItemReader& reader);
+
 }  // namespace kelmor

@@ -40,6 +40,7 @@ TEST_F(Menus, EveryCommandWithItsKey)
         {"マップ", "前のマップ", QKeySequence(QStringLiteral("PgUp"))},
         {"マップ", "次のマップ", QKeySequence(QStringLiteral("PgDown"))},
         {"マップ", "最後のマップ", QKeySequence(QStringLiteral("Ctrl+End"))},
+        {"マップ", "マップへ移動", QKeySequence(QStringLiteral("Ctrl+G"))},
         {"マップ", "マップ作成", {}},
         {"マップ", "マップ消去", {}},
         {"ヘルプ", "キー一覧", {}},

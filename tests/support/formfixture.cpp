@@ -28,6 +28,21 @@ void ScriptedAsker::notify(const QString& text)
     notices.push_back(text);
 }
 
+std::optional<QString> ScriptedAsker::askText(const QString& prompt)
+{
+    prompts.push_back(prompt);
+    if (typed.empty()) {
+        ADD_FAILURE() << "unexpected prompt: " << prompt.toStdString();
+        return std::nullopt;
+    }
+    const bool cancel = !typed.front().has_value();
+    const QString text = cancel ? QString() : *typed.front();
+    typed.pop_front();
+    if (cancel)
+        return std::nullopt;
+    return text;
+}
+
 std::string FormTest::threeMaps()
 {
     return levelText({{"*MAP001", uniformRows('1')}, {"*MAP002", uniformRows('2')}, {"*MAP003", uniformRows('3')}});

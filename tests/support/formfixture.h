@@ -21,10 +21,15 @@ class ScriptedAsker final : public Asker {
 public:
     bool askYesNo(const QString& text) override;
     void notify(const QString& text) override;
+    std::optional<QString> askText(const QString& prompt) override;
 
     void answer(std::initializer_list<bool> yesOrNo) { answers.insert(answers.end(), yesOrNo); }
+    // Nothing answers as Cancel does.
+    void type(std::optional<QString> text) { typed.push_back(std::move(text)); }
 
     std::deque<bool> answers;
+    std::deque<std::optional<QString>> typed;
+    std::vector<QString> prompts;
     std::vector<QString> questions;
     std::vector<QString> notices;
 };
