@@ -64,7 +64,7 @@ void lastMapInWindow(benchmark::State& state)
 {
     CountingAsker asker;
     const auto ops = makePosixFileOps();
-    Form1 form(QString::fromStdString(folder()), asker, *ops);
+    Form1 form(folder(), asker, *ops);
     // On the last map already, ">|" reads the file and loads that map again.
     for (auto _ : state)
         form.Command6_Click();
@@ -103,7 +103,7 @@ int main(int argc, char* argv[])
     if (window == collector.cpu.end() || floor == collector.cpu.end())
         return 1;
     // One row of the table that bench/run prints: CPU time of the window's thread.
-    std::printf("| \">|\" in the window, %lld maps (CPU) | %.3f ms | %.3f ms | %.2f | ≤ 16 ms |\n",
+    std::printf("\n| \">|\" in the window, %lld maps (CPU) | %.3f ms | %.3f ms | %.2f | ≤ 16 ms |\n",
                 static_cast<long long>(kMaps), window->second, floor->second, window->second / floor->second);
     return 0;
 }

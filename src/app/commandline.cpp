@@ -42,8 +42,15 @@ StartRequest locate(const std::string& given)
     }
     const bool isLink = fs::is_symlink(fs::symlink_status(path, error));
     const fs::path folder = path.parent_path();
-    if (!fs::exists(status) && !isLink && !fs::is_directory(folder, error))
-        return refuse(given + " does not exist");
+    // A path that is not there is a new level file only when it says so: a
+    // mistyped folder must not open an empty editor that saves into a file
+    // named like the folder.
+    if (!fs::exists(status) && !isLink) {
+        if (!fs::is_directory(folder, error))
+            return refuse(given + " does not exist");
+        if (path.extension() != ".cnf")
+            return refuse(given + " does not exist (a new level file is made only for a name ending in .cnf)");
+    }
     if (const std::string why = unreadableFolder(folder); !why.empty())
         return refuse("cannot read the folder of " + given + ": " + why);
     // A level file that is not there yet is made by the first save.
@@ -87,8 +94,9 @@ std::string usageText()
            "Edits the stage maps of a kelmor-x level file.\n"
            "PATH is a game's folder (the editor uses its kelmor.cnf, kelmor.bmp and\n"
            "temp.tmp) or a level file of any name (kelmor.bmp is taken, and temp.tmp\n"
-           "written, in its folder). A level file that does not exist yet is made by\n"
-           "the first save. Without PATH, the folder that holds the program.\n"
+           "written, in its folder). A level file that does not exist yet, named\n"
+           "*.cnf in a folder that does, is made by the first save. Without PATH,\n"
+           "the folder that holds the program.\n"
            "\n"
            "Options:\n"
            "  -h, --help     show this and leave\n"
@@ -102,7 +110,9 @@ std::string usageText()
            "  Ctrl+Shift+Z, Ctrl+Y    redo\n"
            "  Page Up, Page Down      previous, next map\n"
            "  Ctrl+Home, Ctrl+End     first, last map\n"
-           "  Ctrl+S                  save the map\n";
+           "  Ctrl+G                  go to a map by its number\n"
+           "  Ctrl+S                  save the map\n"
+           "  Ctrl+Q                  close\n";
 }
 
 }  // namespace kelmor

@@ -3,11 +3,12 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDir>
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <cerrno>
+#include <filesystem>
 
 #include "app/asker.h"
 #include "app/keyclaim.h"
@@ -21,6 +22,18 @@ constexpr int kClientWidth = 565;
 constexpr int kClientHeight = 329;
 constexpr const char* kTileSheetName = "kelmor.bmp";
 
+constexpr std::size_t kMaxTileSheetBytes = 64 * 1024 * 1024;
+
+// The folder as an absolute path with no trailing slash: the level file's
+// path is the folder, a slash and its name, in notices and recovery files.
+std::string absoluteFolder(const std::string& folder)
+{
+    std::string path = std::filesystem::absolute(folder).lexically_normal().string();
+    if (path.size() > 1 && path.back() == '/')
+        path.pop_back();
+    return path;
+}
+
 template <class W>
 W* place(W* widget, const char* name, int left, int top, int width, int height,
          const QString& accessibleName)
@@ -32,16 +45,17 @@ W* place(W* widget, const char* name, int left, int top, int width, int height,
 }
 }  // namespace
 
-Form1::Form1(const QString& folder, Asker& asker, FileOps& fileOps, FileOps* recoveryOps)
-    : Form1(folder, QString::fromLatin1(kLevelFileName), asker, fileOps, recoveryOps)
+Form1::Form1(const std::string& folder, Asker& asker, FileOps& fileOps, FileOps* recoveryOps)
+    : Form1(folder, kLevelFileName, asker, fileOps, recoveryOps)
 {
 }
 
-Form1::Form1(const QString& folder, const QString& levelName, Asker& asker, FileOps& fileOps,
+Form1::Form1(const std::string& folder, const std::string& levelName, Asker& asker, FileOps& fileOps,
              FileOps* recoveryOps)
-    : folder_(QDir(folder).absolutePath()),
+    : folder_(absoluteFolder(folder)),
       asker_(asker),
-      document_(fileOps, folder_.toStdString(), levelName.toStdString(), recoveryOps)
+      fileOps_(fileOps),
+      document_(fileOps, folder_, levelName, recoveryOps)
 {
     createControls();
     createActions();
@@ -153,13 +167,30 @@ void Form1::buildCatalogueAndPalette()
 void Form1::Form_Load()
 {
     buildCatalogueAndPalette();
-    QDir::setCurrent(folder_);
+    std::error_code ignored;  // a folder that cannot be entered is told when its files cannot be read
+    std::filesystem::current_path(folder_, ignored);
     Picture1->hide();
     Picture2->resize(560, Picture2->height());
     Picture2->resize(Picture2->width(), 272);
+    loadTileSheet();
+    subMapload(1);
+    // An editor that died while saving left its scratch file; its edits are
+    // in its recovery file.
+    document_.levelFile().removeStaleScratch();
+    offerRecovery();
+}
 
-    const QString sheetPath = QDir(folder_).filePath(QString::fromLatin1(kTileSheetName));
-    switch (tileSheet_.load(sheetPath)) {
+void Form1::loadTileSheet()
+{
+    int error = 0;
+    const std::optional<std::string> bytes =
+        readWholeFile(fileOps_, folder_ + "/" + kTileSheetName, kMaxTileSheetBytes, error);
+    TileSheet::Status status = TileSheet::Status::Unreadable;
+    if (bytes)
+        status = tileSheet_.decode(QByteArray::fromStdString(*bytes));
+    else if (error == ENOENT || error == EISDIR || error == ENODEV)
+        status = TileSheet::Status::Missing;  // nothing there, or no file to read
+    switch (status) {
     case TileSheet::Status::Loaded:
         break;
     case TileSheet::Status::Missing:
@@ -170,11 +201,6 @@ void Form1::Form_Load()
                                      "マップのタイルは表示されません。"));
         break;
     }
-    subMapload(1);
-    // An editor that died while saving left its scratch file; its edits are
-    // in its recovery file.
-    document_.levelFile().removeStaleScratch();
-    offerRecovery();
 }
 
 void Form1::setCommandsEnabled(bool enabled)

@@ -32,9 +32,11 @@ public:
     // here, so its notices and questions come before the window is shown.
     // The recovery file is written through `recoveryOps`, by default the real
     // file system: it is written on a thread of its own, apart from the level file's.
-    Form1(const QString& folder, Asker& asker, FileOps& fileOps, FileOps* recoveryOps = nullptr);
+    // Paths are the system's bytes, whatever their encoding: only what is
+    // shown of them is ever converted.
+    Form1(const std::string& folder, Asker& asker, FileOps& fileOps, FileOps* recoveryOps = nullptr);
     // The same on a level file of another name in that folder.
-    Form1(const QString& folder, const QString& levelName, Asker& asker, FileOps& fileOps,
+    Form1(const std::string& folder, const std::string& levelName, Asker& asker, FileOps& fileOps,
           FileOps* recoveryOps = nullptr);
     ~Form1() override;
 
@@ -92,6 +94,7 @@ private:
     void createMenus();
     void followDocument();
     void Form_Load();
+    void loadTileSheet();
     void buildCatalogueAndPalette();
     void setCommandsEnabled(bool enabled);
     // The unsaved-changes check; false when a save was asked for and failed,
@@ -116,8 +119,9 @@ private:
     void setRecoveryAside(RecoveryOrphan& orphan, RecoveryUse use, const std::optional<Recovery>& recovery);
     void reportRecoveryFailure(const FileFailure& failure);
 
-    QString folder_;
+    std::string folder_;
     Asker& asker_;
+    FileOps& fileOps_;
     MapDocument document_;
     Catalogue parts_;
     int partsMax_ = 0;

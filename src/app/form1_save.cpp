@@ -80,6 +80,13 @@ Form1::SaveOutcome Form1::savemap()
     });
     if (report.declined)
         return SaveOutcome::Failed;  // the edits stay, unsaved, and the action stops
+    if (report.conflict) {
+        asker_.notify(QStringLiteral("map No %1を保存できませんでした。\n"
+                                     "%2 の map No %3 が、尋ねている間にまたほかのプログラムに変更されました。"
+                                     "%2 は元のままです。\n\nマップの変更はまだ保存されていません。")
+                          .arg(QString::number(mapNo), levelName(), QString::number(report.conflict->mapNo)));
+        return SaveOutcome::Failed;
+    }
     if (!report.ok()) {
         reportSaveFailure(report);
         return SaveOutcome::Failed;

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QFile>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTimer>
@@ -89,10 +90,12 @@ int main(int argc, char* argv[])
 
     kelmor::MessageBoxAsker asker;
     std::unique_ptr<kelmor::FileOps> fileOps = kelmor::makePosixFileOps();
-    // Without PATH, the files beside the program, as always.
-    const QString folder = request.folder.empty() ? QCoreApplication::applicationDirPath()
-                                                  : QString::fromStdString(request.folder);
-    kelmor::Form1 form(folder, QString::fromStdString(request.levelName), asker, *fileOps);
+    // Without PATH, the files beside the program, as always. PATH goes on as
+    // the bytes it was given.
+    const std::string folder = request.folder.empty()
+        ? QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString()
+        : request.folder;
+    kelmor::Form1 form(folder, request.levelName, asker, *fileOps);
     asker.setParent(&form);
     form.show();
     // For the start-up benchmark: leave as soon as the window has been shown.

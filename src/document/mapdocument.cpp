@@ -10,6 +10,7 @@ namespace kelmor {
 namespace {
 // Each step holds a cell or one map's rows, so this many cost a few MB at most.
 constexpr int kHistorySteps = 20000;
+constexpr int kOverwriteQuestions = 2;
 }  // namespace
 
 MapDocument::MapDocument(FileOps& fileOps, const std::string& folder, const std::string& levelName,
@@ -83,11 +84,23 @@ void MapDocument::create(MapNumber number)
     recovery_->changedNow();
 }
 
-SaveReport MapDocument::save(std::function<bool(MapNumber other)> overwrite)
+SaveReport MapDocument::save(const std::function<bool(MapNumber other)>& overwrite)
 {
-    const SaveGuard guard{origin_, std::move(overwrite)};
     std::string header = headerBytes();
-    SaveReport report = levelFile_.save(header, rows_, &guard);
+    MapOrigin expected = origin_;
+    SaveReport report;
+    // Asked with nothing held, between two saves; the file may change in
+    // that time, so the question comes once more, and no third time.
+    for (int asked = 0;; ++asked) {
+        report = levelFile_.save(header, rows_, &expected);
+        if (!report.conflict || asked == kOverwriteQuestions)
+            break;
+        if (!overwrite(report.conflict->mapNo)) {
+            report.declined = true;
+            break;
+        }
+        expected = *report.conflict;
+    }
     if (!report.ok())
         return report;  // the edits stay, marked
     origin_ = report.saved;

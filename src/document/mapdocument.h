@@ -67,10 +67,11 @@ public:
     void loaded(const MapLoad& result);
     // A blank map under "*MAP" and `number`, unsaved until it is saved.
     void create(MapNumber number);
-    // Writes the map under its header; `overwrite` is asked before a map
-    // that is not the one loaded is replaced. On success the map is unmarked
-    // and its state is the saved one.
-    SaveReport save(std::function<bool(MapNumber other)> overwrite);
+    // Writes the map under its header; `overwrite` is asked, with no file
+    // held, before a map that is not the one loaded is replaced, and once
+    // more when that map changed again meanwhile; a third change is left in
+    // `conflict`. On success the map is unmarked and its state the saved one.
+    SaveReport save(const std::function<bool(MapNumber other)>& overwrite);
     // No to the save question: the edits stay on screen, unmarked, and are
     // not kept for a crash either.
     void declineSave();

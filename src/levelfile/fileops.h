@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "levelfile/bytesource.h"
@@ -70,7 +71,16 @@ public:
     // The folder's save lock, waited for a moment at most: null with `error`
     // set (EWOULDBLOCK while another editor keeps it).
     virtual std::unique_ptr<FolderLock> lockFolder(const std::string& folder, int& error) = 0;
+    // `path` with every symbolic link on the way followed, its folders' and
+    // its own, also when the file a link names does not exist yet: the file
+    // that is actually read and written. A link that cannot be followed (a
+    // loop) is left as it stands.
+    virtual std::string resolve(const std::string& path) = 0;
 };
+
+// The whole of a small file: its bytes, or nothing with `error` set as
+// openRead sets it, the errno of a failed read, or EFBIG past `limit` bytes.
+std::optional<std::string> readWholeFile(FileOps& ops, const std::string& path, std::size_t limit, int& error);
 
 // The real file system.
 // `lockWaitMs`: how long a save waits for another editor's save to end.

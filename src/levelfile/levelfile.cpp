@@ -82,9 +82,14 @@ MapCount LevelFile::countHeaders() const
     return count(countHeaderItems);
 }
 
-SaveReport LevelFile::save(std::string_view header, const MapRows& rows, const SaveGuard* guard) const
+SaveReport LevelFile::save(std::string_view header, const MapRows& rows, const MapOrigin* expected) const
 {
-    return saveMapToLevel(ops_, folder_, header, rows, name_, guard);
+    return saveMapToLevel(ops_, folder_, header, rows, name_, expected);
+}
+
+bool LevelFile::isAt(const std::string& otherPath) const
+{
+    return otherPath == path() || ops_.resolve(otherPath) == ops_.resolve(path());
 }
 
 void LevelFile::removeStaleScratch() const

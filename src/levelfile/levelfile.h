@@ -49,8 +49,11 @@ public:
     // Every item that holds a "*", rows included, as creating a map counts.
     // A missing file has none.
     MapCount countHeaders() const;
-    // Writes the map under `header`; see saveMapToLevel and SaveGuard.
-    SaveReport save(std::string_view header, const MapRows& rows, const SaveGuard* guard = nullptr) const;
+    // Writes the map under `header`; see saveMapToLevel for `expected`.
+    SaveReport save(std::string_view header, const MapRows& rows, const MapOrigin* expected = nullptr) const;
+    // Whether `otherPath` names this level file, by another way perhaps (a
+    // linked folder): both with their links followed.
+    bool isAt(const std::string& otherPath) const;
     // See removeStaleScratch.
     void removeStaleScratch() const;
 

@@ -14,18 +14,29 @@ void writeLine(ByteSink& out, std::string_view text)
     out.append(kLineEnd);
 }
 
-void writeRows(ByteSink& out, const MapRows& rows)
-{
-    for (const std::string& row : rows)
-        writeLine(out, row);
-}
-
 // An item that would not read back as itself when written as it stands: it
 // holds a comma or a line end, or begins with a blank or a double quote.
 bool needsQuotes(std::string_view item)
 {
     return !item.empty() &&
            (item.front() == ' ' || item.front() == '"' || item.find_first_of(",\r\n") != std::string_view::npos);
+}
+
+// The map's own rows go by the rule every other item goes by: a row read
+// from quotes (a comma in it, a leading blank) keeps them, or it would split
+// or lose its blank and shift the map.
+void writeRows(ByteSink& out, const MapRows& rows)
+{
+    for (const std::string& row : rows) {
+        if (needsQuotes(row)) {
+            out.append("\"");
+            out.append(row);
+            out.append("\"");
+            out.append(kLineEnd);
+        } else {
+            writeLine(out, row);
+        }
+    }
 }
 
 // Writes an item that was quoted in the old file, in quotes again where it

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -240,6 +241,23 @@ public:
         const int result = ::fsync(fd) == 0 ? 0 : errno;
         ::close(fd);
         return result;
+    }
+
+    std::string resolve(const std::string& path) override
+    {
+        namespace fs = std::filesystem;
+        std::error_code error;
+        fs::path file(path);
+        // The file's own links first: the last of them may name a file that
+        // is not there yet, which the folder's resolution below cannot follow.
+        for (int hop = 0; hop < 40 && fs::is_symlink(file, error); ++hop) {
+            const fs::path target = fs::read_symlink(file, error);
+            if (error)
+                break;
+            file = target.is_absolute() ? target : file.parent_path() / target;
+        }
+        const fs::path folder = fs::weakly_canonical(file.parent_path().empty() ? fs::path(".") : file.parent_path(), error);
+        return ((error ? file.parent_path() : folder) / file.filename()).lexically_normal().string();
     }
 
 private:

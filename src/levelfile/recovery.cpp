@@ -125,7 +125,7 @@ RecoveryUse judgeRecovery(const std::optional<Recovery>& recovery, const LevelFi
 {
     if (!recovery)
         return RecoveryUse::Damaged;
-    if (recovery->level != level.path())
+    if (!level.isAt(recovery->level))
         return RecoveryUse::OtherLevel;
     const MapLoad load = level.load(recovery->mapNo);
     const bool there = !load.failure.failed() && load.map.found && load.map.mapNo == recovery->mapNo;

@@ -1,7 +1,6 @@
 #include "levelfile/savelevel.h"
 
 #include <cerrno>
-#include <filesystem>
 #include <vector>
 
 #include "levelfile/itemreader.h"
@@ -48,21 +47,6 @@ private:
     std::vector<char> buffer_;
     int error_ = 0;
 };
-
-// The file that `path` names once every symbolic link on the way is followed,
-// also when that file does not exist yet. A loop of links is left as it is:
-// the save then fails on it and says so.
-std::filesystem::path followLinks(std::filesystem::path path)
-{
-    std::error_code error;
-    for (int hop = 0; hop < 40 && std::filesystem::is_symlink(path, error); ++hop) {
-        const std::filesystem::path target = std::filesystem::read_symlink(path, error);
-        if (error)
-            break;
-        path = target.is_absolute() ? target : path.parent_path() / target;
-    }
-    return path.lexically_normal();
-}
 
 // Writes the level file's next content into the scratch file and forces it
 // to disk; returns what failed, if anything. A missing level file counts as
@@ -115,28 +99,29 @@ namespace {
 
 // Where a save writes, and what it found there before writing anything.
 struct SaveTarget {
-    std::filesystem::path level;  // the file itself, links followed
-    std::string folder;           // the folder it stands in
+    std::string level;   // the file itself, links followed
+    std::string folder;  // the folder it stands in, which the save locks
     std::string scratch;
     FileFacts facts;
 };
 
 // The rename replaces the file a link points to, never the link; the
-// scratch file stands beside that file, so the rename stays on its disk.
-SaveTarget targetOf(const std::string& folder, const std::string& levelName)
+// scratch file stands beside that file, so the rename stays on its disk,
+// and that folder is the one two saves must take turns in.
+SaveTarget targetOf(FileOps& ops, const std::string& folder, const std::string& levelName)
 {
     SaveTarget target;
-    target.level = followLinks(std::filesystem::path(folder) / levelName);
-    target.folder = target.level.parent_path().string();
+    target.level = ops.resolve(folder + "/" + levelName);
+    const std::size_t slash = target.level.rfind('/');
+    target.folder = slash == std::string::npos ? "." : slash == 0 ? "/" : target.level.substr(0, slash);
     target.scratch = target.folder + "/" + kScratchFileName;
     return target;
 }
 
 // Checks everything that can be known before the scratch file is made.
-FileFailure prepare(FileOps& ops, const std::string& folder, const std::string& levelName, SaveTarget& target)
+FileFailure prepare(FileOps& ops, const std::string& levelName, SaveTarget& target)
 {
-    target = targetOf(folder, levelName);
-    if (const int err = ops.inspect(target.level.string(), target.facts))
+    if (const int err = ops.inspect(target.level, target.facts))
         return {FileStep::Read, levelName, err};
     if (target.facts.exists && !target.facts.regular)
         return {FileStep::NotRegular, levelName, 0};
@@ -162,14 +147,15 @@ bool overwritesAnother(const WrittenMap& written, const MapOrigin& origin)
 
 void removeStaleScratch(FileOps& ops, const std::string& folder, const std::string& levelName)
 {
+    const SaveTarget target = targetOf(ops, folder, levelName);
     int error = 0;
-    const std::unique_ptr<FolderLock> lock = ops.lockFolder(folder, error);
+    const std::unique_ptr<FolderLock> lock = ops.lockFolder(target.folder, error);
     if (lock)
-        ops.remove(targetOf(folder, levelName).scratch);
+        ops.remove(target.scratch);
 }
 
 SaveReport saveMapToLevel(FileOps& ops, const std::string& folder, std::string_view header,
-                          const MapRows& rows, const std::string& levelName, const SaveGuard* guard)
+                          const MapRows& rows, const std::string& levelName, const MapOrigin* expected)
 {
     SaveReport report;
     report.header = headerProblem(header);
@@ -177,17 +163,17 @@ SaveReport saveMapToLevel(FileOps& ops, const std::string& folder, std::string_v
         report.failure = {FileStep::Header, levelName, 0};
         return report;
     }
-    SaveTarget target;
+    SaveTarget target = targetOf(ops, folder, levelName);
     int error = 0;
-    // Another editor's save in this folder waits for this one, or gives up. A
-    // folder that cannot be opened to be locked (one without read permission)
-    // is still saved into, as before, unlocked.
-    const std::unique_ptr<FolderLock> lock = ops.lockFolder(folder, error);
+    // Another editor's save into the same file waits for this one, or gives
+    // up. A folder that cannot be opened to be locked (one without read
+    // permission) is still saved into, as before, unlocked.
+    const std::unique_ptr<FolderLock> lock = ops.lockFolder(target.folder, error);
     if (!lock && error == EWOULDBLOCK) {
         report.failure = {FileStep::Lock, levelName, error};
         return report;
     }
-    if ((report.failure = prepare(ops, folder, levelName, target)).failed())
+    if ((report.failure = prepare(ops, levelName, target)).failed())
         return report;
     // Private until it has the level file's own permission bits.
     std::unique_ptr<WriteFile> scratch = ops.create(target.scratch, target.facts.exists ? 0600 : 0666, error);
@@ -196,16 +182,15 @@ SaveReport saveMapToLevel(FileOps& ops, const std::string& folder, std::string_v
         return report;
     }
     WrittenMap written;
-    report.failure = writeNextContent(ops, target.level.string(), levelName, target.facts, *scratch, header,
-                                      rows, written);
+    report.failure = writeNextContent(ops, target.level, levelName, target.facts, *scratch, header, rows, written);
     report.place = written.place;
-    if (!report.failure.failed() && guard && overwritesAnother(written, guard->origin))
-        report.declined = !guard->overwrite(written.mapNo);
-    if (!report.failure.failed() && !report.declined)
-        if (const int err = ops.renameOver(target.scratch, target.level.string()))
+    if (!report.failure.failed() && expected && overwritesAnother(written, *expected))
+        report.conflict = MapOrigin{false, written.mapNo, written.oldRows};
+    if (!report.failure.failed() && !report.conflict)
+        if (const int err = ops.renameOver(target.scratch, target.level))
             report.failure = {FileStep::Rename, levelName, err};
     scratch.reset();
-    if (report.failure.failed() || report.declined) {
+    if (report.failure.failed() || report.conflict) {
         if (const int err = ops.remove(target.scratch); err != 0 && err != ENOENT)
             report.cleanup = {FileStep::Remove, kScratchFileName, err};
         return report;

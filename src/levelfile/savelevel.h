@@ -1,7 +1,7 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -35,20 +35,13 @@ struct SaveReport {
     FileFailure failure;                        // step None when the map was saved
     HeaderProblem header = HeaderProblem::None; // with step Header: what is wrong with it
     FileFailure cleanup;                        // after a failure: the scratch file could not be removed
-    bool declined = false;                      // the guard would not overwrite another map
+    // The header found another map than the one expected; nothing was
+    // written. To overwrite it, save again expecting this one.
+    std::optional<MapOrigin> conflict;
+    bool declined = false;                      // the user would not overwrite the map in `conflict`
     MapOrigin saved;                            // once saved: the map as it now stands, for the next save
 
-    bool ok() const { return !failure.failed() && !declined; }
-};
-
-// A save finds its map by the header. When what it finds is not the map it is
-// meant for (a created map whose header is taken, the same header earlier in
-// the file, a map another program changed since it was loaded), it asks
-// `overwrite` with the number of the map it would overwrite; false leaves the
-// level file as it is.
-struct SaveGuard {
-    MapOrigin origin;
-    std::function<bool(std::int64_t mapNo)> overwrite;
+    bool ok() const { return !failure.failed() && !conflict && !declined; }
 };
 
 // Saves one map into the level file `levelName` in `folder`: the new content
@@ -57,11 +50,15 @@ struct SaveGuard {
 // points to, with the scratch file beside that file, and the link stays.
 // On any failure the level file keeps its old bytes and the scratch file is
 // removed; a removal that fails is reported in `cleanup`.
-// A missing level file counts as an empty one. Two saves into one folder never
-// interleave; with `guard`, see SaveGuard.
+// A missing level file counts as an empty one. Two saves into the folder the
+// file stands in never interleave. With `expected`, a save whose header finds
+// another map than that one (a created map's header taken, the same header
+// earlier in the file, the map changed on disk since it was loaded) writes
+// nothing and reports that map in `conflict`; nothing is ever asked while the
+// folder is locked.
 SaveReport saveMapToLevel(FileOps& ops, const std::string& folder, std::string_view header,
                           const MapRows& rows, const std::string& levelName = kLevelFileName,
-                          const SaveGuard* guard = nullptr);
+                          const MapOrigin* expected = nullptr);
 
 // Removes the scratch file that a save left when its editor died. With the
 // folder's save lock held no save is under way; without it nothing is removed.

@@ -1,7 +1,6 @@
 #include "view/tilesheet.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <QBuffer>
 #include <QImageReader>
 #include <QtEndian>
 #include <cstdlib>
@@ -12,16 +11,12 @@ namespace {
 
 // Whether a BMP file holds all the pixels its header promises. Qt decodes a
 // cut-off file without a word, leaving the missing rows in whatever colour.
-bool holdsAllItsPixels(const QString& path)
+bool holdsAllItsPixels(const QByteArray& bytes)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray head = file.read(54);
-    if (head.size() < 54 || !head.startsWith("BM"))
+    if (bytes.size() < 54 || !bytes.startsWith("BM"))
         return true;  // not a BMP header the check knows: the decoder decides
-    const auto* p = reinterpret_cast<const uchar*>(head.constData());
-    const qint64 size = file.size();
+    const auto* p = reinterpret_cast<const uchar*>(bytes.constData());
+    const qint64 size = bytes.size();
     const qint64 declared = qFromLittleEndian<quint32>(p + 2);
     const qint64 pixelsAt = qFromLittleEndian<quint32>(p + 10);
     const qint64 width = qFromLittleEndian<qint32>(p + 18);
@@ -40,14 +35,14 @@ bool holdsAllItsPixels(const QString& path)
 
 }  // namespace
 
-TileSheet::Status TileSheet::load(const QString& path)
+TileSheet::Status TileSheet::decode(const QByteArray& bytes)
 {
     image_ = QImage();
-    if (!QFileInfo(path).isFile())
-        return Status::Missing;
-    if (!holdsAllItsPixels(path))
+    if (!holdsAllItsPixels(bytes))
         return Status::Unreadable;
-    QImageReader reader(path, "bmp");
+    QBuffer buffer;
+    buffer.setData(bytes);
+    QImageReader reader(&buffer, "bmp");
     reader.setDecideFormatFromContent(true);
     QImage loaded = reader.read();
     if (loaded.isNull())

@@ -11,8 +11,9 @@ class TileSheet {
 public:
     enum class Status { Loaded, Missing, Unreadable };
 
-    // Looks for a normal file first, without opening it, then decodes it.
-    Status load(const QString& path);
+    // Decodes a tile sheet file's bytes, read by the caller: the file's name
+    // stays bytes all the way to the system, whatever its encoding.
+    Status decode(const QByteArray& bytes);
     void setImage(const QImage& image);
     void clear() { image_ = QImage(); }
 

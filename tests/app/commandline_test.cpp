@@ -53,6 +53,7 @@ TEST(CommandLine, BadInputIsRefusedWithItsReasonBeforeAnyWindow)
         const char* says;
     } cases[] = {
         {{folder + QStringLiteral("/missing/kelmor.cnf")}, "does not exist"},
+        {{folder + QStringLiteral("/dta")}, "a new level file is made only for a name ending in .cnf"},
         {{QStringLiteral("--frobnicate")}, "unknown option --frobnicate"},
         {{folder, folder}, "give one folder or level file, not 2"},
         {{QString()}, "an empty path"},

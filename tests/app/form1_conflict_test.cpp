@@ -75,7 +75,7 @@ TEST_F(Conflicts, AnotherEditorsSaveIsNotOverwrittenUnasked)
 {
     writeLevel(map("*A", '1') + map("*B", '2'));
     ScriptedAsker otherAsker;
-    Form1 other(QString::fromStdString(dir.path()), otherAsker, ops);
+    Form1 other(dir.path(), otherAsker, ops);
     open();
     paintB(other);
     otherAsker.answer({true});

@@ -185,7 +185,7 @@ TEST_F(Recovering, TwoEditorsNeverTakeEachOthers)
     ASSERT_TRUE(kept());
     const std::string mine = readFile(recoveryPath());
     ScriptedAsker otherAsker;
-    Form1 other(QString::fromStdString(dir.path()), otherAsker, ops);
+    Form1 other(dir.path(), otherAsker, ops);
     EXPECT_TRUE(otherAsker.questions.empty());
     paint(other);
     other.document().settleRecovery();
@@ -198,7 +198,7 @@ TEST_F(Recovering, AFailedWriteIsToldOnceAndEditingGoesOn)
     form.reset();
     FaultyFileOps failing;
     failing.failAt(FaultyFileOps::Step::Create, EACCES);
-    form = std::make_unique<Form1>(QString::fromStdString(dir.path()), asker, ops, &failing);
+    form = std::make_unique<Form1>(dir.path(), asker, ops, &failing);
     for (const QPoint at : {QPoint(37, 20), QPoint(5, 5)}) {
         QTest::mouseClick(form->Picture2, Qt::LeftButton, Qt::NoModifier, at);
         form->document().settleRecovery();

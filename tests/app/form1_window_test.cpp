@@ -6,6 +6,8 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
+#include <algorithm>
+#include <filesystem>
 
 #include "support/formfixture.h"
 #include "view/mapview.h"
@@ -120,6 +122,30 @@ TEST_F(Window, ResizingMovesNothing)
     EXPECT_EQ(form->form()->size(), QSize(565, 329));
     EXPECT_GE(form->height(), form->menuBar()->height() + 329);
     EXPECT_GE(form->width(), 565);
+}
+
+// Names stay the system's bytes: a folder and a level file named in Latin-1
+// are found, and the save writes that very file, making no other.
+TEST_F(Window, NamesInAnotherEncodingAreFoundAndSavedAsThemselves)
+{
+    const std::string folder = dir.file("st\xe9");
+    std::filesystem::create_directory(folder);
+    const std::string level = levelText({{"*MAP001", uniformRows('1')}});
+    writeFile(folder + "/st\xe9.cnf", level);
+    std::filesystem::copy_file(dir.file("kelmor.bmp"), folder + "/kelmor.bmp");
+    form = std::make_unique<Form1>(folder, "st\xe9.cnf", asker, ops);
+    EXPECT_TRUE(asker.notices.empty());
+    EXPECT_EQ(text1(), QStringLiteral("*MAP001"));
+    EXPECT_TRUE(cellShowsTile(viewPixels(), 0, 0, standardCatalogue().tileOf(101)));
+    press({1, 1});
+    asker.answer({true});
+    form->Command1->click();
+    EXPECT_EQ(readFile(folder + "/st\xe9.cnf").substr(9, 1), "A");
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"kelmor.bmp", "st\xe9.cnf"}));
 }
 
 TEST_F(Window, AMissingTileSheetIsToldOnceAndTheMapStillLoads)

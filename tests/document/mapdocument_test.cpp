@@ -32,7 +32,7 @@ protected:
     }
 
     TempDir dir;
-    FaultyFileOps ops;
+    FaultyFileOps ops;  // waits for a folder lock as the editor does
     MapDocument doc{ops, dir.path(), "kelmor.cnf"};
 };
 
@@ -91,6 +91,43 @@ TEST_F(Document, UndoClearsTheMarkOnlyWithTheHeaderAsItWas)
     ASSERT_TRUE(save().ok());
     doc.putCell({4, 2}, 'B');
     doc.history().undo();
+    EXPECT_FALSE(doc.marked());
+}
+
+// The overwrite question is asked with nothing held, and once more when the
+// map changed again while it was asked; a third change is left unsaved.
+TEST_F(Document, AnOverwriteIsAskedWithNothingHeldAndAgainAfterAChange)
+{
+    const auto otherProgramSaves = [&](char fill) {
+        writeFile(dir.file("kelmor.cnf"), levelText({{"*MAP001", uniformRows(fill)}, {"*MAP002", uniformRows('2')}}));
+    };
+    const std::unique_ptr<FileOps> noWait = makePosixFileOps(0);
+    int asked = 0;
+    int changes = 0;
+    const auto ask = [&](MapNumber other) {
+        EXPECT_EQ(other, 1);
+        int error = 0;
+        EXPECT_NE(noWait->lockFolder(dir.path(), error), nullptr) << "asked while a save holds the folder";
+        if (asked++ < changes)
+            otherProgramSaves(static_cast<char>('7' + asked));
+        return true;
+    };
+    doc.putCell({0, 0}, 'B');
+    otherProgramSaves('7');
+
+    changes = 2;
+    SaveReport report = doc.save(ask);
+    EXPECT_EQ(asked, 2);
+    ASSERT_TRUE(report.conflict);
+    EXPECT_EQ(report.conflict->mapNo, 1);
+    EXPECT_TRUE(doc.marked());
+    EXPECT_EQ(readFile(dir.file("kelmor.cnf")).substr(9, 1), "9");  // as the other program left it
+
+    asked = 0;
+    changes = 1;
+    EXPECT_TRUE(doc.save(ask).ok());
+    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(readFile(dir.file("kelmor.cnf")).substr(9, 1), "B");
     EXPECT_FALSE(doc.marked());
 }
 

@@ -123,6 +123,26 @@ TEST(LevelFileLink, SavesThroughTheLink)
     EXPECT_EQ(LevelFile(ops, dir.file("game")).load(1).map.rows[0], std::string(35, 'Q'));
     EXPECT_FALSE(fileExists(dir.file("real/temp.tmp")));
     EXPECT_FALSE(fileExists(dir.file("game/temp.tmp")));
+
+    // Saves take turns in the folder that is written: the link's target's.
+    const std::unique_ptr<FileOps> waiting = makePosixFileOps(100);
+    int error = 0;
+    {
+        const std::unique_ptr<FolderLock> other = waiting->lockFolder(dir.file("real"), error);
+        ASSERT_NE(other, nullptr) << error;
+        EXPECT_EQ(LevelFile(*waiting, dir.file("game")).save("*MAP001", rowsOf('R')).failure.step, FileStep::Lock);
+        EXPECT_EQ(readFile(dir.file("real/levels.cnf")), levelText({{"*MAP001", uniformRows('Q')}}));
+        EXPECT_FALSE(fileExists(dir.file("real/temp.tmp")));
+    }
+    ASSERT_TRUE(LevelFile(*waiting, dir.file("game")).save("*MAP001", rowsOf('R')).ok());
+    EXPECT_EQ(readFile(dir.file("real/levels.cnf")), levelText({{"*MAP001", uniformRows('R')}}));
+
+    // The same level file through a linked folder is the same level file.
+    std::filesystem::create_directory_symlink(dir.file("real"), dir.file("alias"));
+    const LevelFile real(ops, dir.file("real"), "levels.cnf");
+    EXPECT_TRUE(real.isAt(dir.file("alias/levels.cnf")));
+    EXPECT_TRUE(real.isAt(dir.file("game/kelmor.cnf")));
+    EXPECT_FALSE(real.isAt(dir.file("real/new.cnf")));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "levelfile/mapload.h"
 #include "levelfile/mapsave.h"
 #include "support/maprows.h"
 #include "support/tempdir.h"
@@ -97,6 +98,14 @@ TEST(SaveMap, QuotedItemsReadBackAsThemselves)
     const std::string old = quotedMap + "\r\n" + block("*MAP002", '2') + "\" old,row\"\r\n\"*H,3\"\r\n" + "x\r\n";
     const std::string out = save(old, "*MAP002", rowsOf('9'));
     EXPECT_EQ(out, quotedMap + "\r\n" + block("*MAP002", '9') + "\"*H,3\"\r\nx\r\n");
+    // The map's own rows go by the same rule: a row read from quotes keeps them.
+    MapRows rows = rowsOf('9');
+    rows[2] = "1,1" + std::string(32, '1');
+    rows[5] = " " + std::string(34, '5');
+    const std::string quotedRows = save(kThree, "*MAP002", rows);
+    MemorySource back(quotedRows);
+    ItemReader reader(back);
+    EXPECT_EQ(loadMap(reader, 2).rows, rows);
     const std::string big(100 * 1024, 'b');  // too long to hold: quoted at once
     EXPECT_EQ(save("\"" + big + "\"\r\n", "*N", rowsOf('0')).substr(0, big.size() + 4), "\"" + big + "\"\r\n");
 }

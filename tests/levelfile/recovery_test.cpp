@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "levelfile/mapsave.h"
 #include "levelfile/recovery.h"
 #include "levelfile/recoveryfiles.h"
@@ -55,6 +57,7 @@ TEST(RecoveryFormat, JudgedAgainstTheLevelFile)
 {
     TempDir dir;
     writeFile(dir.file("kelmor.cnf"), levelText({{"*MAP001", uniformRows('1')}, {"*MAP002", uniformRows('2')}}));
+    std::filesystem::create_directory_symlink(dir.path(), dir.file("alias"));
     std::unique_ptr<FileOps> ops = makePosixFileOps();
     const LevelFile level(*ops, dir.path());
     Recovery saved{level.path(), 2, false, 0, "*MAP002", rowsOf('2')};
@@ -69,6 +72,7 @@ TEST(RecoveryFormat, JudgedAgainstTheLevelFile)
         {edited(level.path(), 3, '1'), RecoveryUse::MapGone},
         {saved, RecoveryUse::AlreadySaved},
         {edited(level.path(), 2, '2'), RecoveryUse::Offer},
+        {edited(dir.file("alias/kelmor.cnf"), 2, '2'), RecoveryUse::Offer},  // the same file by a linked folder
         {created, RecoveryUse::Offer},
     };
     for (const auto& c : cases) {

@@ -124,6 +124,11 @@ int FaultyFileOps::remove(const std::string& path)
     return real_->remove(path);
 }
 
+std::string FaultyFileOps::resolve(const std::string& path)
+{
+    return real_->resolve(path);
+}
+
 std::unique_ptr<FolderLock> FaultyFileOps::lockFolder(const std::string& folder, int& error)
 {
     return real_->lockFolder(folder, error);

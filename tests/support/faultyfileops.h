@@ -34,6 +34,7 @@ public:
     int renameOver(const std::string& from, const std::string& to) override;
     int remove(const std::string& path) override;
     int syncFolder(const std::string& folder) override;
+    std::string resolve(const std::string& path) override;
 
 private:
     std::unique_ptr<FileOps> real_;

@@ -64,7 +64,7 @@ void FormTest::writeSheet(const QImage& sheet)
 
 Form1& FormTest::open()
 {
-    form = std::make_unique<Form1>(QString::fromStdString(dir.path()), asker, ops);
+    form = std::make_unique<Form1>(dir.path(), asker, ops);
     return *form;
 }
 
