@@ -4,7 +4,7 @@
 #include <cstdlib>
 
 #include "fuzzinput.h"
-#include "levelfile/recovery.h"
+#include "recovery/recovery.h"
 
 using namespace kelmor;
 

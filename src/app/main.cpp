@@ -12,7 +12,7 @@
 #include "app/commandline.h"
 #include "app/form1.h"
 #include "app/messageboxasker.h"
-#include "levelfile/fileops.h"
+#include "fs/fileops.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "document/recoverypolicy.h"
 #include "edit/cellpick.h"
 #include "levelfile/levelfile.h"
-#include "levelfile/recovery.h"
+#include "recovery/recovery.h"
 #include "model/mapgrid.h"
 #include "model/mapnumber.h"
 

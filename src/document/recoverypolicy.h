@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "levelfile/filefailure.h"
-#include "levelfile/fileops.h"
-#include "levelfile/recovery.h"
-#include "levelfile/recoveryfiles.h"
-#include "levelfile/recoverykeeper.h"
+#include "fs/filefailure.h"
+#include "fs/fileops.h"
+#include "recovery/recovery.h"
+#include "recovery/recoveryfiles.h"
+#include "recovery/recoverykeeper.h"
 
 namespace kelmor {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "levelfile/bytesource.h"
+#include "fs/bytesource.h"
 #include "levelfile/classify.h"
 
 namespace kelmor {

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "levelfile/filefailure.h"
-#include "levelfile/fileops.h"
+#include "fs/filefailure.h"
+#include "fs/fileops.h"
 #include "levelfile/mapload.h"
 #include "levelfile/savelevel.h"
 #include "model/mapgrid.h"

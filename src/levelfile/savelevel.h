@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "levelfile/filefailure.h"
-#include "levelfile/fileops.h"
+#include "fs/filefailure.h"
+#include "fs/fileops.h"
 #include "levelfile/mapsave.h"
 #include "model/mapgrid.h"
 

@@ -5,7 +5,7 @@
 #include <QTest>
 #include <cerrno>
 
-#include "levelfile/recovery.h"
+#include "recovery/recovery.h"
 #include "support/formfixture.h"
 #include "support/maprows.h"
 #include "view/mapview.h"

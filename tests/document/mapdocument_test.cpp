@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "document/mapdocument.h"
-#include "levelfile/recovery.h"
+#include "recovery/recovery.h"
 #include "model/blanktemplate.h"
 #include "support/faultyfileops.h"
 #include "support/maprows.h"

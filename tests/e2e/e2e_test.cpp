@@ -11,7 +11,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 
-#include "levelfile/recovery.h"
+#include "recovery/recovery.h"
 #include "support/coordinatesheet.h"
 #include "support/tempdir.h"
 

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "levelfile/fileops.h"
+#include "fs/fileops.h"
 
 namespace kelmor::test {
 

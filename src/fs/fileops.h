@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "levelfile/bytesource.h"
+#include "fs/bytesource.h"
 
 namespace kelmor {
 

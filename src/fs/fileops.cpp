@@ -1,4 +1,4 @@
-#include "levelfile/fileops.h"
+#include "fs/fileops.h"
 
 #include <cerrno>
 

@@ -1,4 +1,4 @@
-#include "levelfile/recovery.h"
+#include "recovery/recovery.h"
 
 #include <charconv>
 #include <limits>

@@ -1,4 +1,4 @@
-#include "levelfile/bytesource.h"
+#include "fs/bytesource.h"
 
 #include <algorithm>
 #include <cstring>

@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "levelfile/filefailure.h"
-#include "levelfile/fileops.h"
+#include "fs/filefailure.h"
+#include "fs/fileops.h"
 
 namespace kelmor {
 

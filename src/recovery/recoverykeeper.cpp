@@ -1,4 +1,4 @@
-#include "levelfile/recoverykeeper.h"
+#include "recovery/recoverykeeper.h"
 
 #include <utility>
 

@@ -1,8 +1,8 @@
-#include "levelfile/recoveryfiles.h"
+#include "recovery/recoveryfiles.h"
 
 #include <cerrno>
 
-#include "levelfile/recovery.h"
+#include "recovery/recovery.h"
 
 namespace kelmor {
 

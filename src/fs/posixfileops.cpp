@@ -10,7 +10,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "levelfile/fileops.h"
+#include "fs/fileops.h"
 
 namespace kelmor {
 

@@ -3,8 +3,8 @@
 #include <filesystem>
 
 #include "levelfile/mapsave.h"
-#include "levelfile/recovery.h"
-#include "levelfile/recoveryfiles.h"
+#include "recovery/recovery.h"
+#include "recovery/recoveryfiles.h"
 #include "support/maprows.h"
 #include "support/tempdir.h"
 

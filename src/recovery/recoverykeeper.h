@@ -6,8 +6,8 @@
 #include <string>
 #include <thread>
 
-#include "levelfile/filefailure.h"
-#include "levelfile/recoveryfiles.h"
+#include "fs/filefailure.h"
+#include "recovery/recoveryfiles.h"
 
 namespace kelmor {
 
