@@ -6,6 +6,7 @@
 
 #include "app/asker.h"
 #include "app/form1.h"
+#include "app/messages.h"
 
 namespace kelmor {
 
@@ -113,21 +114,7 @@ void Form1::createMenus()
 
 void Form1::showKeys()
 {
-    asker_.notify(QStringLiteral(
-        "マップ上（Tab キーでマップに移動）:\n"
-        "  矢印キー: カーソルを 1 マス動かす\n"
-        "  Home / End: 行の最初 / 最後のマスへ\n"
-        "  Space または P: パレットの項目を置く（左クリックと同じ）\n"
-        "  G: マスの項目をパレットに取る（右クリックと同じ）\n"
-        "どこでも:\n"
-        "  Ctrl+Z: 元に戻す\n"
-        "  Ctrl+Shift+Z / Ctrl+Y: やり直し\n"
-        "  Page Up / Page Down: 前のマップ / 次のマップ\n"
-        "  Ctrl+Home / Ctrl+End: 最初のマップ / 最後のマップ\n"
-        "  Ctrl+G: マップへ移動（番号を入力）\n"
-        "  Ctrl+S: マップ保存\n"
-        "  Ctrl+Q: 閉じる\n"
-        "ヘッダーの欄では Ctrl+Z などはその欄の文字に、パレットでは Page Up / Page Down はパレットに働きます。"));
+    asker_.notify(keysText());
 }
 
 void Form1::showAbout()

@@ -4,6 +4,7 @@
 #include "app/asker.h"
 #include "app/form1.h"
 #include "app/mapnumbertext.h"
+#include "app/messages.h"
 
 namespace kelmor {
 
@@ -98,22 +99,13 @@ void Form1::goToMap()
     if (!count)
         return;
     const MapNumber last = std::min<MapNumber>(*count, kLastMapNo);
-    const std::optional<MapNumber> wanted = parseMapNumber(*typed);
-    QString refusal;
-    if (!wanted)
-        refusal = QStringLiteral("「%1」はマップの番号ではありません。").arg(*typed);
-    else if (*wanted > kLastMapNo)
-        refusal = QStringLiteral("マップ番号は %1 までです。").arg(kLastMapNo);
-    else if (*wanted < 1 || *wanted > last)
-        refusal = QStringLiteral("map No %1 はありません。").arg(*wanted);
-    if (!refusal.isEmpty()) {
-        asker_.notify(last < 1 ? refusal + QStringLiteral("\n%1 にはマップがありません。").arg(levelName())
-                               : refusal + QStringLiteral("\n1 から %1 までの番号を入力してください。").arg(last));
+    if (const QString refusal = goToRefusalText(*typed, last, levelName()); !refusal.isEmpty()) {
+        asker_.notify(refusal);
         return;
     }
     if (!saveIfEdited())
         return;
-    subMapload(*wanted);
+    subMapload(*parseMapNumber(*typed));
 }
 
 bool Form1::Form_Unload()

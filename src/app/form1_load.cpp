@@ -4,7 +4,7 @@
 
 #include "app/asker.h"
 #include "app/form1.h"
-#include "app/reason.h"
+#include "app/messages.h"
 #include "view/mapview.h"
 
 namespace kelmor {
@@ -34,18 +34,8 @@ void Form1::showLoaded(const MapLoad& result)
 
 void Form1::reportLoadFailure(const FileFailure& failure)
 {
-    const QString file = QString::fromStdString(failure.file);
-    if (failure.missing())
-        asker_.notify(QStringLiteral("%1 が見つかりません。\n"
-                                     "マップを保存すると、このフォルダーに新しく作られます。")
-                          .arg(file));
-    else if (failure.step == FileStep::NotRegular)
-        asker_.notify(QStringLiteral("%1 は普通のファイルではないため（フォルダー、パイプ、デバイスなど）、"
-                                     "開けません。").arg(file));
-    else if (failure.step == FileStep::Open)
-        asker_.notify(QStringLiteral("%1 を読み込めません。\n%2").arg(file, reasonOf(failure.error)));
-    else if (failure.failed())
-        asker_.notify(QStringLiteral("%1 を最後まで読み込めませんでした。\n%2").arg(file, reasonOf(failure.error)));
+    if (failure.failed())
+        asker_.notify(loadFailureText(failure));
 }
 
 void Form1::reportDamage(const LoadedMap& loaded)
@@ -88,14 +78,7 @@ std::optional<std::int64_t> Form1::fncMapmax()
 
 void Form1::reportCountFailure(const FileFailure& failure, const QString& stopped)
 {
-    const QString file = QString::fromStdString(failure.file);
-    if (failure.step == FileStep::NotRegular) {
-        asker_.notify(QStringLiteral("%1 は普通のファイルではないため、%2。").arg(file, stopped));
-        return;
-    }
-    const QString how = failure.step == FileStep::Open ? QStringLiteral("読み込めない")
-                                                       : QStringLiteral("最後まで読み込めない");
-    asker_.notify(QStringLiteral("%1 を%2ため、%3。\n%4").arg(file, how, stopped, reasonOf(failure.error)));
+    asker_.notify(countFailureText(failure, stopped));
 }
 
 }  // namespace kelmor

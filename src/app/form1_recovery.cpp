@@ -2,24 +2,13 @@
 // the editor died, and its failures.
 #include "app/asker.h"
 #include "app/form1.h"
-#include "app/reason.h"
+#include "app/messages.h"
 
 namespace kelmor {
 
 void Form1::reportRecoveryFailure(const FileFailure& failure)
 {
-    const QString file = QString::fromStdString(failure.file);
-    const QString reason = reasonOf(failure.error);
-    if (failure.step == FileStep::Remove) {
-        asker_.notify(QStringLiteral("復元用のファイル %1 を削除できません: %2\n"
-                                     "次に起動したとき、その内容を復元するか尋ねます。")
-                          .arg(file, reason));
-        return;
-    }
-    asker_.notify(QStringLiteral("復元用のファイル %1 を書き込めません: %2\n"
-                                 "編集は続けられますが、エディターが異常終了すると、"
-                                 "保存していない変更は失われます。")
-                      .arg(file, reason));
+    asker_.notify(recoveryFailureText(failure));
 }
 
 void Form1::offerRecovery()

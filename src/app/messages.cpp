@@ -1,0 +1,187 @@
+#include "app/messages.h"
+
+#include <cstring>
+#include <optional>
+
+#include "app/mapnumbertext.h"
+
+namespace kelmor {
+
+namespace {
+
+QString headerProblemText(HeaderProblem problem)
+{
+    switch (problem) {
+    case HeaderProblem::NoStar:
+        return QStringLiteral("ヘッダーに「*」がありません。「*」のないマップは読み込めなくなるため、"
+                              "保存できません。ヘッダーに「*」を入れてください（例: *MAP001）。");
+    case HeaderProblem::LeadingQuote:
+        return QStringLiteral("ヘッダーが「\"」で始まっているため、保存すると別のヘッダーとして"
+                              "読まれてしまいます。ヘッダーを直してください。");
+    case HeaderProblem::LeadingBlank:
+        return QStringLiteral("ヘッダーが空白で始まっているため、保存すると空白のないヘッダーとして"
+                              "読まれ、このマップを見つけられなくなります。ヘッダーを直してください。");
+    case HeaderProblem::Comma:
+        return QStringLiteral("ヘッダーに「,」があるため、保存するとヘッダーが二つに分かれてしまいます。"
+                              "ヘッダーを直してください。");
+    case HeaderProblem::LineBreak:
+        return QStringLiteral("ヘッダーに改行があるため、保存するとヘッダーが二つに分かれてしまいます。"
+                              "ヘッダーを直してください。");
+    case HeaderProblem::None:
+        break;
+    }
+    return {};
+}
+
+// What could not be done to the file, completing "<file> を…".
+QString failedStepText(FileStep step)
+{
+    switch (step) {
+    case FileStep::Open:
+    case FileStep::Read: return QStringLiteral("読み込めません");
+    case FileStep::Create: return QStringLiteral("作成できません");
+    case FileStep::Write: return QStringLiteral("書き込めません");
+    case FileStep::Flush:
+    case FileStep::Close: return QStringLiteral("ディスクに書き込めません");
+    case FileStep::Rename: return QStringLiteral("置き換えられません");
+    case FileStep::Folder: return QStringLiteral("の変更をディスクに記録できません");
+    case FileStep::Remove: return QStringLiteral("削除できません");
+    case FileStep::Lock: return QStringLiteral("保存できません（ほかのエディターが保存を続けています）");
+    case FileStep::NotRegular: return QStringLiteral("開けません（普通のファイルではありません）");
+    case FileStep::ReadOnly: return QStringLiteral("書き換えられません（読み取り専用です）");
+    case FileStep::Header:
+    case FileStep::None: break;
+    }
+    return {};
+}
+
+const QString kNotSaved = QStringLiteral("\n\nマップの変更はまだ保存されていません。");
+
+}  // namespace
+
+QString reasonOf(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QString loadFailureText(const FileFailure& failure)
+{
+    const QString file = QString::fromStdString(failure.file);
+    if (failure.missing())
+        return QStringLiteral("%1 が見つかりません。\n"
+                              "マップを保存すると、このフォルダーに新しく作られます。")
+            .arg(file);
+    if (failure.step == FileStep::NotRegular)
+        return QStringLiteral("%1 は普通のファイルではないため（フォルダー、パイプ、デバイスなど）、"
+                              "開けません。")
+            .arg(file);
+    if (failure.step == FileStep::Open)
+        return QStringLiteral("%1 を読み込めません。\n%2").arg(file, reasonOf(failure.error));
+    if (failure.failed())
+        return QStringLiteral("%1 を最後まで読み込めませんでした。\n%2").arg(file, reasonOf(failure.error));
+    return {};
+}
+
+QString countFailureText(const FileFailure& failure, const QString& stopped)
+{
+    const QString file = QString::fromStdString(failure.file);
+    if (failure.step == FileStep::NotRegular)
+        return QStringLiteral("%1 は普通のファイルではないため、%2。").arg(file, stopped);
+    const QString how = failure.step == FileStep::Open ? QStringLiteral("読み込めない")
+                                                       : QStringLiteral("最後まで読み込めない");
+    return QStringLiteral("%1 を%2ため、%3。\n%4").arg(file, how, stopped, reasonOf(failure.error));
+}
+
+QString saveFailureText(const SaveReport& report, MapNumber mapNo, const QString& levelName)
+{
+    const FileFailure& failure = report.failure;
+    if (failure.step == FileStep::Header)
+        return QStringLiteral("map No %1を保存できません。\n").arg(mapNo) + headerProblemText(report.header) +
+               kNotSaved;
+
+    const QString file = QString::fromStdString(failure.file);
+    if (failure.step == FileStep::ReadOnly || failure.step == FileStep::NotRegular) {
+        const QString why = failure.step == FileStep::ReadOnly
+            ? QStringLiteral("%1 は読み取り専用です。保存するには、書き込みを許可してください。")
+            : QStringLiteral("%1 は普通のファイルではありません（フォルダー、パイプ、デバイスなど）。");
+        return QStringLiteral("map No %1を保存できません。\n").arg(mapNo) + why.arg(file) + kNotSaved;
+    }
+    const QString step = failedStepText(failure.step);
+    QString text;
+    if (failure.step == FileStep::Folder) {
+        text = QStringLiteral("map No %1 は %2 に書き込みましたが、フォルダー %3 %4: %5\n"
+                              "念のため、もう一度保存してください。")
+                   .arg(mapNo)
+                   .arg(levelName, file, step, reasonOf(failure.error));
+    } else {
+        text = QStringLiteral("map No %1を保存できませんでした。\n%2 を%3: %4\n%5 は元のままです。")
+                   .arg(mapNo)
+                   .arg(file, step, reasonOf(failure.error), levelName);
+    }
+    if (report.cleanup.failed())
+        text += QStringLiteral("\n%1 も%2: %3\n不要なファイルなので、手で削除してください。")
+                    .arg(QString::fromStdString(report.cleanup.file), failedStepText(report.cleanup.step),
+                         reasonOf(report.cleanup.error));
+    return text + kNotSaved;
+}
+
+QString recoveryFailureText(const FileFailure& failure)
+{
+    const QString file = QString::fromStdString(failure.file);
+    const QString reason = reasonOf(failure.error);
+    if (failure.step == FileStep::Remove)
+        return QStringLiteral("復元用のファイル %1 を削除できません: %2\n"
+                              "次に起動したとき、その内容を復元するか尋ねます。")
+            .arg(file, reason);
+    return QStringLiteral("復元用のファイル %1 を書き込めません: %2\n"
+                          "編集は続けられますが、エディターが異常終了すると、"
+                          "保存していない変更は失われます。")
+        .arg(file, reason);
+}
+
+QString changedAgainText(MapNumber mapNo, MapNumber other, const QString& levelName)
+{
+    return QStringLiteral("map No %1を保存できませんでした。\n"
+                          "%2 の map No %3 が、尋ねている間にまたほかのプログラムに変更されました。"
+                          "%2 は元のままです。")
+               .arg(QString::number(mapNo), levelName, QString::number(other)) +
+           kNotSaved;
+}
+
+QString goToRefusalText(const QString& typed, MapNumber last, const QString& levelName)
+{
+    const std::optional<MapNumber> wanted = parseMapNumber(typed);
+    QString refusal;
+    if (!wanted)
+        refusal = QStringLiteral("「%1」はマップの番号ではありません。").arg(typed);
+    else if (*wanted > kLastMapNo)
+        refusal = QStringLiteral("マップ番号は %1 までです。").arg(kLastMapNo);
+    else if (*wanted < 1 || *wanted > last)
+        refusal = QStringLiteral("map No %1 はありません。").arg(*wanted);
+    else
+        return {};
+    if (last < 1)
+        return refusal + QStringLiteral("\n%1 にはマップがありません。").arg(levelName);
+    return refusal + QStringLiteral("\n1 から %1 までの番号を入力してください。").arg(last);
+}
+
+QString keysText()
+{
+    return QStringLiteral(
+        "マップ上（Tab キーでマップに移動）:\n"
+        "  矢印キー: カーソルを 1 マス動かす\n"
+        "  Home / End: 行の最初 / 最後のマスへ\n"
+        "  Space または P: パレットの項目を置く（左クリックと同じ）\n"
+        "  G: マスの項目をパレットに取る（右クリックと同じ）\n"
+        "どこでも:\n"
+        "  Ctrl+Z: 元に戻す\n"
+        "  Ctrl+Shift+Z / Ctrl+Y: やり直し\n"
+        "  Page Up / Page Down: 前のマップ / 次のマップ\n"
+        "  Ctrl+Home / Ctrl+End: 最初のマップ / 最後のマップ\n"
+        "  Ctrl+G: マップへ移動（番号を入力）\n"
+        "  Ctrl+S: マップ保存\n"
+        "  Ctrl+Q: 閉じる\n"
+        "ヘッダーの欄では Ctrl+Z などはその欄の文字に、パレットでは Page Up / Page Down はパレットに働きます。");
+}
+
+}  // namespace kelmor

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+#include "fs/filefailure.h"
+#include "levelfile/savelevel.h"
+#include "model/mapnumber.h"
+
+namespace kelmor {
+
+// What the window says of a failure, composed in one place from the failure
+// alone: each is a pure function, so every failure's words are checked
+// without a window. `levelName` is the level file as the user knows it.
+
+// The system's own words for an errno.
+QString reasonOf(int error);
+
+// Loading a map: nothing for no failure.
+QString loadFailureText(const FileFailure& failure);
+// Counting maps, where `stopped` says what cannot go on ("マップを作成できません").
+QString countFailureText(const FileFailure& failure, const QString& stopped);
+// A save that failed (not one declined or left with a conflict).
+QString saveFailureText(const SaveReport& report, MapNumber mapNo, const QString& levelName);
+// The recovery file: a write or a removal that failed.
+QString recoveryFailureText(const FileFailure& failure);
+
+// A save whose map changed again while its overwrite was asked.
+QString changedAgainText(MapNumber mapNo, MapNumber other, const QString& levelName);
+// Why a typed map number is refused, with the numbers there are (1 to
+// `last`; none when `last` is 0); nothing when it is a map.
+QString goToRefusalText(const QString& typed, MapNumber last, const QString& levelName);
+// The keys, for the help menu.
+QString keysText();
+
+}  // namespace kelmor
