@@ -79,7 +79,9 @@ FileFailure RecoveryFiles::setAside(RecoveryOrphan& orphan, std::string& keptAs)
 {
     int error = EEXIST;
     for (int n = 1; n <= kAsideNames && error == EEXIST; ++n) {
-        keptAs = orphan.name + ".kept" + (n == 1 ? "" : "-" + std::to_string(n));
+        keptAs = orphan.name + ".kept";
+        if (n > 1)
+            keptAs.append("-").append(std::to_string(n));
         error = ops_.renameNew(pathOf(orphan.name), pathOf(keptAs));
     }
     orphan.hold.reset();

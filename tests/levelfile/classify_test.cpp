@@ -54,7 +54,7 @@ TEST(Classifiers, AllAgreeOnRandomBuffers)
     const char telling[] = {',', '\r', '\n', '*', '"', ' ', 'a', '\0'};
     for (int round = 0; round < 2000; ++round) {
         std::string bytes((1 + random() % 6) * kClassifyBlock, '\0');
-        const unsigned density = random() % 100;  // from all text to all separators
+        const auto density = static_cast<unsigned>(random() % 100);  // from all text to all separators
         for (char& b : bytes)
             b = random() % 100 < density ? telling[random() % sizeof telling] : static_cast<char>(random());
         const std::uint64_t previousCr = random() % 2;

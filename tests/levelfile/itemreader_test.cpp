@@ -109,7 +109,7 @@ TEST(ItemReader, SkippingKeepsNothingButCountsBytes)
 TEST(ItemReader, SkippingManyItemsMatchesSkippingOneByOne)
 {
     const std::string bytes = "a,b\r\nc\rd\n\r\n  \"q,\r\nx\"tail,e\r\n   \r\n*h\r\nlast  ";
-    for (std::size_t buffer : {1, 2, 3, 5, 8, 64, 4096}) {
+    for (const std::size_t buffer : {std::size_t{1}, std::size_t{2}, std::size_t{3}, std::size_t{5}, std::size_t{8}, std::size_t{64}, std::size_t{4096}}) {
         for (std::size_t n = 0; n < 14; ++n) {
             SCOPED_TRACE(testing::Message() << "buffer " << buffer << ", items " << n);
             MemorySource one(bytes);
@@ -134,7 +134,7 @@ TEST(ItemReader, SkippingManyItemsMatchesSkippingOneByOne)
 TEST(ItemReader, SeeksBackToAnItem)
 {
     const std::string bytes = "one\r\ntwo\r\n" + std::string(5000, 'x') + "\r\nthree";
-    for (std::size_t buffer : {4, 64 * 1024}) {
+    for (const std::size_t buffer : {std::size_t{4}, std::size_t{64 * 1024}}) {
         MemorySource source(bytes);
         ItemReader reader(source, buffer);
         reader.skip();

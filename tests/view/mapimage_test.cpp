@@ -55,7 +55,7 @@ TEST_F(DrawMap, EveryCellComesFromItsTilesBlockAndTheMarkerIsRed)
     for (int r = 0; r < kMapRows; ++r)
         for (int c = 0; c < kMapColumns; ++c)
             grid[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] =
-                codes[static_cast<std::size_t>((r * 35 + c) % codes.size())];
+                codes[static_cast<std::size_t>(r * 35 + c) % codes.size()];
     image.drawMap(grid, catalogue, sheet);
     const QImage& view = image.image();
     ASSERT_EQ(view.size(), QSize(560, 272));
