@@ -34,7 +34,8 @@ void prepareFolder()
     const std::string level = bench::ensureLevelFile(data + "/..", kMaps);
     std::filesystem::create_directories(data);
     std::filesystem::copy_file(level, data + "/kelmor.cnf", std::filesystem::copy_options::overwrite_existing);
-    std::filesystem::copy_file(KELMOR_TILE_SHEET, data + "/kelmor.bmp", std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::copy_file(KELMOR_TILE_SHEET, data + "/kelmor.bmp",
+                               std::filesystem::copy_options::overwrite_existing);
 }
 
 // Nothing should be asked or told: anything that is makes the run an error.

@@ -7,8 +7,7 @@
 // Takes a few leading bytes of a fuzz input as parameters.
 class FuzzInput {
 public:
-    FuzzInput(const std::uint8_t* data, std::size_t size)
-        : bytes_(reinterpret_cast<const char*>(data), size) {}
+    FuzzInput(const std::uint8_t* data, std::size_t size) : bytes_(reinterpret_cast<const char*>(data), size) {}
 
     std::uint8_t byte()
     {

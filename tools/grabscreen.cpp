@@ -17,7 +17,7 @@ int main(int argc, char* argv[])
     if (screen == nullptr)
         return 1;
     QPixmap shot = args.size() == 6
-        ? screen->grabWindow(0, args[2].toInt(), args[3].toInt(), args[4].toInt(), args[5].toInt())
-        : screen->grabWindow(0);
+                       ? screen->grabWindow(0, args[2].toInt(), args[3].toInt(), args[4].toInt(), args[5].toInt())
+                       : screen->grabWindow(0);
     return shot.save(args[1], "PNG") ? 0 : 1;
 }

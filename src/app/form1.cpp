@@ -35,8 +35,7 @@ std::string absoluteFolder(const std::string& folder)
 }
 
 template <class W>
-W* place(W* widget, const char* name, int left, int top, int width, int height,
-         const QString& accessibleName)
+W* place(W* widget, const char* name, int left, int top, int width, int height, const QString& accessibleName)
 {
     widget->setObjectName(QString::fromLatin1(name));
     widget->setGeometry(left, top, width, height);
@@ -47,8 +46,7 @@ W* place(W* widget, const char* name, int left, int top, int width, int height,
 
 Form1::Form1(const std::string& folder, Asker& asker, FileOps& fileOps, FileOps* recoveryOps)
     : Form1(folder, kLevelFileName, asker, fileOps, recoveryOps)
-{
-}
+{}
 
 Form1::Form1(const std::string& folder, const std::string& levelName, Asker& asker, FileOps& fileOps,
              FileOps* recoveryOps)
@@ -84,18 +82,18 @@ void Form1::createControls()
     // Only controls whose text does not say what they are get an accessible
     // name: a name replaces what a screen reader would read of the text.
     Label1 = place(new QLabel(QStringLiteral("1"), form_), "Label1", 8, 0, 65, 17, {});
-    Command7 = place(new QPushButton(QStringLiteral("|<"), form_), "Command7", 80, 0, 33, 25,
-                     QStringLiteral("最初のマップ"));
-    Command4 = place(new QPushButton(QStringLiteral("<"), form_), "Command4", 112, 0, 33, 25,
-                     QStringLiteral("前のマップ"));
-    Command2 = place(new QPushButton(QStringLiteral(">"), form_), "Command2", 144, 0, 33, 25,
-                     QStringLiteral("次のマップ"));
-    Command6 = place(new QPushButton(QStringLiteral(">|"), form_), "Command6", 176, 0, 33, 25,
-                     QStringLiteral("最後のマップ"));
+    Command7 =
+        place(new QPushButton(QStringLiteral("|<"), form_), "Command7", 80, 0, 33, 25, QStringLiteral("最初のマップ"));
+    Command4 =
+        place(new QPushButton(QStringLiteral("<"), form_), "Command4", 112, 0, 33, 25, QStringLiteral("前のマップ"));
+    Command2 =
+        place(new QPushButton(QStringLiteral(">"), form_), "Command2", 144, 0, 33, 25, QStringLiteral("次のマップ"));
+    Command6 =
+        place(new QPushButton(QStringLiteral(">|"), form_), "Command6", 176, 0, 33, 25, QStringLiteral("最後のマップ"));
     Text1 = place(new QLineEdit(QStringLiteral("Text1"), form_), "Text1", 216, 0, 97, 18,
                   QStringLiteral("マップのヘッダー"));
-    Label2 = place(new QLabel(QStringLiteral("[左クリック]=PUT ／ 　[右クリック]=GET"), form_), "Label2",
-                   328, 0, 225, 17, {});
+    Label2 = place(new QLabel(QStringLiteral("[左クリック]=PUT ／ 　[右クリック]=GET"), form_), "Label2", 328, 0, 225,
+                   17, {});
     QFont hintFont = small;
     hintFont.setPixelSize(11);
     Label2->setFont(hintFont);
@@ -191,11 +189,8 @@ void Form1::loadTileSheet()
     else if (error == ENOENT || error == EISDIR || error == ENODEV)
         status = TileSheet::Status::Missing;  // nothing there, or no file to read
     switch (status) {
-    case TileSheet::Status::Loaded:
-        break;
-    case TileSheet::Status::Missing:
-        asker_.notify(QStringLiteral("kelmor.bmp is not found"));
-        break;
+    case TileSheet::Status::Loaded: break;
+    case TileSheet::Status::Missing: asker_.notify(QStringLiteral("kelmor.bmp is not found")); break;
     case TileSheet::Status::Unreadable:
         asker_.notify(QStringLiteral("kelmor.bmp をビットマップとして読み込めません。"
                                      "マップのタイルは表示されません。"));

@@ -37,8 +37,8 @@ void Form1::createActions()
     saveAction_ = makeAction(this, "saveAction", QStringLiteral("保存(&S)"), {QKeySequence::Save});
     firstAction_ = makeAction(this, "firstAction", QStringLiteral("最初のマップ(&F)"),
                               {QKeySequence(Qt::ControlModifier | Qt::Key_Home)});
-    previousAction_ = makeAction(this, "previousAction", QStringLiteral("前のマップ(&P)"),
-                                 {QKeySequence(Qt::Key_PageUp)});
+    previousAction_ =
+        makeAction(this, "previousAction", QStringLiteral("前のマップ(&P)"), {QKeySequence(Qt::Key_PageUp)});
     nextAction_ = makeAction(this, "nextAction", QStringLiteral("次のマップ(&N)"), {QKeySequence(Qt::Key_PageDown)});
     lastAction_ = makeAction(this, "lastAction", QStringLiteral("最後のマップ(&L)"),
                              {QKeySequence(Qt::ControlModifier | Qt::Key_End)});
@@ -46,8 +46,8 @@ void Form1::createActions()
                              {QKeySequence(Qt::ControlModifier | Qt::Key_G)});
     createAction_ = makeAction(this, "createAction", QStringLiteral("マップ作成(&C)"));
     eraseAction_ = makeAction(this, "eraseAction", QStringLiteral("マップ消去(&E)"));
-    closeAction_ = makeAction(this, "closeAction", QStringLiteral("閉じる(&Q)"),
-                              {QKeySequence(Qt::ControlModifier | Qt::Key_Q)});
+    closeAction_ =
+        makeAction(this, "closeAction", QStringLiteral("閉じる(&Q)"), {QKeySequence(Qt::ControlModifier | Qt::Key_Q)});
     keysAction_ = makeAction(this, "keysAction", QStringLiteral("キー一覧(&K)"));
     aboutAction_ = makeAction(this, "aboutAction", QStringLiteral("バージョン情報(&A)"));
 
@@ -61,7 +61,7 @@ void Form1::createActions()
     redoAction_->setObjectName(QStringLiteral("redoAction"));
     QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
     for (const QKeySequence& extra : {QKeySequence(Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Z),
-                                     QKeySequence(Qt::ControlModifier | Qt::Key_Y)})
+                                      QKeySequence(Qt::ControlModifier | Qt::Key_Y)})
         if (!redoKeys.contains(extra))
             redoKeys.append(extra);
     redoAction_->setShortcuts(redoKeys);

@@ -17,8 +17,7 @@ bool Form1::saveIfEdited()
 
 void Form1::reportOverflow()
 {
-    asker_.notify(QStringLiteral("マップ番号は %1 までです。これより先のマップは開けません。")
-                      .arg(kLastMapNo));
+    asker_.notify(QStringLiteral("マップ番号は %1 までです。これより先のマップは開けません。").arg(kLastMapNo));
 }
 
 void Form1::Command1_Click()
@@ -91,8 +90,7 @@ void Form1::Command5_Click()
 
 void Form1::goToMap()
 {
-    const std::optional<QString> typed =
-        asker_.askText(QStringLiteral("移動するマップの番号を入力してください。"));
+    const std::optional<QString> typed = asker_.askText(QStringLiteral("移動するマップの番号を入力してください。"));
     if (!typed)
         return;
     const std::optional<std::int64_t> count = fncMapmax();

@@ -65,8 +65,7 @@ void Form1::describeCursor()
         holds = Combo1->itemText(*position);
     else if (const std::optional<char> code = codeAt(document_.rows(), cell))
         holds = QString::fromLatin1(&*code, 1);
-    Picture2->setAccessibleDescription(
-        QStringLiteral("列 %1、行 %2: %3").arg(cell.column).arg(cell.row).arg(holds));
+    Picture2->setAccessibleDescription(QStringLiteral("列 %1、行 %2: %3").arg(cell.column).arg(cell.row).arg(holds));
 }
 
 }  // namespace kelmor

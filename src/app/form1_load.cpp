@@ -49,8 +49,9 @@ void Form1::reportDamage(const LoadedMap& loaded)
         what = QStringLiteral("%1 行目に「*」を含む行（別のマップのヘッダー）があります。"
                               "このマップの行が足りず、次のマップが行として読まれています。")
                    .arg(loaded.headerInRow + 1);
-    asker_.notify(QStringLiteral("map No %1 は %2 の中で壊れています。\n").arg(QString::number(loaded.mapNo), levelName()) +
-                  what + QStringLiteral("\n保存すると別のマップや行を壊すため、このマップは保存できません。"));
+    asker_.notify(
+        QStringLiteral("map No %1 は %2 の中で壊れています。\n").arg(QString::number(loaded.mapNo), levelName()) +
+        what + QStringLiteral("\n保存すると別のマップや行を壊すため、このマップは保存できません。"));
 }
 
 void Form1::subDraw()

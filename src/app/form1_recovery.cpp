@@ -22,9 +22,8 @@ void Form1::offerRecovery()
             setRecoveryAside(orphan, use, recovery);
             continue;
         }
-        const QString map = recovery->created
-            ? QStringLiteral("新しく作成した map No %1").arg(recovery->mapNo)
-            : QStringLiteral("map No %1").arg(recovery->mapNo);
+        const QString map = recovery->created ? QStringLiteral("新しく作成した map No %1").arg(recovery->mapNo)
+                                              : QStringLiteral("map No %1").arg(recovery->mapNo);
         if (use == RecoveryUse::Offer &&
             asker_.askYesNo(QStringLiteral("前回エディターが保存せずに終了したため、%1 の %2 に"
                                            "保存されていない変更があります。\n変更を復元しますか?\n"
@@ -51,9 +50,10 @@ void Form1::setRecoveryAside(RecoveryOrphan& orphan, RecoveryUse use, const std:
     const QString name = QString::fromStdString(orphan.name);
     std::string keptAs;
     const FileFailure failure = document_.recovery().setAside(orphan, keptAs);
-    const QString kept = failure.failed()
-        ? QStringLiteral("名前を変えられなかったため（%1）、そのまま残しています。").arg(reasonOf(failure.error))
-        : QStringLiteral("%1 という名前で残しました。").arg(QString::fromStdString(keptAs));
+    const QString kept =
+        failure.failed()
+            ? QStringLiteral("名前を変えられなかったため（%1）、そのまま残しています。").arg(reasonOf(failure.error))
+            : QStringLiteral("%1 という名前で残しました。").arg(QString::fromStdString(keptAs));
     asker_.notify(QStringLiteral("復元用のファイル %1 は%2、使えません。\n").arg(name, why) + kept);
 }
 

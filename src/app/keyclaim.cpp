@@ -12,8 +12,7 @@ namespace {
 
 class KeyClaim final : public QObject {
 public:
-    KeyClaim(QWidget* owner, std::function<bool(const QKeyEvent&)> claims)
-        : QObject(owner), claims_(std::move(claims))
+    KeyClaim(QWidget* owner, std::function<bool(const QKeyEvent&)> claims) : QObject(owner), claims_(std::move(claims))
     {
         owner->installEventFilter(this);
     }
@@ -44,7 +43,8 @@ void claimEditingKeys(QWidget* textBox)
     new KeyClaim(textBox, [](const QKeyEvent& event) {
         const QKeyCombination keys = combination(event);
         return event.matches(QKeySequence::Undo) || event.matches(QKeySequence::Redo) ||
-               keys == (Qt::ControlModifier | Qt::Key_Y) || keys == (Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Z);
+               keys == (Qt::ControlModifier | Qt::Key_Y) ||
+               keys == (Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Z);
     });
 }
 

@@ -16,10 +16,9 @@
 
 namespace {
 
-const char kNoDisplay[] =
-    "kelmor-edit: no display to open the editor window on.\n"
-    "Start it on a desktop, or give it a virtual one, for example:\n"
-    "    xvfb-run -a kelmor-edit [PATH]\n";
+const char kNoDisplay[] = "kelmor-edit: no display to open the editor window on.\n"
+                          "Start it on a desktop, or give it a virtual one, for example:\n"
+                          "    xvfb-run -a kelmor-edit [PATH]\n";
 
 // On Linux the display comes from the environment (X11 or Wayland); other
 // systems have their own window system, always there.
@@ -53,20 +52,14 @@ void onQtMessage(QtMsgType type, const QMessageLogContext&, const QString& messa
 int main(int argc, char* argv[])
 {
     // Arguments first: a wrong one is told before anything needs a display.
-    const kelmor::StartRequest request =
-        kelmor::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc), {});
+    const kelmor::StartRequest request = kelmor::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc), {});
     switch (request.action) {
-    case kelmor::StartRequest::Action::Help:
-        std::fputs(kelmor::usageText().c_str(), stdout);
-        return 0;
-    case kelmor::StartRequest::Action::Version:
-        std::printf("kelmor-edit %s\n", KELMOR_VERSION);
-        return 0;
+    case kelmor::StartRequest::Action::Help: std::fputs(kelmor::usageText().c_str(), stdout); return 0;
+    case kelmor::StartRequest::Action::Version: std::printf("kelmor-edit %s\n", KELMOR_VERSION); return 0;
     case kelmor::StartRequest::Action::Refuse:
         std::fprintf(stderr, "kelmor-edit: %s\nTry 'kelmor-edit --help'.\n", request.problem.c_str());
         return 2;
-    case kelmor::StartRequest::Action::Edit:
-        break;
+    case kelmor::StartRequest::Action::Edit: break;
     }
 
     if (kDisplayFromEnvironment) {
@@ -84,8 +77,8 @@ int main(int argc, char* argv[])
 
     // The window speaks Japanese, so the message boxes' buttons do too.
     QTranslator qtTranslator;
-    if (qtTranslator.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"),
-                          QStringLiteral("_"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (qtTranslator.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTranslator);
 
     kelmor::MessageBoxAsker asker;
@@ -93,8 +86,8 @@ int main(int argc, char* argv[])
     // Without PATH, the files beside the program, as always. PATH goes on as
     // the bytes it was given.
     const std::string folder = request.folder.empty()
-        ? QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString()
-        : request.folder;
+                                   ? QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString()
+                                   : request.folder;
     kelmor::Form1 form(folder, request.levelName, asker, *fileOps);
     asker.setParent(&form);
     form.show();

@@ -45,16 +45,16 @@ protected:
 
 bool MessageBoxAsker::askYesNo(const QString& text)
 {
-    YesNoBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text,
-                 QMessageBox::Yes | QMessageBox::No, visibleOrNull(parent_));
+    YesNoBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text, QMessageBox::Yes | QMessageBox::No,
+                 visibleOrNull(parent_));
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() != QMessageBox::No;
 }
 
 void MessageBoxAsker::notify(const QString& text)
 {
-    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text,
-                    QMessageBox::Ok, visibleOrNull(parent_));
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text, QMessageBox::Ok,
+                    visibleOrNull(parent_));
     box.exec();
 }
 

@@ -27,8 +27,7 @@ QString headerProblemText(HeaderProblem problem)
     case HeaderProblem::LineBreak:
         return QStringLiteral("ヘッダーに改行があるため、保存するとヘッダーが二つに分かれてしまいます。"
                               "ヘッダーを直してください。");
-    case HeaderProblem::None:
-        break;
+    case HeaderProblem::None: break;
     }
     return {};
 }
@@ -87,8 +86,8 @@ QString countFailureText(const FileFailure& failure, const QString& stopped)
     const QString file = QString::fromStdString(failure.file);
     if (failure.step == FileStep::NotRegular)
         return QStringLiteral("%1 は普通のファイルではないため、%2。").arg(file, stopped);
-    const QString how = failure.step == FileStep::Open ? QStringLiteral("読み込めない")
-                                                       : QStringLiteral("最後まで読み込めない");
+    const QString how =
+        failure.step == FileStep::Open ? QStringLiteral("読み込めない") : QStringLiteral("最後まで読み込めない");
     return QStringLiteral("%1 を%2ため、%3。\n%4").arg(file, how, stopped, reasonOf(failure.error));
 }
 
@@ -101,9 +100,10 @@ QString saveFailureText(const SaveReport& report, MapNumber mapNo, const QString
 
     const QString file = QString::fromStdString(failure.file);
     if (failure.step == FileStep::ReadOnly || failure.step == FileStep::NotRegular) {
-        const QString why = failure.step == FileStep::ReadOnly
-            ? QStringLiteral("%1 は読み取り専用です。保存するには、書き込みを許可してください。")
-            : QStringLiteral("%1 は普通のファイルではありません（フォルダー、パイプ、デバイスなど）。");
+        const QString why =
+            failure.step == FileStep::ReadOnly
+                ? QStringLiteral("%1 は読み取り専用です。保存するには、書き込みを許可してください。")
+                : QStringLiteral("%1 は普通のファイルではありません（フォルダー、パイプ、デバイスなど）。");
         return QStringLiteral("map No %1を保存できません。\n").arg(mapNo) + why.arg(file) + kNotSaved;
     }
     const QString step = failedStepText(failure.step);

@@ -6,9 +6,12 @@
 namespace kelmor {
 
 PlaceCellCommand::PlaceCellCommand(MapDocument& document, CellPos cell, char before, char after)
-    : QUndoCommand(QStringLiteral("セルの配置")), document_(document), cell_(cell), before_(before), after_(after)
-{
-}
+    : QUndoCommand(QStringLiteral("セルの配置")),
+      document_(document),
+      cell_(cell),
+      before_(before),
+      after_(after)
+{}
 
 void PlaceCellCommand::redo()
 {
@@ -21,7 +24,10 @@ void PlaceCellCommand::undo()
 }
 
 EraseMapCommand::EraseMapCommand(MapDocument& document, const MapRows& before)
-    : QUndoCommand(QStringLiteral("マップ消去")), document_(document), before_(before), after_(before)
+    : QUndoCommand(QStringLiteral("マップ消去")),
+      document_(document),
+      before_(before),
+      after_(before)
 {
     eraseToTemplate(after_);
 }

@@ -7,13 +7,13 @@ namespace {
 constexpr int kRecoveryDelayMs = 100;
 }  // namespace
 
-RecoveryPolicy::RecoveryPolicy(FileOps& ops, const std::string& folder, const std::string& levelName,
-                               Unsaved unsaved)
+RecoveryPolicy::RecoveryPolicy(FileOps& ops, const std::string& folder, const std::string& levelName, Unsaved unsaved)
     : files_(ops, folder, levelName),
       unsaved_(std::move(unsaved)),
       keeper_(std::make_unique<RecoveryKeeper>(files_, [this](const FileFailure& failure) {
           // Told on the window's thread, between its events.
-          QMetaObject::invokeMethod(this, [this, failure] { emit failed(failure); }, Qt::QueuedConnection);
+          QMetaObject::invokeMethod(
+              this, [this, failure] { emit failed(failure); }, Qt::QueuedConnection);
       }))
 {
     timer_.setSingleShot(true);

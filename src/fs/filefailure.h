@@ -8,19 +8,19 @@ namespace kelmor {
 // The step of a level-file operation that failed.
 enum class FileStep {
     None,
-    Open,    // opening the level file to read it
+    Open,        // opening the level file to read it
     NotRegular,  // the level file is a folder, a pipe or a device, not a plain file
     ReadOnly,    // the level file may not be written: a save would replace it all the same
-    Read,    // reading the level file (a save reports a failed open as this too)
-    Header,  // the header cannot be saved (see HeaderProblem)
-    Lock,    // another editor kept saving into the same folder
-    Create,  // removing an old scratch file and creating a new one
-    Write,   // writing the scratch file
-    Flush,   // forcing the scratch file to disk
-    Close,   // closing the scratch file
-    Rename,  // renaming the scratch file over the level file
-    Folder,  // forcing the folder's entries to disk after the rename
-    Remove,  // removing the scratch file after another step failed
+    Read,        // reading the level file (a save reports a failed open as this too)
+    Header,      // the header cannot be saved (see HeaderProblem)
+    Lock,        // another editor kept saving into the same folder
+    Create,      // removing an old scratch file and creating a new one
+    Write,       // writing the scratch file
+    Flush,       // forcing the scratch file to disk
+    Close,       // closing the scratch file
+    Rename,      // renaming the scratch file over the level file
+    Folder,      // forcing the folder's entries to disk after the rename
+    Remove,      // removing the scratch file after another step failed
 };
 
 // What went wrong, where, and the system's reason: the one shape in which

@@ -11,9 +11,9 @@ namespace kelmor {
 // What a save needs to know of the file it is about to replace.
 struct FileFacts {
     bool exists = false;
-    bool regular = false;   // a plain file, not a folder, pipe or device
-    int notWritable = 0;    // why this user may not write it (errno), or 0: it may
-    unsigned mode = 0;      // permission bits
+    bool regular = false;  // a plain file, not a folder, pipe or device
+    int notWritable = 0;   // why this user may not write it (errno), or 0: it may
+    unsigned mode = 0;     // permission bits
     unsigned owner = 0;
     unsigned group = 0;
 };

@@ -168,7 +168,8 @@ public:
                 error = errno;
                 return nullptr;
             }
-            struct stat held {}, named {};
+            struct stat held {
+            }, named{};
             error = ::fstat(fd, &held) != 0 ? errno : !S_ISREG(held.st_mode) ? ENODEV : 0;
             if (error == 0 && ::flock(fd, LOCK_EX | LOCK_NB) != 0)
                 error = errno;
@@ -228,10 +229,7 @@ public:
         return std::rename(from.c_str(), to.c_str()) == 0 ? 0 : errno;
     }
 
-    int remove(const std::string& path) override
-    {
-        return ::unlink(path.c_str()) == 0 ? 0 : errno;
-    }
+    int remove(const std::string& path) override { return ::unlink(path.c_str()) == 0 ? 0 : errno; }
 
     int syncFolder(const std::string& folder) override
     {
@@ -256,7 +254,8 @@ public:
                 break;
             file = target.is_absolute() ? target : file.parent_path() / target;
         }
-        const fs::path folder = fs::weakly_canonical(file.parent_path().empty() ? fs::path(".") : file.parent_path(), error);
+        const fs::path folder =
+            fs::weakly_canonical(file.parent_path().empty() ? fs::path(".") : file.parent_path(), error);
         return ((error ? file.parent_path() : folder) / file.filename()).lexically_normal().string();
     }
 

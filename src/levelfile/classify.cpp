@@ -17,8 +17,7 @@ struct Masks {
 };
 
 // The one rule every classifier stores its masks by.
-inline void store(const Masks& m, std::uint64_t* ends, std::uint64_t* stars, std::size_t w,
-                  std::uint64_t& previousCr)
+inline void store(const Masks& m, std::uint64_t* ends, std::uint64_t* stars, std::size_t w, std::uint64_t& previousCr)
 {
     const std::uint64_t lfAfterCr = m.lf & ((m.cr << 1) | previousCr);
     ends[w] = m.anyEnd & ~lfAfterCr;
@@ -42,8 +41,7 @@ inline std::uint64_t equalBits(const __m128i (&block)[4], __m128i k)
 
 __attribute__((target("avx2"))) inline std::uint64_t equalBits(__m256i v, __m256i k)
 {
-    return static_cast<std::uint64_t>(
-        static_cast<std::uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(v, k))));
+    return static_cast<std::uint64_t>(static_cast<std::uint32_t>(_mm256_movemask_epi8(_mm256_cmpeq_epi8(v, k))));
 }
 
 __attribute__((target("avx2"))) inline std::uint64_t equalBits(__m256i lo, __m256i hi, __m256i k)
@@ -64,8 +62,8 @@ bool classifySse2(const char* p, std::size_t blocks, std::uint64_t* ends, std::u
                                   _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 32)),
                                   _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 48))};
         const std::uint64_t crBits = equalBits(block, cr), lfBits = equalBits(block, lf);
-        store({equalBits(block, comma) | crBits | lfBits, crBits, lfBits, equalBits(block, star)}, ends,
-              stars, w, previousCr);
+        store({equalBits(block, comma) | crBits | lfBits, crBits, lfBits, equalBits(block, star)}, ends, stars, w,
+              previousCr);
         const __m128i q = _mm_or_si128(_mm_or_si128(_mm_cmpeq_epi8(block[0], quote), _mm_cmpeq_epi8(block[1], quote)),
                                        _mm_or_si128(_mm_cmpeq_epi8(block[2], quote), _mm_cmpeq_epi8(block[3], quote)));
         quoteSeen = _mm_or_si128(quoteSeen, q);
@@ -83,9 +81,10 @@ __attribute__((target("avx2"))) bool classifyAvx2(const char* p, std::size_t blo
         const __m256i lo = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
         const __m256i hi = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + 32));
         const std::uint64_t crBits = equalBits(lo, hi, cr), lfBits = equalBits(lo, hi, lf);
-        store({equalBits(lo, hi, comma) | crBits | lfBits, crBits, lfBits, equalBits(lo, hi, star)}, ends,
-              stars, w, previousCr);
-        quoteSeen = _mm256_or_si256(quoteSeen, _mm256_or_si256(_mm256_cmpeq_epi8(lo, quote), _mm256_cmpeq_epi8(hi, quote)));
+        store({equalBits(lo, hi, comma) | crBits | lfBits, crBits, lfBits, equalBits(lo, hi, star)}, ends, stars, w,
+              previousCr);
+        quoteSeen =
+            _mm256_or_si256(quoteSeen, _mm256_or_si256(_mm256_cmpeq_epi8(lo, quote), _mm256_cmpeq_epi8(hi, quote)));
     }
     return !_mm256_testz_si256(quoteSeen, quoteSeen);
 }
@@ -111,8 +110,14 @@ bool classifyPortable(const char* p, std::size_t blocks, std::uint64_t* ends, st
             const std::uint64_t bit = std::uint64_t{1} << i;
             switch (p[i]) {
             case ',': m.anyEnd |= bit; break;
-            case '\r': m.anyEnd |= bit; m.cr |= bit; break;
-            case '\n': m.anyEnd |= bit; m.lf |= bit; break;
+            case '\r':
+                m.anyEnd |= bit;
+                m.cr |= bit;
+                break;
+            case '\n':
+                m.anyEnd |= bit;
+                m.lf |= bit;
+                break;
             case '*': m.star |= bit; break;
             case '"': quotes = true; break;
             default: break;

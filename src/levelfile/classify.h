@@ -15,8 +15,8 @@ inline constexpr std::size_t kClassifyBlock = 64;
 // LF, but not the LF of a CR LF pair (also across blocks and calls, through
 // `previousCr`, which holds 1 when the byte before `p` was a CR); bit i of
 // stars[w] when it is a "*". Returns whether any double quote was seen.
-using Classifier = bool (*)(const char* p, std::size_t blocks, std::uint64_t* ends,
-                            std::uint64_t* stars, std::uint64_t& previousCr);
+using Classifier = bool (*)(const char* p, std::size_t blocks, std::uint64_t* ends, std::uint64_t* stars,
+                            std::uint64_t& previousCr);
 
 bool classifyPortable(const char* p, std::size_t blocks, std::uint64_t* ends, std::uint64_t* stars,
                       std::uint64_t& previousCr);

@@ -18,8 +18,7 @@ ItemReader::ItemReader(ByteSource& source, std::size_t bufferSize)
       buffer_(new char[(capacity_ + kBlock - 1) / kBlock * kBlock]()),
       ends_(new std::uint64_t[(capacity_ + kBlock - 1) / kBlock]()),
       stars_(new std::uint64_t[(capacity_ + kBlock - 1) / kBlock]())
-{
-}
+{}
 
 bool ItemReader::refill()
 {

@@ -12,8 +12,8 @@
 namespace kelmor {
 
 struct ItemInfo {
-    bool hasStar = false;     // the item holds a "*": it heads a map
-    std::uint64_t size = 0;   // bytes in the item
+    bool hasStar = false;    // the item holds a "*": it heads a map
+    std::uint64_t size = 0;  // bytes in the item
 };
 
 // Reads the level file as items: an item ends at a comma, a line end (CR LF,
@@ -39,7 +39,10 @@ public:
     template <class Sink>
     ItemInfo read(Sink&& sink);
 
-    ItemInfo skip() { return read([](std::string_view) {}); }
+    ItemInfo skip()
+    {
+        return read([](std::string_view) {});
+    }
 
     // Whether the next item opens with a double quote (after its leading
     // blanks, which no item keeps): only such an item can hold a comma or a
@@ -79,7 +82,6 @@ public:
     std::uint64_t offset() const { return base_ + pos_; }
     bool seekable() const { return source_.seekable(); }
     bool seek(std::uint64_t offset);
-
 
 private:
     bool fill()
@@ -131,8 +133,8 @@ private:
     bool crPending_ = false;                  // the last buffer ended in a CR
     std::size_t pos_ = 0;
     std::size_t end_ = 0;
-    std::uint64_t base_ = 0;                  // file offset of buffer_[0]
-    bool exhausted_ = false;                  // the source said "end": it is not asked again
+    std::uint64_t base_ = 0;  // file offset of buffer_[0]
+    bool exhausted_ = false;  // the source said "end": it is not asked again
 };
 
 template <class Sink>

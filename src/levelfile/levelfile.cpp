@@ -8,9 +8,10 @@
 namespace kelmor {
 
 LevelFile::LevelFile(FileOps& ops, std::string folder, std::string name)
-    : ops_(ops), folder_(std::move(folder)), name_(std::move(name))
-{
-}
+    : ops_(ops),
+      folder_(std::move(folder)),
+      name_(std::move(name))
+{}
 
 std::string LevelFile::path() const
 {

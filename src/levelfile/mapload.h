@@ -18,14 +18,14 @@ struct LoadedMap {
     // Number of the map found: `wanted`, or the number of maps when the file
     // holds fewer (0 when it holds none).
     std::int64_t mapNo = 0;
-    bool found = false;       // false when the file holds no header at all
-    std::string header;       // the header's bytes as they stand in the file
-    MapRows rows;             // rows the file does not have are left empty
-    int rowsRead = 0;         // fewer than 17 when the file ends inside the map
+    bool found = false;  // false when the file holds no header at all
+    std::string header;  // the header's bytes as they stand in the file
+    MapRows rows;        // rows the file does not have are left empty
+    int rowsRead = 0;    // fewer than 17 when the file ends inside the map
     // Held only up to the limits above; saving such a map would cut it.
     bool headerTooLong = false;
     bool rowTooLong = false;
-    int headerInRow = -1;     // the first of the 17 rows that holds a "*", or -1
+    int headerInRow = -1;  // the first of the 17 rows that holds a "*", or -1
 
     bool damaged() const { return found && (headerTooLong || rowTooLong || headerInRow >= 0); }
 };

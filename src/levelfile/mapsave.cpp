@@ -122,8 +122,7 @@ struct MapCounter {
 
 // Copies one item to `out` as a line and tells whether it equals `header`,
 // keeping no more of it than the comparison needs.
-ItemInfo copyItemComparing(ItemReader& in, ByteSink& out, std::string_view header, std::string& head,
-                           bool& equal)
+ItemInfo copyItemComparing(ItemReader& in, ByteSink& out, std::string_view header, std::string& head, bool& equal)
 {
     head.clear();
     const ItemInfo info = copyItem(in, out, [&](std::string_view part) {
@@ -219,8 +218,7 @@ void RowsDigest::endRow()
     rowLength_ = 0;
 }
 
-WrittenMap writeLevelWithMap(ItemReader& old, ByteSink& out, std::string_view header,
-                             const MapRows& rows)
+WrittenMap writeLevelWithMap(ItemReader& old, ByteSink& out, std::string_view header, const MapRows& rows)
 {
     WrittenMap written;
     MapCounter maps;

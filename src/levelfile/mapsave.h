@@ -67,7 +67,6 @@ struct WrittenMap {
 // and the rows at the end. Streams from
 // `old` (which must be able to go back) to `out`; of the old file no more
 // than the header comparison needs, or 64 KB of a quoted item, is held.
-WrittenMap writeLevelWithMap(ItemReader& old, ByteSink& out, std::string_view header,
-                             const MapRows& rows);
+WrittenMap writeLevelWithMap(ItemReader& old, ByteSink& out, std::string_view header, const MapRows& rows);
 
 }  // namespace kelmor

@@ -52,8 +52,8 @@ private:
 // to disk; returns what failed, if anything. A missing level file counts as
 // an empty one.
 FileFailure writeNextContent(FileOps& ops, const std::string& levelPath, const std::string& levelName,
-                             const FileFacts& facts, WriteFile& scratch, std::string_view header,
-                             const MapRows& rows, WrittenMap& written)
+                             const FileFacts& facts, WriteFile& scratch, std::string_view header, const MapRows& rows,
+                             WrittenMap& written)
 {
     // The level file keeps what it was: its permission bits, owner and group.
     if (facts.exists)
@@ -154,8 +154,8 @@ void removeStaleScratch(FileOps& ops, const std::string& folder, const std::stri
         ops.remove(target.scratch);
 }
 
-SaveReport saveMapToLevel(FileOps& ops, const std::string& folder, std::string_view header,
-                          const MapRows& rows, const std::string& levelName, const MapOrigin* expected)
+SaveReport saveMapToLevel(FileOps& ops, const std::string& folder, std::string_view header, const MapRows& rows,
+                          const std::string& levelName, const MapOrigin* expected)
 {
     SaveReport report;
     report.header = headerProblem(header);

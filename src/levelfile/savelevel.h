@@ -32,14 +32,14 @@ struct MapOrigin {
 
 struct SaveReport {
     SavePlace place = SavePlace::Appended;
-    FileFailure failure;                        // step None when the map was saved
-    HeaderProblem header = HeaderProblem::None; // with step Header: what is wrong with it
-    FileFailure cleanup;                        // after a failure: the scratch file could not be removed
+    FileFailure failure;                         // step None when the map was saved
+    HeaderProblem header = HeaderProblem::None;  // with step Header: what is wrong with it
+    FileFailure cleanup;                         // after a failure: the scratch file could not be removed
     // The header found another map than the one expected; nothing was
     // written. To overwrite it, save again expecting this one.
     std::optional<MapOrigin> conflict;
-    bool declined = false;                      // the user would not overwrite the map in `conflict`
-    MapOrigin saved;                            // once saved: the map as it now stands, for the next save
+    bool declined = false;  // the user would not overwrite the map in `conflict`
+    MapOrigin saved;        // once saved: the map as it now stands, for the next save
 
     bool ok() const { return !failure.failed() && !conflict && !declined; }
 };
@@ -56,9 +56,8 @@ struct SaveReport {
 // earlier in the file, the map changed on disk since it was loaded) writes
 // nothing and reports that map in `conflict`; nothing is ever asked while the
 // folder is locked.
-SaveReport saveMapToLevel(FileOps& ops, const std::string& folder, std::string_view header,
-                          const MapRows& rows, const std::string& levelName = kLevelFileName,
-                          const MapOrigin* expected = nullptr);
+SaveReport saveMapToLevel(FileOps& ops, const std::string& folder, std::string_view header, const MapRows& rows,
+                          const std::string& levelName = kLevelFileName, const MapOrigin* expected = nullptr);
 
 // Removes the scratch file that a save left when its editor died. With the
 // folder's save lock held no save is under way; without it nothing is removed.

@@ -14,7 +14,7 @@ namespace kelmor {
 // back after the editor died, and to tell whether it still belongs to the
 // level file and the map it was made from.
 struct Recovery {
-    std::string level;             // the level file's path, as the editor opened it
+    std::string level;  // the level file's path, as the editor opened it
     std::int64_t mapNo = 0;
     bool created = false;          // created on screen, never saved
     std::uint64_t originRows = 0;  // the loaded map's RowsDigest, for the save's overwrite check
@@ -38,8 +38,8 @@ enum class RecoveryUse {
     Offer,         // edits that the level file does not have
     AlreadySaved,  // the level file holds that map as it was kept: nothing is lost
     Damaged,
-    OtherLevel,    // made for a level file at another path
-    MapGone,       // of a loaded map the level file no longer has
+    OtherLevel,  // made for a level file at another path
+    MapGone,     // of a loaded map the level file no longer has
 };
 RecoveryUse judgeRecovery(const std::optional<Recovery>& recovery, const LevelFile& level);
 

@@ -30,9 +30,10 @@ std::string readAll(ByteSource& source)
 }  // namespace
 
 RecoveryFiles::RecoveryFiles(FileOps& ops, std::string folder, std::string levelName)
-    : ops_(ops), folder_(std::move(folder)), levelName_(std::move(levelName))
-{
-}
+    : ops_(ops),
+      folder_(std::move(folder)),
+      levelName_(std::move(levelName))
+{}
 
 std::string RecoveryFiles::nameOf(int slot) const
 {

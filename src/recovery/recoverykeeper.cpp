@@ -5,9 +5,10 @@
 namespace kelmor {
 
 RecoveryKeeper::RecoveryKeeper(RecoveryFiles& files, Failed failed)
-    : files_(files), failed_(std::move(failed)), thread_([this] { run(); })
-{
-}
+    : files_(files),
+      failed_(std::move(failed)),
+      thread_([this] { run(); })
+{}
 
 RecoveryKeeper::~RecoveryKeeper()
 {

@@ -56,8 +56,7 @@ void MapImage::copyBlock(int tileNumber, int x, int y, const TileSheet& sheet)
     }
 }
 
-void MapImage::drawCell(int row, int column, const MapRows& grid, const Catalogue& catalogue,
-                        const TileSheet& sheet)
+void MapImage::drawCell(int row, int column, const MapRows& grid, const Catalogue& catalogue, const TileSheet& sheet)
 {
     const std::string& line = grid[static_cast<std::size_t>(row)];
     int tile = 0;
@@ -76,8 +75,8 @@ void MapImage::drawMap(const MapRows& grid, const Catalogue& catalogue, const Ti
         const std::string& line = grid[static_cast<std::size_t>(r)];
         for (int c = 0; c < kMapColumns; ++c) {
             const int tile = static_cast<std::size_t>(c) < line.size()
-                ? tileOfCode[static_cast<unsigned char>(line[static_cast<std::size_t>(c)])]
-                : 0;
+                                 ? tileOfCode[static_cast<unsigned char>(line[static_cast<std::size_t>(c)])]
+                                 : 0;
             copyBlock(tile, c * kCellSize, r * kCellSize, sheet);
         }
     }

@@ -22,8 +22,7 @@ public:
     // plainly to the cell. A missing column, a code without a catalogue entry
     // and any part of the block outside the sheet show as tile 0 or black;
     // nothing is ever read outside the sheet or the catalogue.
-    void drawCell(int row, int column, const MapRows& grid, const Catalogue& catalogue,
-                  const TileSheet& sheet);
+    void drawCell(int row, int column, const MapRows& grid, const Catalogue& catalogue, const TileSheet& sheet);
 
     // All 595 cells, then the red marker outline from (96, 56) to (111, 71).
     void drawMap(const MapRows& grid, const Catalogue& catalogue, const TileSheet& sheet);

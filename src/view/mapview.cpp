@@ -21,9 +21,12 @@ int buttonCode(Qt::MouseButton button)
 int shiftCode(Qt::KeyboardModifiers modifiers)
 {
     int code = 0;
-    if (modifiers & Qt::ShiftModifier) code |= 1;
-    if (modifiers & Qt::ControlModifier) code |= 2;
-    if (modifiers & Qt::AltModifier) code |= 4;
+    if (modifiers & Qt::ShiftModifier)
+        code |= 1;
+    if (modifiers & Qt::ControlModifier)
+        code |= 2;
+    if (modifiers & Qt::AltModifier)
+        code |= 4;
     return code;
 }
 }  // namespace
@@ -40,8 +43,7 @@ void MapView::showMap(const MapRows& grid, const Catalogue& catalogue, const Til
     update();
 }
 
-void MapView::redrawCell(int row, int column, const MapRows& grid, const Catalogue& catalogue,
-                         const TileSheet& sheet)
+void MapView::redrawCell(int row, int column, const MapRows& grid, const Catalogue& catalogue, const TileSheet& sheet)
 {
     image_.drawCell(row, column, grid, catalogue, sheet);
     update(column * kCellSize, row * kCellSize, kCellSize, kCellSize);
@@ -129,8 +131,8 @@ void MapView::focusOutEvent(QFocusEvent* event)
 void MapView::mousePressEvent(QMouseEvent* event)
 {
     const QPointF at = event->position();
-    emit pressed(buttonCode(event->button()), shiftCode(event->modifiers()),
-                 static_cast<float>(at.x()), static_cast<float>(at.y()));
+    emit pressed(buttonCode(event->button()), shiftCode(event->modifiers()), static_cast<float>(at.x()),
+                 static_cast<float>(at.y()));
     event->accept();
 }
 

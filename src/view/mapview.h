@@ -23,8 +23,7 @@ public:
     // Draws the whole map and the marker, and repaints the view.
     void showMap(const MapRows& grid, const Catalogue& catalogue, const TileSheet& sheet);
     // Draws one cell again and repaints that cell alone.
-    void redrawCell(int row, int column, const MapRows& grid, const Catalogue& catalogue,
-                    const TileSheet& sheet);
+    void redrawCell(int row, int column, const MapRows& grid, const Catalogue& catalogue, const TileSheet& sheet);
 
     int cursorRow() const { return cursorRow_; }
     int cursorColumn() const { return cursorColumn_; }

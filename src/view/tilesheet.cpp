@@ -27,9 +27,8 @@ bool holdsAllItsPixels(const QByteArray& bytes)
     if (declared > size)
         return false;
     // Uncompressed rows (plain or with bit fields) have a size of their own.
-    const qint64 needed = compression == 0 || compression == 3
-        ? pixelsAt + (width * bits + 31) / 32 * 4 * height
-        : pixelsAt + imageSize;
+    const qint64 needed =
+        compression == 0 || compression == 3 ? pixelsAt + (width * bits + 31) / 32 * 4 * height : pixelsAt + imageSize;
     return needed <= size;
 }
 

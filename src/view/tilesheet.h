@@ -21,10 +21,7 @@ public:
     // Always in QImage::Format_RGB32 when loaded.
     const QImage& image() const { return image_; }
 
-    static QPoint blockOrigin(int tileNumber)
-    {
-        return {(tileNumber % 28) * 8, (tileNumber / 28) * 8};
-    }
+    static QPoint blockOrigin(int tileNumber) { return {(tileNumber % 28) * 8, (tileNumber / 28) * 8}; }
 
 private:
     QImage image_;

@@ -26,10 +26,10 @@ Outcome run(const QStringList& args, const QString& asUser = {})
     if (asUser.isEmpty())
         p.start(QStringLiteral(KELMOR_PROGRAM), args);
     else
-        p.start(QStringLiteral("setpriv"), QStringList{QStringLiteral("--reuid=") + asUser,
-                                                       QStringLiteral("--regid=") + asUser,
-                                                       QStringLiteral("--clear-groups"),
-                                                       QStringLiteral(KELMOR_PROGRAM)} + args);
+        p.start(QStringLiteral("setpriv"),
+                QStringList{QStringLiteral("--reuid=") + asUser, QStringLiteral("--regid=") + asUser,
+                            QStringLiteral("--clear-groups"), QStringLiteral(KELMOR_PROGRAM)} +
+                    args);
     Outcome r;
     if (!p.waitForFinished(20000)) {
         p.kill();

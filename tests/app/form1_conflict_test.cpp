@@ -40,9 +40,7 @@ TEST_F(Conflicts, ASaveThatWouldOverwriteAnotherMapAsksFirst)
             asker.answer({true});
             form->Command5->click();
             break;
-        case Kind::SameHeaderEarlier:
-            form->subMapload(3);
-            break;
+        case Kind::SameHeaderEarlier: form->subMapload(3); break;
         case Kind::ChangedOnDisk:  // another program saved map 1 meanwhile
             writeLevel(map("*A", '7') + map("*B", '2'));
             break;
@@ -55,9 +53,9 @@ TEST_F(Conflicts, ASaveThatWouldOverwriteAnotherMapAsksFirst)
         ASSERT_EQ(asker.questions.size(), asked + 2);
         EXPECT_TRUE(asker.questions.back().contains(QString::fromLatin1(c.overwrites)))
             << asker.questions.back().toStdString();
-        EXPECT_EQ(level(), onDisk);     // No: nothing written,
+        EXPECT_EQ(level(), onDisk);              // No: nothing written,
         EXPECT_TRUE(form->document().marked());  // the edits stay
-        EXPECT_EQ(row(0)[0], 'B');      // and the action stopped
+        EXPECT_EQ(row(0)[0], 'B');               // and the action stopped
         EXPECT_FALSE(fileExists(dir.file("temp.tmp")));
 
         asker.answer({true, true});  // Yes: written in that map's place

@@ -153,11 +153,11 @@ TEST_F(Editing, APressOnAColumnAShortRowLacksChangesNothing)
 
 TEST_F(Editing, APlacedCellCoversTheMarkerOnlyWhereItLies)
 {
-    choose(24);  // "0"
+    choose(24);                       // "0"
     press({6 * 16 + 3, 3 * 16 + 3});  // row 3, column 6
     const QImage v = viewPixels();
-    EXPECT_EQ(v.pixel(96, 56), sheetPixel(0, 8));        // covered
-    EXPECT_EQ(v.pixel(96, 64), qRgb(255, 0, 0));         // row 4 keeps its part
+    EXPECT_EQ(v.pixel(96, 56), sheetPixel(0, 8));  // covered
+    EXPECT_EQ(v.pixel(96, 64), qRgb(255, 0, 0));   // row 4 keeps its part
 }
 
 TEST_F(Editing, TheHeaderBoxDropsCommasAndBlanksAsTheyAreTyped)

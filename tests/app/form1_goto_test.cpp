@@ -57,7 +57,8 @@ TEST_F(GoTo, RefusesWhatIsNoMapAndStays)
         asker.notices.clear();
         goTo(QString::fromUtf8(r.typed));
         ASSERT_EQ(asker.notices.size(), 1u);
-        EXPECT_EQ(asker.notices[0], QString::fromUtf8(r.says) + QStringLiteral("\n1 から 3 までの番号を入力してください。"));
+        EXPECT_EQ(asker.notices[0],
+                  QString::fromUtf8(r.says) + QStringLiteral("\n1 から 3 までの番号を入力してください。"));
         EXPECT_EQ(form->document().mapNo(), 2);
     }
     EXPECT_TRUE(asker.questions.empty());

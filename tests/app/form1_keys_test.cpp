@@ -117,7 +117,8 @@ TEST_F(Keys, TheTextBoxesKeepTheirOwnUndoAndRedo)
     ASSERT_EQ(row(0)[0], '1');
     const auto mapUntouched = [&](const char* where) {
         const char before = row(0)[0];
-        for (const QKeyCombination redo : {Qt::ControlModifier | Qt::Key_Y, Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Z}) {
+        for (const QKeyCombination redo :
+             {Qt::ControlModifier | Qt::Key_Y, Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Z}) {
             key(redo.key(), redo.keyboardModifiers());
             EXPECT_EQ(row(0)[0], before) << where;
         }

@@ -13,14 +13,11 @@ namespace {
 class Loading : public FormTest {
 protected:
     void SetUp() override { writeSheet(coordinateSheet()); }
-    void load(int n)
-    {
-        form->subMapload(n);
-    }
+    void load(int n) { form->subMapload(n); }
     bool allCommandsEnabled() const
     {
-        for (QPushButton* b : {form->Command1, form->Command2, form->Command3, form->Command4,
-                               form->Command5, form->Command6, form->Command7})
+        for (QPushButton* b : {form->Command1, form->Command2, form->Command3, form->Command4, form->Command5,
+                               form->Command6, form->Command7})
             if (!b->isEnabled())
                 return false;
         return true;
@@ -57,7 +54,9 @@ TEST_F(Loading, EveryLoadDrawsTheWholeMapAndTheMarker)
     EXPECT_TRUE(cellShowsTile(view, 16, 34, 340));
     EXPECT_EQ(view.pixel(559, 271), sheetPixel(47, 111));
     for (int c = 0; c < 35; ++c)
-        EXPECT_TRUE(cellShowsTile(view, 0, c, standardCatalogue().tileOf(cellValue(rows[0][static_cast<std::size_t>(c)])))) << c;
+        EXPECT_TRUE(
+            cellShowsTile(view, 0, c, standardCatalogue().tileOf(cellValue(rows[0][static_cast<std::size_t>(c)]))))
+            << c;
     EXPECT_EQ(view.pixel(96, 56), qRgb(255, 0, 0));
     EXPECT_EQ(view.pixel(111, 71), qRgb(255, 0, 0));
     EXPECT_EQ(view.pixel(100, 60), sheetPixel(48 + 4, 48 + 12));  // inside the marker: tile 174
@@ -106,7 +105,8 @@ TEST_F(Loading, ALevelFileThatIsAPipeIsRefusedEveryTime)
     form->Command1->click();
     ASSERT_EQ(asker.notices.size(), 4u);
     for (const QString& notice : asker.notices)
-        EXPECT_TRUE(notice.contains(notPlain) || notice.contains(QStringLiteral("普通のファイルではありません"))) << notice.toStdString();
+        EXPECT_TRUE(notice.contains(notPlain) || notice.contains(QStringLiteral("普通のファイルではありません")))
+            << notice.toStdString();
     EXPECT_EQ(std::filesystem::status(dir.file("kelmor.cnf")).type(), std::filesystem::file_type::fifo);
 }
 

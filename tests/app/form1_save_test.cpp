@@ -13,10 +13,7 @@ namespace {
 class Saving : public FormTest {
 protected:
     void SetUp() override { original = openOnThreeMaps(); }
-    void goTo(int n)
-    {
-        form->subMapload(n);
-    }
+    void goTo(int n) { form->subMapload(n); }
     void paintB(int column, int r)
     {
         form->Combo1->setCurrentIndex(1);
@@ -119,8 +116,8 @@ TEST_F(Saving, AScratchFileLeftBehindIsReportedToo)
     ASSERT_EQ(asker.notices.size(), 1u);
     const QString& notice = asker.notices[0];
     EXPECT_TRUE(notice.contains(QString::fromLocal8Bit(std::strerror(ENOSPC))));
-    EXPECT_TRUE(notice.contains(QStringLiteral("temp.tmp も削除できません: ") +
-                                QString::fromLocal8Bit(std::strerror(EACCES))));
+    EXPECT_TRUE(
+        notice.contains(QStringLiteral("temp.tmp も削除できません: ") + QString::fromLocal8Bit(std::strerror(EACCES))));
 }
 
 TEST_F(Saving, AHeaderWithoutAStarIsRefused)
@@ -164,7 +161,13 @@ TEST_F(Saving, ShiftJisAndUtf8HeadersFindTheirOwnMap)
     form->Command1->click();
     rows = uniformRows('2');
     rows[0][0] = 'B';
-    EXPECT_EQ(level(), levelText({{sjis, [] { auto r = uniformRows('1'); r[0][0] = 'B'; return r; }()}, {utf8, rows}}));
+    EXPECT_EQ(level(), levelText({{sjis,
+                                   [] {
+                                       auto r = uniformRows('1');
+                                       r[0][0] = 'B';
+                                       return r;
+                                   }()},
+                                  {utf8, rows}}));
 }
 
 TEST_F(Saving, AMissingLevelFileIsCreatedBySaving)

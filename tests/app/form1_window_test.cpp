@@ -93,7 +93,7 @@ TEST_F(Window, TabOrderAndFirstFocus)
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
     EXPECT_EQ(QApplication::focusWidget(), form->Picture2);
-    const QWidget* order[] = {form->Text1, form->Combo1, form->Command1, form->Command2, form->Command3,
+    const QWidget* order[] = {form->Text1,    form->Combo1,   form->Command1, form->Command2, form->Command3,
                               form->Command4, form->Command5, form->Command6, form->Command7};
     for (const QWidget* expected : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);

@@ -27,10 +27,11 @@ TEST(Messages, EveryFailureIsToldWithItsFileAndReason)
         const bool withReason = step != FileStep::NotRegular && step != FileStep::ReadOnly && step != FileStep::Header;
 
         // A header problem is a save's alone.
-        const std::vector<QString> fileTexts = step == FileStep::Header
-            ? std::vector<QString>{}
-            : std::vector<QString>{loadFailureText(failure), countFailureText(failure, QStringLiteral("X")),
-                                   recoveryFailureText(failure)};
+        const std::vector<QString> fileTexts =
+            step == FileStep::Header
+                ? std::vector<QString>{}
+                : std::vector<QString>{loadFailureText(failure), countFailureText(failure, QStringLiteral("X")),
+                                       recoveryFailureText(failure)};
         for (const QString& text : fileTexts) {
             EXPECT_TRUE(text.contains(level)) << text.toStdString();
             if (step != FileStep::NotRegular) {
@@ -53,7 +54,8 @@ TEST(Messages, EveryFailureIsToldWithItsFileAndReason)
     SaveReport leftBehind;
     leftBehind.failure = {FileStep::Rename, "stage.cnf", EIO};
     leftBehind.cleanup = {FileStep::Remove, "temp.tmp", EACCES};
-    EXPECT_TRUE(saveFailureText(leftBehind, 7, level).contains(QStringLiteral("temp.tmp も削除できません: ") + reasonOf(EACCES)));
+    EXPECT_TRUE(saveFailureText(leftBehind, 7, level)
+                    .contains(QStringLiteral("temp.tmp も削除できません: ") + reasonOf(EACCES)));
 }
 
 TEST(Messages, EveryHeaderProblemHasWordsOfItsOwn)

@@ -5,7 +5,7 @@
 namespace kelmor {
 namespace {
 
-const std::string kSjis = "*\x83\x7D\x83\x62\x83\x76\x82\x50";  // "*マップ１"
+const std::string kSjis = "*\x83\x7D\x83\x62\x83\x76\x82\x50";      // "*マップ１"
 const std::string kUtf8 = "*\xE3\x83\x9E\xE3\x83\x83\xE3\x83\x97";  // "*マップ"
 
 TEST(HeaderCodec, ShowsUtf8AndShiftJisAndGivesTheSameBytesBack)

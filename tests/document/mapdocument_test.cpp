@@ -17,8 +17,9 @@ class Document : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        writeFile(dir.file("kelmor.cnf"),
-                  levelText({{"*MAP001", uniformRows('1')}, {"*MAP002", uniformRows('2')}, {"*MAP003", uniformRows('3')}}));
+        writeFile(
+            dir.file("kelmor.cnf"),
+            levelText({{"*MAP001", uniformRows('1')}, {"*MAP002", uniformRows('2')}, {"*MAP003", uniformRows('3')}}));
         doc.load(1);
     }
     std::optional<Recovery> kept()

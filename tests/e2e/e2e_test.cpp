@@ -84,12 +84,12 @@ protected:
             if (QFile::exists(socket) || QFile::exists(lock))
                 continue;
             display = QStringLiteral(":%1").arg(n);
-            xserver.start(QStringLiteral("Xvfb"), {display, QStringLiteral("-screen"), QStringLiteral("0"),
-                                                   QStringLiteral("800x600x24"), QStringLiteral("-nolisten"),
-                                                   QStringLiteral("tcp"),
-                                                   // Else the server starts over whenever its
-                                                   // last client leaves, refusing who comes then.
-                                                   QStringLiteral("-noreset")});
+            xserver.start(QStringLiteral("Xvfb"),
+                          {display, QStringLiteral("-screen"), QStringLiteral("0"), QStringLiteral("800x600x24"),
+                           QStringLiteral("-nolisten"), QStringLiteral("tcp"),
+                           // Else the server starts over whenever its
+                           // last client leaves, refusing who comes then.
+                           QStringLiteral("-noreset")});
             // The socket shows up a moment before the server takes clients; an
             // editor started in between would find no display and leave.
             if (waitFor([&] { return QFile::exists(socket); }, 10s) &&
@@ -135,7 +135,8 @@ protected:
         const QString geometry = xdo({QStringLiteral("getwindowgeometry"), window});
         const QString position = geometry.section(QStringLiteral("Position: "), 1).section(QLatin1Char(' '), 0, 0);
         const QString size = geometry.section(QStringLiteral("Geometry: "), 1).section(QLatin1Char('\n'), 0, 0);
-        const QRect frame(position.section(QLatin1Char(','), 0, 0).toInt(), position.section(QLatin1Char(','), 1, 1).toInt(),
+        const QRect frame(position.section(QLatin1Char(','), 0, 0).toInt(),
+                          position.section(QLatin1Char(','), 1, 1).toInt(),
                           size.section(QLatin1Char('x'), 0, 0).toInt(), size.section(QLatin1Char('x'), 1, 1).toInt());
         ASSERT_TRUE(waitFor([&] { return findForm(frame); })) << "no map view with its marker in the window";
     }
@@ -149,7 +150,8 @@ protected:
         auto redAt = [&](int x, int y) { return shot.valid(x, y) && shot.pixel(x, y) == red; };
         for (int y = 0; y < shot.height(); ++y)
             for (int x = 0; x < shot.width(); ++x)
-                if (redAt(x, y) && redAt(x + 15, y) && redAt(x, y + 15) && redAt(x + 15, y + 15) && !redAt(x + 1, y + 1)) {
+                if (redAt(x, y) && redAt(x + 15, y) && redAt(x, y + 15) && redAt(x + 15, y + 15) &&
+                    !redAt(x + 1, y + 1)) {
                     origin = frame.topLeft() + QPoint(x - 96, y - 56 - 24);
                     return true;
                 }
@@ -298,10 +300,13 @@ TEST_F(EndToEnd, AKilledEditorsEditsComeBackAtTheNextStart)
     edited[10][5] = 'K';
     edited[11][6] = 'K';
     const std::string recoveryFile = dir.file(".kelmor.cnf.recover");
-    ASSERT_TRUE(waitFor([&] {
-        const std::optional<Recovery> kept = decodeRecovery(readFile(recoveryFile));
-        return kept && kept->rows[10] == edited[10] && kept->rows[11] == edited[11];
-    }, 5s)) << "the edits were not kept";
+    ASSERT_TRUE(waitFor(
+        [&] {
+            const std::optional<Recovery> kept = decodeRecovery(readFile(recoveryFile));
+            return kept && kept->rows[10] == edited[10] && kept->rows[11] == edited[11];
+        },
+        5s))
+        << "the edits were not kept";
     editor.kill();
     ASSERT_TRUE(editor.waitForFinished(5000));
     EXPECT_EQ(readFile(dir.file("kelmor.cnf")), original);
@@ -309,10 +314,12 @@ TEST_F(EndToEnd, AKilledEditorsEditsComeBackAtTheNextStart)
     ASSERT_NO_FATAL_FAILURE(launchEditor());
     ASSERT_TRUE(answer("Return"));  // restore them? yes
     ASSERT_NO_FATAL_FAILURE(findWindow());
-    ASSERT_TRUE(waitFor([&] {
-        const QImage shot = view();
-        return cellShows(shot, 10, 5, 286) && cellShows(shot, 11, 6, 286);
-    }, 5s));
+    ASSERT_TRUE(waitFor(
+        [&] {
+            const QImage shot = view();
+            return cellShows(shot, 10, 5, 286) && cellShows(shot, 11, 6, 286);
+        },
+        5s));
     EXPECT_EQ(readFile(dir.file("kelmor.cnf")), original);
 
     focusWindow();

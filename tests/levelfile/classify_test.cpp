@@ -27,13 +27,13 @@ TEST(Classifiers, ThePortableOneMarksEndsStarsAndQuotes)
 {
     std::string bytes(128, 'a');
     bytes.replace(0, 8, "\n,b*\r\nc\r");  // an LF after a CR before the buffer, a CR LF inside
-    bytes[63] = '\r';                    // a CR LF across two blocks
+    bytes[63] = '\r';                     // a CR LF across two blocks
     bytes[64] = '\n';
     bytes[100] = '"';
     bytes[127] = '\r';
     const Classified c = run(classifyPortable, bytes, 1);
-    EXPECT_EQ(c.ends[0], (std::uint64_t{1} << 1) | (std::uint64_t{1} << 4) | (std::uint64_t{1} << 7) |
-                             (std::uint64_t{1} << 63));
+    EXPECT_EQ(c.ends[0],
+              (std::uint64_t{1} << 1) | (std::uint64_t{1} << 4) | (std::uint64_t{1} << 7) | (std::uint64_t{1} << 63));
     EXPECT_EQ(c.ends[1], std::uint64_t{1} << 63);
     EXPECT_EQ(c.stars[0], std::uint64_t{1} << 3);
     EXPECT_EQ(c.stars[1], 0u);

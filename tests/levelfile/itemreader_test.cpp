@@ -78,7 +78,7 @@ TEST_P(ItemRules, QuotedItemsKeepCommasAndLoseTheirQuotes)
     EXPECT_EQ(items("\"two\r\nlines\"\r\nz"), (V{"two\r\nlines", "z"}));
     EXPECT_EQ(items("\"q\"junk,next"), (V{"q", "next"}));  // tail after the quote dropped
     EXPECT_EQ(items("\"never closed,\r\nstill"), (V{"never closed,\r\nstill"}));
-    EXPECT_EQ(items("a\"b\",c"), (V{"a\"b\"", "c"}));       // a quote inside is ordinary
+    EXPECT_EQ(items("a\"b\",c"), (V{"a\"b\"", "c"}));  // a quote inside is ordinary
 }
 
 TEST_P(ItemRules, StarMarksAHeaderWhereverItStands)
@@ -109,7 +109,8 @@ TEST(ItemReader, SkippingKeepsNothingButCountsBytes)
 TEST(ItemReader, SkippingManyItemsMatchesSkippingOneByOne)
 {
     const std::string bytes = "a,b\r\nc\rd\n\r\n  \"q,\r\nx\"tail,e\r\n   \r\n*h\r\nlast  ";
-    for (const std::size_t buffer : {std::size_t{1}, std::size_t{2}, std::size_t{3}, std::size_t{5}, std::size_t{8}, std::size_t{64}, std::size_t{4096}}) {
+    for (const std::size_t buffer : {std::size_t{1}, std::size_t{2}, std::size_t{3}, std::size_t{5}, std::size_t{8},
+                                     std::size_t{64}, std::size_t{4096}}) {
         for (std::size_t n = 0; n < 14; ++n) {
             SCOPED_TRACE(testing::Message() << "buffer " << buffer << ", items " << n);
             MemorySource one(bytes);

@@ -25,9 +25,8 @@ std::int64_t everyItem(const std::string& bytes)
 
 TEST(CountMaps, BothCountsAgreeOnWellFormedFiles)
 {
-    const std::string three = "orphan\r\n" +
-        levelText({{"*A", uniformRows('0')}, {"*B", uniformRows('1')}}) + "note\r\n\r\n" +
-        levelText({{"*C", uniformRows('2')}});
+    const std::string three = "orphan\r\n" + levelText({{"*A", uniformRows('0')}, {"*B", uniformRows('1')}}) +
+                              "note\r\n\r\n" + levelText({{"*C", uniformRows('2')}});
     EXPECT_EQ(skipping(three), 3);
     EXPECT_EQ(everyItem(three), 3);
     for (const std::string& none : {std::string(), std::string("\r\n"), std::string("a,b\r\nc")}) {
@@ -39,8 +38,7 @@ TEST(CountMaps, BothCountsAgreeOnWellFormedFiles)
 TEST(CountMaps, RowsAreSkippedByOneCountAndExaminedByTheOther)
 {
     // A map cut short: the next header stands where its rows should be.
-    std::string bytes = "*SHORT\r\n" + std::string(35, '0') + "\r\n" +
-                        levelText({{"*NEXT", uniformRows('0')}});
+    std::string bytes = "*SHORT\r\n" + std::string(35, '0') + "\r\n" + levelText({{"*NEXT", uniformRows('0')}});
     EXPECT_EQ(skipping(bytes), 1);
     EXPECT_EQ(everyItem(bytes), 2);
 }

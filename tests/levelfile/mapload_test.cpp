@@ -60,9 +60,8 @@ TEST_P(LoadMap, FindsTheWantedMapOrTheLast)
 
 TEST_P(LoadMap, CountsHeadersOnlyAndSkipsOrphanLines)
 {
-    const std::string bytes = "title line\r\nnotes,more\r\n" +
-                              levelText({{"x*y", uniformRows('A')}}) + "between\r\n\r\n" +
-                              levelText({{"  *MAP002", uniformRows('B')}}) + "tail\r\n";
+    const std::string bytes = "title line\r\nnotes,more\r\n" + levelText({{"x*y", uniformRows('A')}}) +
+                              "between\r\n\r\n" + levelText({{"  *MAP002", uniformRows('B')}}) + "tail\r\n";
     LoadedMap m = load(bytes, 1);
     EXPECT_EQ(m.header, "x*y");
     m = load(bytes, 2);

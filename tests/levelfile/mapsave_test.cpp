@@ -19,8 +19,7 @@ public:
     std::string text;
 };
 
-std::string save(const std::string& old, const std::string& header, const MapRows& rows,
-                 SavePlace* place = nullptr)
+std::string save(const std::string& old, const std::string& header, const MapRows& rows, SavePlace* place = nullptr)
 {
     MemorySource source(old);
     ItemReader reader(source, 4);
@@ -113,11 +112,9 @@ TEST(SaveMap, QuotedItemsReadBackAsThemselves)
 TEST(SaveMap, OldLinesAfterTheRowsAreDroppedUpToTheNextHeader)
 {
     const std::string old = block("*MAP001", '1') + "junk\r\nmore\r\n" + block("*MAP002", '2') + "tail\r\n";
-    EXPECT_EQ(save(old, "*MAP001", rowsOf('7')),
-              block("*MAP001", '7') + block("*MAP002", '2') + "tail\r\n");
+    EXPECT_EQ(save(old, "*MAP001", rowsOf('7')), block("*MAP001", '7') + block("*MAP002", '2') + "tail\r\n");
     // The last map: whatever followed its rows is gone.
-    EXPECT_EQ(save(old, "*MAP002", rowsOf('8')),
-              block("*MAP001", '1') + "junk\r\nmore\r\n" + block("*MAP002", '8'));
+    EXPECT_EQ(save(old, "*MAP002", rowsOf('8')), block("*MAP001", '1') + "junk\r\nmore\r\n" + block("*MAP002", '8'));
 }
 
 TEST(SaveMap, TheFirstOfTwoEqualHeadersIsReplaced)

@@ -186,7 +186,8 @@ TEST_F(SaveOnMountedFolder, AFullDiskKeepsTheOldFile)
     const SaveReport r = saveMapToLevel(*ops, dir.path(), "*MAP001", rows);
     EXPECT_FALSE(r.ok());
     EXPECT_TRUE(r.failure.step == FileStep::Write || r.failure.step == FileStep::Flush ||
-                r.failure.step == FileStep::Close) << static_cast<int>(r.failure.step);
+                r.failure.step == FileStep::Close)
+        << static_cast<int>(r.failure.step);
     EXPECT_EQ(r.failure.error, ENOSPC);
     EXPECT_EQ(readFile(dir.file(kLevelFileName)), old);
     EXPECT_FALSE(fileExists(dir.file(kScratchFileName)));

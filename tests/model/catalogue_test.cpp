@@ -15,8 +15,8 @@ TEST(Palette, ListsObjectsThenTilesInCatalogueOrder)
     EXPECT_EQ(p.partsMax, 24);
     EXPECT_EQ(p.items[0], "A:ハキュラ");
     EXPECT_EQ(p.items[2], "C:与作");
-    EXPECT_EQ(p.items[13], "N:爆弾(点火前)");      // ASCII parentheses
-    EXPECT_EQ(p.items[11], "L:針（縦）");          // full-width parentheses
+    EXPECT_EQ(p.items[13], "N:爆弾(点火前)");  // ASCII parentheses
+    EXPECT_EQ(p.items[11], "L:針（縦）");      // full-width parentheses
     EXPECT_EQ(p.items[16], "Q:GOLD2(落下あり)");
     EXPECT_EQ(p.items[23], "X:kinoko");
     EXPECT_EQ(p.items[24], "0:空白");

@@ -10,9 +10,10 @@ namespace {
 class FaultySource final : public ByteSource {
 public:
     FaultySource(std::unique_ptr<ByteSource> real, std::uint64_t failAt, int error)
-        : real_(std::move(real)), failAt_(failAt), failError_(error)
-    {
-    }
+        : real_(std::move(real)),
+          failAt_(failAt),
+          failError_(error)
+    {}
     std::size_t read(char* buffer, std::size_t size) override
     {
         if (error_ != 0)
@@ -21,7 +22,8 @@ public:
             error_ = failError_;
             return 0;
         }
-        const std::size_t n = real_->read(buffer, static_cast<std::size_t>(std::min<std::uint64_t>(size, failAt_ - at_)));
+        const std::size_t n =
+            real_->read(buffer, static_cast<std::size_t>(std::min<std::uint64_t>(size, failAt_ - at_)));
         at_ += n;
         return n;
     }
@@ -45,9 +47,12 @@ class FaultyWriteFile final : public WriteFile {
 public:
     FaultyWriteFile(std::unique_ptr<WriteFile> real, FaultyFileOps::Step step, int error, int nth,
                     std::shared_ptr<int> writes)
-        : real_(std::move(real)), step_(step), error_(error), nth_(nth), writes_(std::move(writes))
-    {
-    }
+        : real_(std::move(real)),
+          step_(step),
+          error_(error),
+          nth_(nth),
+          writes_(std::move(writes))
+    {}
     int write(const char* data, std::size_t size) override
     {
         ++*writes_;
@@ -57,10 +62,7 @@ public:
     }
     int adopt(const FileFacts& like) override { return real_->adopt(like); }
     int lock() override { return real_->lock(); }
-    int flushToDisk() override
-    {
-        return step_ == FaultyFileOps::Step::Flush ? error_ : real_->flushToDisk();
-    }
+    int flushToDisk() override { return step_ == FaultyFileOps::Step::Flush ? error_ : real_->flushToDisk(); }
     int close() override
     {
         const int result = real_->close();

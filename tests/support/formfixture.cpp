@@ -73,8 +73,7 @@ void FormTest::press(QPointF at, Qt::MouseButton button, Qt::KeyboardModifiers m
     QWidget* view = form->Picture2;
     QMouseEvent event(QEvent::MouseButtonPress, at, view->mapToGlobal(at), button, button, modifiers);
     QApplication::sendEvent(view, &event);
-    QMouseEvent release(QEvent::MouseButtonRelease, at, view->mapToGlobal(at), button, Qt::NoButton,
-                        modifiers);
+    QMouseEvent release(QEvent::MouseButtonRelease, at, view->mapToGlobal(at), button, Qt::NoButton, modifiers);
     QApplication::sendEvent(view, &release);
 }
 

@@ -46,8 +46,7 @@ protected:
     Form1& open();
 
     // A real mouse press on the map view at a position in view pixels.
-    void press(QPointF at, Qt::MouseButton button = Qt::LeftButton,
-               Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+    void press(QPointF at, Qt::MouseButton button = Qt::LeftButton, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
     // What the view shows, rendered through its own paint.
     QImage viewPixels() const;
     // True when the view's cell shows the sheet's block for `tile`.

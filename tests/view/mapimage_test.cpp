@@ -61,7 +61,8 @@ TEST_F(DrawMap, EveryCellComesFromItsTilesBlockAndTheMarkerIsRed)
     ASSERT_EQ(view.size(), QSize(560, 272));
     for (int r = 0; r < kMapRows; ++r)
         for (int c = 0; c < kMapColumns; ++c)
-            expectCell(view, r, c, catalogue.tileOf(cellValue(grid[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)])));
+            expectCell(view, r, c,
+                       catalogue.tileOf(cellValue(grid[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)])));
     for (int y = 50; y < 80; ++y)
         for (int x = 90; x < 120; ++x)
             if (onMarker(x, y)) {
@@ -80,20 +81,20 @@ TEST_F(DrawMap, KnownBlocksAndTheBottomRightCell)
     grid[16][34] = 'B';
     image.drawMap(grid, catalogue, sheet);
     const QImage& v = image.image();
-    EXPECT_EQ(v.pixel(0, 0), sheetPixel(0, 96));      // tile 336
-    EXPECT_EQ(v.pixel(16, 0), sheetPixel(16, 32));    // tile 114
-    EXPECT_EQ(v.pixel(32, 0), sheetPixel(96, 112));   // tile 404
-    EXPECT_EQ(v.pixel(48, 0), sheetPixel(80, 80));    // tile 290
+    EXPECT_EQ(v.pixel(0, 0), sheetPixel(0, 96));     // tile 336
+    EXPECT_EQ(v.pixel(16, 0), sheetPixel(16, 32));   // tile 114
+    EXPECT_EQ(v.pixel(32, 0), sheetPixel(96, 112));  // tile 404
+    EXPECT_EQ(v.pixel(48, 0), sheetPixel(80, 80));   // tile 290
     EXPECT_EQ(v.pixel(64, 0), sheetPixel(80, 80));
-    EXPECT_EQ(v.pixel(544, 256), sheetPixel(32, 96)); // tile 340 from the bottom-right corner
+    EXPECT_EQ(v.pixel(544, 256), sheetPixel(32, 96));  // tile 340 from the bottom-right corner
     EXPECT_EQ(v.pixel(559, 271), sheetPixel(47, 111));
 }
 
 TEST_F(DrawMap, BadCellsShowTileZeroWithoutReadingOutside)
 {
-    grid[2] = "z{\xE3\x81\x82#Y";  // no catalogue entry for any of these
-    grid[5] = "";                   // every column missing
-    grid[7] = std::string(80, 'A'); // too long: the extra is ignored
+    grid[2] = "z{\xE3\x81\x82#Y";    // no catalogue entry for any of these
+    grid[5] = "";                    // every column missing
+    grid[7] = std::string(80, 'A');  // too long: the extra is ignored
     image.drawMap(grid, catalogue, sheet);
     for (int c = 0; c < 35; ++c) {
         expectCell(image.image(), 2, c, 0);
