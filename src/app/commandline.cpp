@@ -65,8 +65,13 @@ StartRequest parseCommandLine(const std::vector<std::string>& args, const std::s
 {
     std::vector<std::string> paths;
     bool options = true;
+    StartRequest::Action action = StartRequest::Action::Edit;
     for (const std::string& arg : args) {
-        if (options && arg == "--") {
+        if (options && (arg == "--list" || arg == "--check")) {
+            if (action != StartRequest::Action::Edit)
+                return refuse("give --list or --check, not both");
+            action = arg == "--list" ? StartRequest::Action::List : StartRequest::Action::Check;
+        } else if (options && arg == "--") {
             options = false;
         } else if (options && (arg == "--help" || arg == "-h")) {
             return {StartRequest::Action::Help, {}, {}, {}};
@@ -81,15 +86,20 @@ StartRequest parseCommandLine(const std::vector<std::string>& args, const std::s
     if (paths.size() > 1)
         return refuse("give one folder or level file, not " + std::to_string(paths.size()));
     if (paths.empty())
-        return {StartRequest::Action::Edit, programFolder, kLevelFileName, {}};
+        return {action, programFolder, kLevelFileName, {}};
     if (paths.front().empty())
         return refuse("an empty path names no folder or level file");
-    return locate(paths.front());
+    StartRequest request = locate(paths.front());
+    if (request.action == StartRequest::Action::Edit)
+        request.action = action;
+    return request;
 }
 
 std::string usageText()
 {
     return "Usage: kelmor-edit [PATH]\n"
+           "       kelmor-edit --list [PATH]\n"
+           "       kelmor-edit --check [PATH]\n"
            "\n"
            "Edits the stage maps of a kelmor-x level file.\n"
            "PATH is a game's folder (the editor uses its kelmor.cnf, kelmor.bmp and\n"
@@ -99,8 +109,13 @@ std::string usageText()
            "the folder that holds the program.\n"
            "\n"
            "Options:\n"
+           "      --list     print each map: its number, header and state (ok, damaged\n"
+           "                 or cut-off), tab-separated; no window\n"
+           "      --check    print what is wrong in the level file as FILE:map N:row R:\n"
+           "                 column C: message; exit 1 when anything is, 0 when not\n"
            "  -h, --help     show this and leave\n"
            "      --version  show the version and leave\n"
+           "A level file that cannot be read, for --list or --check, is exit 2.\n"
            "\n"
            "Keys:\n"
            "  arrow keys, Home, End   move the cursor on the map\n"

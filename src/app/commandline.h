@@ -5,9 +5,10 @@
 
 namespace kelmor {
 
-// What the editor is started on, from its arguments: `kelmor-edit [PATH]`.
+// What the editor is started on, from its arguments: `kelmor-edit [PATH]`,
+// or `kelmor-edit --list|--check [PATH]` for the level file without a window.
 struct StartRequest {
-    enum class Action { Edit, Help, Version, Refuse };
+    enum class Action { Edit, Help, Version, Refuse, List, Check };
     Action action = Action::Edit;
     std::string folder;     // holds the level file, the tile sheet and the scratch file
     std::string levelName;  // the level file's name in `folder`

@@ -6,10 +6,13 @@
 #include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <iostream>
 #include <string>
 #include <vector>
 
 #include "app/commandline.h"
+#include "app/levelreport.h"
 #include "app/form1.h"
 #include "app/messageboxasker.h"
 #include "fs/fileops.h"
@@ -32,6 +35,15 @@ bool displayConfigured()
 {
     return qEnvironmentVariableIsSet("QT_QPA_PLATFORM") || qEnvironmentVariableIsSet("DISPLAY") ||
            qEnvironmentVariableIsSet("WAYLAND_DISPLAY");
+}
+
+// The folder that holds the program, without Qt (which --list and --check
+// never start).
+std::string programFolder()
+{
+    std::error_code error;
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+    return error ? std::string(".") : self.parent_path().string();
 }
 
 bool startingUp = true;
@@ -59,6 +71,15 @@ int main(int argc, char* argv[])
     case kelmor::StartRequest::Action::Refuse:
         std::fprintf(stderr, "kelmor-edit: %s\nTry 'kelmor-edit --help'.\n", request.problem.c_str());
         return 2;
+    case kelmor::StartRequest::Action::List:
+    case kelmor::StartRequest::Action::Check: {
+        // No window, no Qt: the level file alone, for scripts and CI.
+        const std::string folder = request.folder.empty() ? programFolder() : request.folder;
+        const std::string path = folder + "/" + request.levelName;
+        return request.action == kelmor::StartRequest::Action::List
+                   ? kelmor::listMaps(path, path, std::cout, std::cerr)
+                   : kelmor::checkLevel(path, path, std::cout, std::cerr);
+    }
     case kelmor::StartRequest::Action::Edit: break;
     }
 

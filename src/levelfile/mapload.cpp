@@ -96,6 +96,26 @@ LoadedMap loadMap(ItemReader& reader, std::int64_t wanted)
     return map;
 }
 
+void walkMaps(ItemReader& reader, const std::function<void(const LoadedMap&)>& map,
+              const std::function<void(std::int64_t before, const std::string& item)>& stray)
+{
+    LoadedMap current;
+    std::string item;
+    while (!reader.atEnd()) {
+        const ItemInfo info = readCapped(reader, item, kMaxHeaderBytes);
+        if (!info.hasStar) {
+            if (info.size > 0)
+                stray(current.mapNo, item);
+            continue;
+        }
+        takeHeader(current, item, info);
+        readRows(reader, current);
+        current.found = true;
+        ++current.mapNo;
+        map(current);
+    }
+}
+
 LoadedMap loadLastMap(ItemReader& reader)
 {
     return loadMap(reader, std::numeric_limits<std::int64_t>::max());

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "levelfile/itemreader.h"
@@ -34,6 +35,14 @@ struct LoadedMap {
 // when the file ends before it. Reads only up to the end of that map, never
 // past the end of the file, and keeps at most one map in memory.
 LoadedMap loadMap(ItemReader& reader, std::int64_t wanted);
+
+// Every map in file order, numbered as loading numbers them (a header, then
+// 17 items passed over as its rows), each read as loadMap reads it, one at a
+// time: `map` gets each; `stray` gets every item that is not empty and belongs
+// to no map (before the first header, or after a map's rows), with the number
+// of the map before it (0 for none).
+void walkMaps(ItemReader& reader, const std::function<void(const LoadedMap&)>& map,
+              const std::function<void(std::int64_t before, const std::string& item)>& stray);
 
 // The last map, numbered with the number of maps as the last-map button
 // counts them, in one pass: maps are counted by the same rule as

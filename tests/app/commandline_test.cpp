@@ -103,5 +103,59 @@ TEST(CommandLine, GoodInputGoesOnToTheWindow)
     EXPECT_EQ(version.out, "kelmor-edit " KELMOR_VERSION "\n");
 }
 
+// --list and --check read the level file with no display and no window.
+TEST(CommandLine, ListAndCheckTellEveryMapAndEveryFinding)
+{
+    TempDir dir;
+    const std::vector<std::string> good = uniformRows('0');
+    std::vector<std::string> rows = good;
+    rows[2].pop_back();  // 34 cells
+    rows[3][7] = '\t';   // a cell no press could place
+    std::vector<std::string> header = good;
+    header[5] = "*OTHER";  // a header among the rows
+    std::string bytes = "stray\r\n" +
+                        levelText({{"*A\t\\", good}, {"*B", rows}, {"*C D", good}, {"*A\t\\", good}, {"*E", header}}) +
+                        "*" + std::string(1100, 'H') + "\r\n" + std::string(35, '0') + "\r\n";
+    writeFile(dir.file("kelmor.cnf"), bytes);
+    const QString folder = QString::fromStdString(dir.path());
+    const std::string file = dir.file("kelmor.cnf");
+
+    const Outcome list = run({QStringLiteral("--list"), folder});
+    EXPECT_EQ(list.code, 0) << list.err;
+    EXPECT_EQ(list.out, "1\t*A\\t\\\\\tok\n2\t*B\tok\n3\t*C D\tok\n4\t*A\\t\\\\\tok\n5\t*E\tdamaged\n6\t*" +
+                            std::string(1023, 'H') + "\tdamaged\n");
+
+    const Outcome check = run({QStringLiteral("--check"), QString::fromStdString(file)});
+    EXPECT_EQ(check.code, 1) << check.err;
+    for (const std::string& finding : {
+             file + ": the item stray before the first map belongs to no map (a header without \"*\"?)",
+             file + ":map 2:row 2: the row has 34 cells, not 35",
+             file + ":map 2:row 3:column 7: the cell holds \\t, which the editor cannot place",
+             file + ":map 3: the header holds a blank or a comma, which the header box removes; a save would append "
+                    "a new map instead of replacing this one",
+             file + ":map 4: the header is the header of map 1; a save would replace that map",
+             file + ":map 5:row 5: a row holds a \"*\" and reads as a header; the editor does not save this map",
+             file + ":map 6: the header is over 1024 bytes; the editor does not save this map",
+             file + ":map 6: the map is cut off: 1 of 17 rows",
+         })
+        EXPECT_NE(check.out.find(finding + "\n"), std::string::npos) << finding << "\nin:\n" << check.out;
+
+    writeFile(dir.file("clean.cnf"), levelText({{"*A", good}}));
+    const Outcome clean = run({QStringLiteral("--check"), QString::fromStdString(dir.file("clean.cnf"))});
+    EXPECT_EQ(clean.code, 0);
+    EXPECT_EQ(clean.out, "");
+
+    // Bad input, and a file that cannot be read, are exit 2.
+    for (const QStringList& args : {QStringList{QStringLiteral("--list"), folder + QStringLiteral("/none.cnf")},
+                                    QStringList{QStringLiteral("--check"), folder + QStringLiteral("/dta")},
+                                    QStringList{QStringLiteral("--list"), QStringLiteral("--check"), folder}}) {
+        SCOPED_TRACE(args.join(QLatin1Char(' ')).toStdString());
+        const Outcome r = run(args);
+        EXPECT_EQ(r.code, 2);
+        EXPECT_EQ(r.out, "");
+        EXPECT_NE(r.err.find("kelmor-edit: "), std::string::npos) << r.err;
+    }
+}
+
 }  // namespace
 }  // namespace kelmor::test

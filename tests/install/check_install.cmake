@@ -10,6 +10,7 @@ endif()
 set(id io.github.kelmorx.MapEditor)
 set(expected
   bin/kelmor-edit
+  share/man/man1/kelmor-edit.1
   share/applications/${id}.desktop
   share/metainfo/${id}.metainfo.xml
   share/mime/packages/${id}.xml
@@ -27,6 +28,24 @@ endforeach()
 file(READ ${PREFIX}/share/applications/${id}.desktop desktop)
 if(NOT desktop MATCHES "\nExec=kelmor-edit %f\n")
   message(FATAL_ERROR "the desktop entry does not start kelmor-edit %f")
+endif()
+
+# The manual page renders, with every option in it.
+find_program(MAN man)
+if(MAN)
+  execute_process(COMMAND ${MAN} -l ${PREFIX}/share/man/man1/kelmor-edit.1 RESULT_VARIABLE failed
+                  OUTPUT_VARIABLE page ERROR_VARIABLE problems)
+  if(failed OR problems)
+    message(FATAL_ERROR "man -l does not render the manual page:\n${problems}")
+  endif()
+  foreach(option --list --check --help --version Ctrl+G)
+    string(FIND "${page}" "${option}" at)
+    if(at EQUAL -1)
+      message(FATAL_ERROR "the manual page does not name ${option}")
+    endif()
+  endforeach()
+else()
+  message(WARNING "the manual page is not rendered: man is missing")
 endif()
 
 find_program(DESKTOP_FILE_VALIDATE desktop-file-validate)

@@ -1,0 +1,170 @@
+#include "app/levelreport.h"
+
+#include <array>
+#include <cstring>
+#include <ostream>
+#include <unordered_map>
+
+#include "edit/placepick.h"
+#include "fs/fileops.h"
+#include "levelfile/itemreader.h"
+#include "levelfile/mapload.h"
+#include "levelfile/mapsave.h"
+
+namespace kelmor {
+
+namespace {
+
+const char* stateOf(const LoadedMap& map)
+{
+    if (map.damaged())
+        return "damaged";
+    return map.rowsRead < kMapRows ? "cut-off" : "ok";
+}
+
+// Walks the file's maps; false, with the reason told on `err`, when it
+// cannot be read to the end.
+template <class OnMap, class OnStray>
+bool walk(const std::string& path, const std::string& shownAs, std::ostream& err, OnMap onMap, OnStray onStray)
+{
+    const std::unique_ptr<FileOps> ops = makePosixFileOps();
+    int error = 0;
+    const std::unique_ptr<ByteSource> source = ops->openRead(path, error);
+    if (!source) {
+        err << "kelmor-edit: cannot read " << shownAs << ": "
+            << (error == EISDIR || error == ENODEV ? "not a plain file" : std::strerror(error)) << "\n";
+        return false;
+    }
+    ItemReader reader(*source);
+    walkMaps(reader, onMap, onStray);
+    if (source->error() != 0) {
+        err << "kelmor-edit: cannot read " << shownAs << " to the end: " << std::strerror(source->error()) << "\n";
+        return false;
+    }
+    return true;
+}
+
+// Prints findings as FILE:map N:row R:column C: message.
+class Findings {
+public:
+    Findings(std::ostream& out, const std::string& file) : out_(out), file_(file) {}
+
+    void add(std::int64_t map, int row, int column, const std::string& message)
+    {
+        out_ << file_;
+        if (map > 0)
+            out_ << ":map " << map;
+        if (row >= 0)
+            out_ << ":row " << row;
+        if (column >= 0)
+            out_ << ":column " << column;
+        out_ << ": " << message << "\n";
+        ++count_;
+    }
+    int count() const { return count_; }
+
+private:
+    std::ostream& out_;
+    const std::string& file_;
+    int count_ = 0;
+};
+
+// Whether a press could place each byte, away from column 0: the rule of
+// edit/, asked once per byte value instead of once per cell.
+const std::array<bool, 256>& placeableBytes()
+{
+    static const std::array<bool, 256> table = [] {
+        std::array<bool, 256> t{};
+        for (std::size_t b = 0; b < t.size(); ++b)
+            t[b] = isPlaceableAt(static_cast<char32_t>(b), {1, 0});
+        return t;
+    }();
+    return table;
+}
+
+void checkRows(Findings& findings, const LoadedMap& map)
+{
+    const std::array<bool, 256>& placeable = placeableBytes();
+    for (int r = 0; r < map.rowsRead; ++r) {
+        const std::string& row = map.rows[static_cast<std::size_t>(r)];
+        if (row.size() != kMapColumns && !(map.rowTooLong && row.size() == kMaxRowBytes))
+            findings.add(map.mapNo, r, -1, "the row has " + std::to_string(row.size()) + " cells, not 35");
+        for (std::size_t c = 0; c < row.size() && c < kMapColumns; ++c) {
+            const auto code = static_cast<unsigned char>(row[c]);
+            if (!placeable[code] || (c == 0 && !isPlaceableAt(code, {0, r})))
+                findings.add(map.mapNo, r, static_cast<int>(c),
+                             "the cell holds " + escapeField(std::string(1, static_cast<char>(code))) +
+                                 ", which the editor cannot place");
+        }
+    }
+}
+
+}  // namespace
+
+std::string escapeField(const std::string& text)
+{
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        switch (c) {
+        case '\t': out += "\\t"; break;
+        case '\n': out += "\\n"; break;
+        case '\r': out += "\\r"; break;
+        case '\\': out += "\\\\"; break;
+        default: out += c;
+        }
+    }
+    return out;
+}
+
+int listMaps(const std::string& path, const std::string& shownAs, std::ostream& out, std::ostream& err)
+{
+    const bool read = walk(
+        path, shownAs, err,
+        [&](const LoadedMap& map) {
+            out << map.mapNo << '\t' << escapeField(map.header) << '\t' << stateOf(map) << '\n';
+        },
+        [](std::int64_t, const std::string&) {});
+    return read ? 0 : 2;
+}
+
+int checkLevel(const std::string& path, const std::string& shownAs, std::ostream& out, std::ostream& err)
+{
+    Findings findings(out, shownAs);
+    // The first map of each header, by its bytes' digest: a save finds that one.
+    std::unordered_map<std::uint64_t, std::int64_t> firstOfHeader;
+    const bool read = walk(
+        path, shownAs, err,
+        [&](const LoadedMap& map) {
+            if (map.headerTooLong)
+                findings.add(map.mapNo, -1, -1, "the header is over 1024 bytes; the editor does not save this map");
+            if (map.rowTooLong)
+                findings.add(map.mapNo, -1, -1, "a row is over 4096 bytes; the editor does not save this map");
+            if (map.headerInRow >= 0)
+                findings.add(map.mapNo, map.headerInRow, -1,
+                             "a row holds a \"*\" and reads as a header; the editor does not save this map");
+            if (map.rowsRead < kMapRows)
+                findings.add(map.mapNo, -1, -1, "the map is cut off: " + std::to_string(map.rowsRead) + " of 17 rows");
+            checkRows(findings, map);
+            if (map.header.find_first_of(" ,") != std::string::npos)
+                findings.add(map.mapNo, -1, -1,
+                             "the header holds a blank or a comma, which the header box removes; a save would "
+                             "append a new map instead of replacing this one");
+            const auto [first, added] = firstOfHeader.emplace(fnv1a(map.header), map.mapNo);
+            if (!added)
+                findings.add(map.mapNo, -1, -1,
+                             "the header is the header of map " + std::to_string(first->second) +
+                                 "; a save would replace that map");
+        },
+        [&](std::int64_t before, const std::string& item) {
+            findings.add(before, -1, -1,
+                         "the item " + escapeField(item.substr(0, 40)) + (item.size() > 40 ? "..." : "") +
+                             (before > 0 ? " after the map's rows" : " before the first map") +
+                             " belongs to no map (a header without \"*\"?)");
+        });
+    if (!read)
+        return 2;
+    return findings.count() > 0 ? 1 : 0;
+}
+
+}  // namespace kelmor
