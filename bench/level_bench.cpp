@@ -39,15 +39,8 @@ std::string levelFile(std::int64_t maps)
 void readFloor(benchmark::State& state)
 {
     const std::string path = levelFile(state.range(0));
-    std::vector<char> buffer(64 * 1024);
-    for (auto _ : state) {
-        const int fd = ::open(path.c_str(), O_RDONLY);
-        std::size_t total = 0;
-        for (ssize_t n; (n = ::read(fd, buffer.data(), buffer.size())) > 0;)
-            total += static_cast<std::size_t>(n);
-        ::close(fd);
-        benchmark::DoNotOptimize(total);
-    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(bench::readPlainly(path));
 }
 
 void loadLast(benchmark::State& state)

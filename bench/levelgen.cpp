@@ -1,6 +1,9 @@
 #include "levelgen.h"
 
 #include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+#include <vector>
 #include <filesystem>
 #include <fstream>
 
@@ -34,6 +37,17 @@ std::string ensureLevelFile(const std::string& folder, std::int64_t maps)
         std::filesystem::rename(path + ".part", path);
     }
     return path;
+}
+
+std::size_t readPlainly(const std::string& path)
+{
+    static std::vector<char> buffer(64 * 1024);
+    const int fd = ::open(path.c_str(), O_RDONLY);
+    std::size_t total = 0;
+    for (ssize_t n; (n = ::read(fd, buffer.data(), buffer.size())) > 0;)
+        total += static_cast<std::size_t>(n);
+    ::close(fd);
+    return total;
 }
 
 std::string ensureLevelFileOfSize(const std::string& folder, std::uint64_t bytes)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -9,6 +10,10 @@ namespace kelmor::bench {
 // map saved in place: header, 17 rows, one empty line; CR LF), unless a file
 // of that name already exists. Returns the path.
 std::string ensureLevelFile(const std::string& folder, std::int64_t maps);
+
+// Reads the file with a plain read loop and returns its size: the floor that
+// reading the level file is measured against.
+std::size_t readPlainly(const std::string& path);
 
 // Appends maps until the file reaches at least `bytes` bytes.
 std::string ensureLevelFileOfSize(const std::string& folder, std::uint64_t bytes);

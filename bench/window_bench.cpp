@@ -6,13 +6,10 @@
 
 #include <QApplication>
 #include <cstdio>
-#include <fcntl.h>
 #include <filesystem>
 #include <map>
 #include <tuple>
 #include <sstream>
-#include <unistd.h>
-#include <vector>
 
 #include "app/asker.h"
 #include "app/form1.h"
@@ -54,15 +51,8 @@ public:
 void readOnce(benchmark::State& state)
 {
     const std::string path = folder() + "/kelmor.cnf";
-    std::vector<char> buffer(64 * 1024);
-    for (auto _ : state) {
-        const int fd = ::open(path.c_str(), O_RDONLY);
-        std::size_t total = 0;
-        for (ssize_t n; (n = ::read(fd, buffer.data(), buffer.size())) > 0;)
-            total += static_cast<std::size_t>(n);
-        ::close(fd);
-        benchmark::DoNotOptimize(total);
-    }
+    for (auto _ : state)
+        benchmark::DoNotOptimize(bench::readPlainly(path));
 }
 
 void lastMapInWindow(benchmark::State& state)
