@@ -112,7 +112,8 @@ TEST(CommandLine, ListAndCheckTellEveryMapAndEveryFinding)
     rows[2].pop_back();  // 34 cells
     rows[3][7] = '\t';   // a cell no press could place
     std::vector<std::string> header = good;
-    header[5] = "*OTHER";  // a header among the rows
+    header[5] = "*OTHER";                // a header among the rows
+    header[1] = std::string(5000, '0');  // and a row over the limit
     std::string bytes = "stray\r\n" +
                         levelText({{"*A\t\\", good}, {"*B", rows}, {"*C D", good}, {"*A\t\\", good}, {"*E", header}}) +
                         "*" + std::string(1100, 'H') + "\r\n" + std::string(35, '0') + "\r\n";
@@ -135,6 +136,7 @@ TEST(CommandLine, ListAndCheckTellEveryMapAndEveryFinding)
                     "a new map instead of replacing this one",
              file + ":map 4: the header is the header of map 1; a save would replace that map",
              file + ":map 5:row 5: a row holds a \"*\" and reads as a header; the editor does not save this map",
+             file + ":map 5: a row is over 4096 bytes; the editor does not save this map",
              file + ":map 6: the header is over 1024 bytes; the editor does not save this map",
              file + ":map 6: the map is cut off: 1 of 17 rows",
          })
