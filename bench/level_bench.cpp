@@ -152,45 +152,19 @@ void imageCopyFloor(benchmark::State& state)
     }
 }
 
+// The three level files, by their number of maps.
+void threeSizes(benchmark::internal::Benchmark* b)
+{
+    b->Arg(100)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->ReportAggregatesOnly();
+}
+
 // Medians of several repetitions: the machine is shared, and a rename over a
 // large file now and then takes many times its usual time.
-BENCHMARK(readFloor)
-    ->Arg(100)
-    ->Arg(10000)
-    ->Arg(100000)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly();
-BENCHMARK(loadLast)
-    ->Arg(100)
-    ->Arg(10000)
-    ->Arg(100000)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly();
-BENCHMARK(countMaps)
-    ->Arg(100)
-    ->Arg(10000)
-    ->Arg(100000)
-    ->Unit(benchmark::kMillisecond)
-    ->Repetitions(5)
-    ->ReportAggregatesOnly();
-BENCHMARK(writeFloor)
-    ->Arg(100)
-    ->Arg(10000)
-    ->Arg(100000)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Repetitions(9)
-    ->ReportAggregatesOnly();
-BENCHMARK(saveMiddle)
-    ->Arg(100)
-    ->Arg(10000)
-    ->Arg(100000)
-    ->Unit(benchmark::kMillisecond)
-    ->UseRealTime()
-    ->Repetitions(9)
-    ->ReportAggregatesOnly();
+BENCHMARK(readFloor)->Apply(threeSizes)->Repetitions(5);
+BENCHMARK(loadLast)->Apply(threeSizes)->Repetitions(5);
+BENCHMARK(countMaps)->Apply(threeSizes)->Repetitions(5);
+BENCHMARK(writeFloor)->Apply(threeSizes)->UseRealTime()->Repetitions(9);
+BENCHMARK(saveMiddle)->Apply(threeSizes)->UseRealTime()->Repetitions(9);
 BENCHMARK(imageCopyFloor)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
 BENCHMARK(fullRedraw)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
 

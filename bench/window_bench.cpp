@@ -68,13 +68,14 @@ void lastMapInWindow(benchmark::State& state)
 }
 
 // The commands' output is made but not printed: their own work is measured.
-template <int (*Command)(const std::string&, const std::string&, std::ostream&, std::ostream&)>
+template <int (*Command)(const LevelFile&, std::ostream&, std::ostream&)>
 void command(benchmark::State& state)
 {
-    const std::string path = folder() + "/kelmor.cnf";
+    const auto ops = makePosixFileOps();
+    const LevelFile level(*ops, folder());
     for (auto _ : state) {
         std::ostringstream out, err;
-        if (Command(path, path, out, err) == 2)
+        if (Command(level, out, err) == 2)
             state.SkipWithError("the file could not be read");
         benchmark::DoNotOptimize(out);
     }

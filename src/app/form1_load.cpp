@@ -1,6 +1,5 @@
 // Loading a map from the level file, counting maps, and the full redraw.
 #include <QLabel>
-#include <QLineEdit>
 
 #include "app/asker.h"
 #include "app/form1.h"

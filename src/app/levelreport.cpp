@@ -2,13 +2,11 @@
 
 #include <array>
 #include <cstring>
+#include <functional>
 #include <ostream>
 #include <unordered_map>
 
 #include "edit/placepick.h"
-#include "fs/fileops.h"
-#include "levelfile/itemreader.h"
-#include "levelfile/mapload.h"
 #include "levelfile/mapsave.h"
 
 namespace kelmor {
@@ -24,24 +22,18 @@ const char* stateOf(const LoadedMap& map)
 
 // Walks the file's maps; false, with the reason told on `err`, when it
 // cannot be read to the end.
-template <class OnMap, class OnStray>
-bool walk(const std::string& path, const std::string& shownAs, std::ostream& err, OnMap onMap, OnStray onStray)
+bool walk(const LevelFile& level, std::ostream& err, const std::function<void(const LoadedMap&)>& onMap,
+          const std::function<void(std::int64_t, const std::string&)>& onStray)
 {
-    const std::unique_ptr<FileOps> ops = makePosixFileOps();
-    int error = 0;
-    const std::unique_ptr<ByteSource> source = ops->openRead(path, error);
-    if (!source) {
-        err << "kelmor-edit: cannot read " << shownAs << ": "
-            << (error == EISDIR || error == ENODEV ? "not a plain file" : std::strerror(error)) << "\n";
-        return false;
-    }
-    ItemReader reader(*source);
-    walkMaps(reader, onMap, onStray);
-    if (source->error() != 0) {
-        err << "kelmor-edit: cannot read " << shownAs << " to the end: " << std::strerror(source->error()) << "\n";
-        return false;
-    }
-    return true;
+    const FileFailure failure = level.walk(onMap, onStray);
+    if (!failure.failed())
+        return true;
+    err << "kelmor-edit: cannot read " << level.path();
+    if (failure.step == FileStep::NotRegular)
+        err << ": not a plain file\n";
+    else
+        err << (failure.step == FileStep::Read ? " to the end: " : ": ") << std::strerror(failure.error) << "\n";
+    return false;
 }
 
 // Prints findings as FILE:map N:row R:column C: message.
@@ -117,10 +109,10 @@ std::string escapeField(const std::string& text)
     return out;
 }
 
-int listMaps(const std::string& path, const std::string& shownAs, std::ostream& out, std::ostream& err)
+int listMaps(const LevelFile& level, std::ostream& out, std::ostream& err)
 {
     const bool read = walk(
-        path, shownAs, err,
+        level, err,
         [&](const LoadedMap& map) {
             out << map.mapNo << '\t' << escapeField(map.header) << '\t' << stateOf(map) << '\n';
         },
@@ -128,13 +120,14 @@ int listMaps(const std::string& path, const std::string& shownAs, std::ostream& 
     return read ? 0 : 2;
 }
 
-int checkLevel(const std::string& path, const std::string& shownAs, std::ostream& out, std::ostream& err)
+int checkLevel(const LevelFile& level, std::ostream& out, std::ostream& err)
 {
+    const std::string shownAs = level.path();
     Findings findings(out, shownAs);
     // The first map of each header, by its bytes' digest: a save finds that one.
     std::unordered_map<std::uint64_t, std::int64_t> firstOfHeader;
     const bool read = walk(
-        path, shownAs, err,
+        level, err,
         [&](const LoadedMap& map) {
             if (map.headerTooLong)
                 findings.add(map.mapNo, -1, -1, "the header is over 1024 bytes; the editor does not save this map");

@@ -74,11 +74,11 @@ int main(int argc, char* argv[])
     case kelmor::StartRequest::Action::List:
     case kelmor::StartRequest::Action::Check: {
         // No window, no Qt: the level file alone, for scripts and CI.
-        const std::string folder = request.folder.empty() ? programFolder() : request.folder;
-        const std::string path = folder + "/" + request.levelName;
-        return request.action == kelmor::StartRequest::Action::List
-                   ? kelmor::listMaps(path, path, std::cout, std::cerr)
-                   : kelmor::checkLevel(path, path, std::cout, std::cerr);
+        const std::unique_ptr<kelmor::FileOps> ops = kelmor::makePosixFileOps();
+        const kelmor::LevelFile level(*ops, request.folder.empty() ? programFolder() : request.folder,
+                                      request.levelName);
+        return request.action == kelmor::StartRequest::Action::List ? kelmor::listMaps(level, std::cout, std::cerr)
+                                                                    : kelmor::checkLevel(level, std::cout, std::cerr);
     }
     case kelmor::StartRequest::Action::Edit: break;
     }

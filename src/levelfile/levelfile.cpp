@@ -54,6 +54,20 @@ MapLoad LevelFile::loadLast() const
     return loadWith(loadLastMap);
 }
 
+FileFailure LevelFile::walk(const std::function<void(const LoadedMap&)>& map,
+                            const std::function<void(std::int64_t before, const std::string& item)>& stray) const
+{
+    int error = 0;
+    const std::unique_ptr<ByteSource> source = ops_.openRead(path(), error);
+    if (!source)
+        return openFailure(error);
+    ItemReader reader(*source);
+    walkMaps(reader, map, stray);
+    if (source->error() != 0)
+        return {FileStep::Read, name_, source->error()};
+    return {};
+}
+
 template <class Count>
 MapCount LevelFile::count(Count counter) const
 {

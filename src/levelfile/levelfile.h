@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -51,6 +52,10 @@ public:
     MapCount countHeaders() const;
     // Writes the map under `header`; see saveMapToLevel for `expected`.
     SaveReport save(std::string_view header, const MapRows& rows, const MapOrigin* expected = nullptr) const;
+    // Every map in file order and the items that belong to none (see
+    // walkMaps); a failure when the file cannot be read to the end.
+    FileFailure walk(const std::function<void(const LoadedMap&)>& map,
+                     const std::function<void(std::int64_t before, const std::string& item)>& stray) const;
     // Whether `otherPath` names this level file, by another way perhaps (a
     // linked folder): both with their links followed.
     bool isAt(const std::string& otherPath) const;
