@@ -14,6 +14,7 @@
 #include "app/keyclaim.h"
 #include "model/palette.h"
 #include "view/mapview.h"
+#include "view/palettepanel.h"
 
 namespace kelmor {
 
@@ -57,6 +58,7 @@ Form1::Form1(const std::string& folder, const std::string& levelName, Asker& ask
 {
     createControls();
     createActions();
+    createPanels();
     createMenus();
     followDocument();
     Form_Load();
@@ -140,14 +142,19 @@ void Form1::followDocument()
 {
     connect(&document_, &MapDocument::mapNoChanged, this, &Form1::showMapNo);
     connect(&document_, &MapDocument::headerChanged, this, [this](const QString& header) {
-        if (Text1->text() != header)
+        if (Text1->text() != header) {
             Text1->setText(header);
+            // A long header shows its start, where its name is.
+            Text1->setCursorPosition(0);
+        }
     });
     connect(&document_, &MapDocument::rowsChanged, this, &Form1::subDraw);
     connect(&document_, &MapDocument::cellChanged, this, [this](CellPos cell) {
         Picture2->redrawCell(cell.row, cell.column, document_.rows(), parts_, tileSheet_);
         describeCursor();
+        showStatusCell(statusRow_, statusColumn_);
     });
+    connect(&document_, &MapDocument::markedChanged, this, &Form1::showMark);
     connect(&document_.recovery(), &RecoveryPolicy::failed, this, &Form1::reportRecoveryFailure);
 }
 
@@ -171,6 +178,8 @@ void Form1::Form_Load()
     Picture2->resize(560, Picture2->height());
     Picture2->resize(Picture2->width(), 272);
     loadTileSheet();
+    palettePanel_->setEntries(buildPalette(parts_), parts_, tileSheet_);
+    palettePanel_->select(Combo1->currentIndex());
     subMapload(1);
     // An editor that died while saving left its scratch file; its edits are
     // in its recovery file.

@@ -11,6 +11,7 @@
 
 class QAction;
 class QComboBox;
+class QDockWidget;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -19,6 +20,8 @@ namespace kelmor {
 
 class Asker;
 class MapView;
+class PalettePanel;
+struct CellPos;
 
 // The editor window: the form of thirteen controls under a menu bar. It shows
 // the document, which owns the session, and decides what to ask and what to
@@ -62,6 +65,14 @@ public:
     QPushButton* Command5 = nullptr;
     QPushButton* Command3 = nullptr;
 
+    // Around the form: the palette as pictures beside it, the status bar
+    // under it.
+    PalettePanel* palettePanel() const { return palettePanel_; }
+    QLabel* cellStatus() const { return cellStatus_; }
+    QLabel* mapStatus() const { return mapStatus_; }
+    QLabel* markStatus() const { return markStatus_; }
+    QLabel* toolStatus() const { return toolStatus_; }
+
     // Procedures.
     void subMapload(MapNumber wanted);
     void subDraw();
@@ -92,6 +103,11 @@ private:
     void createControls();
     void createActions();
     void createMenus();
+    // The palette of pictures, the status bar and the 表示 menu's actions.
+    void createPanels();
+    void choosePalette(int position);
+    void showStatusCell(int row, int column);
+    void showMark(bool marked);
     void followDocument();
     void Form_Load();
     void loadTileSheet();
@@ -109,10 +125,14 @@ private:
     void reportCountFailure(const FileFailure& failure, const QString& stopped);
     void reportOverflow();
     void showMapNo(MapNumber number);
+    // Keeps the whole number visible in Label1.
+    void fitLabel1(const QString& text);
     void showKeys();
     void showAbout();
     // Tells a screen reader the keyboard cursor's cell and what it holds.
     void describeCursor();
+    // "列 3、行 2: K:…", what the cell holds by its palette entry or its code.
+    QString cellText(const CellPos& cell) const;
     QString levelName() const { return QString::fromStdString(document_.levelFile().name()); }
 
     void offerRecovery();
@@ -141,6 +161,20 @@ private:
     QAction* closeAction_ = nullptr;
     QAction* keysAction_ = nullptr;
     QAction* aboutAction_ = nullptr;
+    QAction* paletteAction_ = nullptr;
+    QAction* statusAction_ = nullptr;
+    QAction* codesAction_ = nullptr;
+
+    QDockWidget* paletteDock_ = nullptr;
+    PalettePanel* palettePanel_ = nullptr;
+    QLabel* cellStatus_ = nullptr;
+    QLabel* mapStatus_ = nullptr;
+    QLabel* markStatus_ = nullptr;
+    QLabel* toolStatus_ = nullptr;
+    // The cell the status bar tells of: the pointer's or the keyboard cursor's,
+    // whichever moved last.
+    int statusRow_ = 0;
+    int statusColumn_ = 0;
 };
 
 }  // namespace kelmor

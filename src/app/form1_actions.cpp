@@ -98,6 +98,11 @@ void Form1::createMenus()
     QMenu* edit = bar->addMenu(QStringLiteral("編集(&E)"));
     edit->addAction(undoAction_);
     edit->addAction(redoAction_);
+    QMenu* view = bar->addMenu(QStringLiteral("表示(&V)"));
+    view->addAction(paletteAction_);
+    view->addAction(statusAction_);
+    view->addSeparator();
+    view->addAction(codesAction_);
     QMenu* map = bar->addMenu(QStringLiteral("マップ(&M)"));
     map->addAction(firstAction_);
     map->addAction(previousAction_);

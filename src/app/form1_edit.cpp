@@ -5,6 +5,7 @@
 
 #include "app/asker.h"
 #include "app/form1.h"
+#include "app/messages.h"
 #include "edit/placepick.h"
 #include "view/mapview.h"
 
@@ -29,10 +30,8 @@ void Form1::Picture2_MouseDown(int button, int /*shift*/, float x, float y)
     if (text.isEmpty())
         return;
     const char32_t code = text.toUcs4().front();
-    if (!isPlaceableAt(code, cell)) {
-        asker_.notify(QStringLiteral("「%1」はマップに置けません。\n"
-                                     "パレットから選ぶか、半角英数字を入力してください。")
-                          .arg(QString::fromUcs4(&code, 1)));
+    if (const CodeRefusal why = codeRefusal(code, cell); why != CodeRefusal::None) {
+        asker_.notify(codeRefusedText(code, why));
         return;
     }
     document_.putCell(cell, static_cast<char>(code));
@@ -57,15 +56,19 @@ void Form1::clearmap()
     document_.erase();
 }
 
-void Form1::describeCursor()
+QString Form1::cellText(const CellPos& cell) const
 {
-    const CellPos cell{Picture2->cursorColumn(), Picture2->cursorRow()};
     QString holds = QStringLiteral("（なし）");
     if (const auto position = pickPosition(document_.rows(), cell, partsMax_, Combo1->count()))
         holds = Combo1->itemText(*position);
     else if (const std::optional<char> code = codeAt(document_.rows(), cell))
         holds = QString::fromLatin1(&*code, 1);
-    Picture2->setAccessibleDescription(QStringLiteral("列 %1、行 %2: %3").arg(cell.column).arg(cell.row).arg(holds));
+    return QStringLiteral("列 %1、行 %2: %3").arg(cell.column).arg(cell.row).arg(holds);
+}
+
+void Form1::describeCursor()
+{
+    Picture2->setAccessibleDescription(cellText(CellPos{Picture2->cursorColumn(), Picture2->cursorRow()}));
 }
 
 }  // namespace kelmor

@@ -1,5 +1,8 @@
 // Loading a map from the level file, counting maps, and the full redraw.
+#include <QFontMetrics>
 #include <QLabel>
+#include <QPushButton>
+#include <algorithm>
 
 #include "app/asker.h"
 #include "app/form1.h"
@@ -57,13 +60,34 @@ void Form1::subDraw()
 {
     Picture2->showMap(document_.rows(), parts_, tileSheet_);
     describeCursor();
+    showStatusCell(statusRow_, statusColumn_);
+}
+
+void Form1::fitLabel1(const QString& text)
+{
+    // Up to map 99 the label keeps its box and the form's font, as it always
+    // had (its last pixel column cut, as it always was). A longer number gets
+    // a smaller font, only as small as it needs, and the label widens only as
+    // far as the number's last pixel, never to the first button.
+    constexpr int kDesignWidth = 65;
+    const int room = Command7->x() - Label1->x();
+    QFont fitting = form_->font();
+    while (fitting.pixelSize() > 6 && QFontMetrics(fitting).boundingRect(text).right() >= room)
+        fitting.setPixelSize(fitting.pixelSize() - 1);
+    const int inkRight = QFontMetrics(fitting).boundingRect(text).right();
+    Label1->setFont(fitting);
+    const bool asAlways = fitting.pixelSize() == form_->font().pixelSize() && inkRight <= kDesignWidth;
+    Label1->resize(asAlways ? kDesignWidth : std::max(kDesignWidth, inkRight + 1), Label1->height());
 }
 
 void Form1::showMapNo(MapNumber number)
 {
     // Having no accessible name of its own, the label tells a screen reader
     // of its new text itself.
-    Label1->setText(QStringLiteral("map No %1").arg(number));
+    const QString text = QStringLiteral("map No %1").arg(number);
+    fitLabel1(text);
+    Label1->setText(text);
+    mapStatus_->setText(text);
 }
 
 std::optional<std::int64_t> Form1::fncMapmax()

@@ -165,6 +165,25 @@ QString goToRefusalText(const QString& typed, MapNumber last, const QString& lev
     return refusal + QStringLiteral("\n1 から %1 までの番号を入力してください。").arg(last);
 }
 
+QString codeRefusedText(char32_t code, CodeRefusal why)
+{
+    const QString shown = why == CodeRefusal::BlankFirst ? QStringLiteral("空白") : QString::fromUcs4(&code, 1);
+    QString reason;
+    switch (why) {
+    case CodeRefusal::NotAscii:
+    case CodeRefusal::Separator:
+        reason = QStringLiteral("マップに置けるのは半角の英字・数字・記号と空白で、"
+                                "「,」「\"」「*」は置けません（行が分かれたり、ヘッダーとして読まれたりするため）。");
+        break;
+    case CodeRefusal::BlankFirst:
+        reason = QStringLiteral("左端の列には空白を置けません（読み込むときに空白が落ち、行がずれるため）。");
+        break;
+    case CodeRefusal::None: return {};
+    }
+    return QStringLiteral("「%1」はマップに置けません。\n").arg(shown) + reason +
+           QStringLiteral("\nパレットから選ぶか、置ける文字を入力してください。");
+}
+
 QString keysText()
 {
     return QStringLiteral(
@@ -173,6 +192,7 @@ QString keysText()
         "  Home / End: 行の最初 / 最後のマスへ\n"
         "  Space または P: パレットの項目を置く（左クリックと同じ）\n"
         "  G: マスの項目をパレットに取る（右クリックと同じ）\n"
+        "  （カーソルが見えていないときは、最初の Space / P / G でカーソルを表示）\n"
         "どこでも:\n"
         "  Ctrl+Z: 元に戻す\n"
         "  Ctrl+Shift+Z / Ctrl+Y: やり直し\n"

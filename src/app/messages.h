@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include "edit/placepick.h"
 #include "fs/filefailure.h"
 #include "levelfile/savelevel.h"
 #include "model/mapnumber.h"
@@ -29,6 +30,8 @@ QString changedAgainText(MapNumber mapNo, MapNumber other, const QString& levelN
 // Why a typed map number is refused, with the numbers there are (1 to
 // `last`; none when `last` is 0); nothing when it is a map.
 QString goToRefusalText(const QString& typed, MapNumber last, const QString& levelName);
+// Why `code` was not put into the map, with what the map accepts.
+QString codeRefusedText(char32_t code, CodeRefusal why);
 // The keys, for the help menu.
 QString keysText();
 

@@ -16,14 +16,25 @@ const std::string* rowAt(const MapRows& grid, CellPos cell)
 }
 }  // namespace
 
+CodeRefusal codeRefusal(char32_t code, CellPos cell)
+{
+    if (code < 0x20 || code > 0x7e)
+        return CodeRefusal::NotAscii;
+    if (code == ',' || code == '"' || code == '*')
+        return CodeRefusal::Separator;
+    if (code == U' ' && cell.column == 0)
+        return CodeRefusal::BlankFirst;
+    return CodeRefusal::None;
+}
+
 bool isPlaceableCode(char32_t code)
 {
-    return code >= 0x20 && code <= 0x7e && code != ',' && code != '"' && code != '*';
+    return codeRefusal(code, CellPos{1, 0}) == CodeRefusal::None;
 }
 
 bool isPlaceableAt(char32_t code, CellPos cell)
 {
-    return isPlaceableCode(code) && !(code == U' ' && cell.column == 0);
+    return codeRefusal(code, cell) == CodeRefusal::None;
 }
 
 std::optional<char> codeAt(const MapRows& grid, CellPos cell)

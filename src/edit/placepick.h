@@ -7,14 +7,27 @@
 
 namespace kelmor {
 
-// Whether `code` may go into a row. A comma, a double quote or a "*" would
-// split the row or turn it into a header in the level file, and a byte
-// outside printable ASCII would not survive as one character, so they are
-// refused; everything else is written as it stands.
+// Why a code may not go into a cell; the one rule for every way of putting
+// codes into the map.
+enum class CodeRefusal {
+    None,
+    // Outside printable ASCII: it would not survive as one character.
+    NotAscii,
+    // A comma, a double quote or a "*": it would split the row or turn it
+    // into a header in the level file.
+    Separator,
+    // A blank in column 0: the reader drops it as a leading blank and the
+    // row shifts.
+    BlankFirst,
+};
+
+CodeRefusal codeRefusal(char32_t code, CellPos cell);
+
+// Whether `code` may go into some cell: everything the rule above does not
+// refuse is written as it stands.
 bool isPlaceableCode(char32_t code);
 
-// Whether `code` may go into that cell: a placeable code, and no blank in
-// column 0, which the reader would drop as a leading blank, shifting the row.
+// Whether `code` may go into that cell.
 bool isPlaceableAt(char32_t code, CellPos cell);
 
 // The code in the cell, or nothing when the row has no such column.

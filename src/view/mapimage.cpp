@@ -4,7 +4,10 @@
 #include <array>
 #include <cstring>
 
+#include <QPainter>
+
 #include "model/celldecode.h"
+#include "view/cellcode.h"
 
 namespace kelmor {
 
@@ -56,8 +59,22 @@ void MapImage::copyBlock(int tileNumber, int x, int y, const TileSheet& sheet)
     }
 }
 
+void MapImage::writeCode(QPainter& painter, int row, int column, const MapRows& grid)
+{
+    const QPoint at(column * kCellSize, row * kCellSize);
+    painter.fillRect(QRect(at, QSize(kCellSize, kCellSize)), QColor::fromRgb(kBlack));
+    const std::string& line = grid[static_cast<std::size_t>(row)];
+    if (static_cast<std::size_t>(column) < line.size())
+        drawCellCode(painter, at, line[static_cast<std::size_t>(column)]);
+}
+
 void MapImage::drawCell(int row, int column, const MapRows& grid, const Catalogue& catalogue, const TileSheet& sheet)
 {
+    if (!sheet.isLoaded()) {
+        QPainter painter(&image_);
+        writeCode(painter, row, column, grid);
+        return;
+    }
     const std::string& line = grid[static_cast<std::size_t>(row)];
     int tile = 0;
     if (static_cast<std::size_t>(column) < line.size())
@@ -67,6 +84,15 @@ void MapImage::drawCell(int row, int column, const MapRows& grid, const Catalogu
 
 void MapImage::drawMap(const MapRows& grid, const Catalogue& catalogue, const TileSheet& sheet)
 {
+    if (!sheet.isLoaded()) {
+        QPainter painter(&image_);
+        for (int r = 0; r < kMapRows; ++r)
+            for (int c = 0; c < kMapColumns; ++c)
+                writeCode(painter, r, c, grid);
+        painter.end();
+        drawMarker();
+        return;
+    }
     // Every byte's tile, worked out once instead of 595 times.
     std::array<int, 256> tileOfCode{};
     for (int code = 0; code < 256; ++code)
@@ -81,6 +107,15 @@ void MapImage::drawMap(const MapRows& grid, const Catalogue& catalogue, const Ti
         }
     }
     drawMarker();
+}
+
+QImage MapImage::cellPicture(char code, const Catalogue& catalogue, const TileSheet& sheet)
+{
+    MapImage one;
+    MapRows rows;
+    rows[0] = std::string(1, code);
+    one.drawCell(0, 0, rows, catalogue, sheet);
+    return one.image_.copy(0, 0, kCellSize, kCellSize);
 }
 
 void MapImage::drawMarker()

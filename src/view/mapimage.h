@@ -2,6 +2,8 @@
 
 #include <QImage>
 
+class QPainter;
+
 #include "model/catalogue.h"
 #include "model/mapgrid.h"
 #include "view/tilesheet.h"
@@ -21,13 +23,18 @@ public:
     // The cell drawing rule: the tile sheet's block for the cell's code, copied
     // plainly to the cell. A missing column, a code without a catalogue entry
     // and any part of the block outside the sheet show as tile 0 or black;
-    // nothing is ever read outside the sheet or the catalogue.
+    // nothing is ever read outside the sheet or the catalogue. Without a tile
+    // sheet each cell shows its code on black, so the map can still be read.
     void drawCell(int row, int column, const MapRows& grid, const Catalogue& catalogue, const TileSheet& sheet);
 
     // All 595 cells, then the red marker outline from (96, 56) to (111, 71).
     void drawMap(const MapRows& grid, const Catalogue& catalogue, const TileSheet& sheet);
 
+    // The 16 x 16 picture of a cell holding `code`, by the same rule.
+    static QImage cellPicture(char code, const Catalogue& catalogue, const TileSheet& sheet);
+
 private:
+    void writeCode(QPainter& painter, int row, int column, const MapRows& grid);
     void fillRect(const QRect& rect, QRgb colour);
     void copyBlock(int tileNumber, int x, int y, const TileSheet& sheet);
     void drawMarker();

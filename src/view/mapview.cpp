@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "view/cellcode.h"
+
 namespace kelmor {
 
 namespace {
@@ -35,18 +37,30 @@ MapView::MapView(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    // The window tells which cell is under the pointer.
+    setMouseTracking(true);
 }
 
 void MapView::showMap(const MapRows& grid, const Catalogue& catalogue, const TileSheet& sheet)
 {
     image_.drawMap(grid, catalogue, sheet);
+    rows_ = grid;
     update();
 }
 
 void MapView::redrawCell(int row, int column, const MapRows& grid, const Catalogue& catalogue, const TileSheet& sheet)
 {
     image_.drawCell(row, column, grid, catalogue, sheet);
+    rows_[static_cast<std::size_t>(row)] = grid[static_cast<std::size_t>(row)];
     update(column * kCellSize, row * kCellSize, kCellSize, kCellSize);
+}
+
+void MapView::setCodesShown(bool shown)
+{
+    if (shown == codesShown_)
+        return;
+    codesShown_ = shown;
+    update();
 }
 
 void MapView::moveCursorTo(int row, int column)
@@ -79,6 +93,8 @@ void MapView::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     const QRect area = event->rect();
     painter.drawImage(area.topLeft(), image_.image(), area);
+    if (codesShown_)
+        drawCodes(painter, area);
     if (cursorShown_ && hasFocus()) {
         // White around black: seen on every tile, and unlike the red marker.
         const QRect cell = cursorRect();
@@ -86,6 +102,19 @@ void MapView::paintEvent(QPaintEvent* event)
         painter.drawRect(cell.adjusted(0, 0, -1, -1));
         painter.setPen(Qt::black);
         painter.drawRect(cell.adjusted(1, 1, -2, -2));
+    }
+}
+
+void MapView::drawCodes(QPainter& painter, const QRect& area) const
+{
+    const int firstRow = std::max(area.top() / kCellSize, 0);
+    const int lastRow = std::min(area.bottom() / kCellSize, kLastRow);
+    const int firstColumn = std::max(area.left() / kCellSize, 0);
+    const int lastColumn = std::min(area.right() / kCellSize, kLastColumn);
+    for (int r = firstRow; r <= lastRow; ++r) {
+        const std::string& line = rows_[static_cast<std::size_t>(r)];
+        for (int c = firstColumn; c <= lastColumn && static_cast<std::size_t>(c) < line.size(); ++c)
+            drawCellCode(painter, QPoint(c * kCellSize, r * kCellSize), line[static_cast<std::size_t>(c)]);
     }
 }
 
@@ -107,13 +136,28 @@ void MapView::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Home: column = 0; break;
     case Qt::Key_End: column = kLastColumn; break;
     case Qt::Key_Space:
-    case Qt::Key_P: pressCursorCell(1); return;
-    case Qt::Key_G: pressCursorCell(2); return;
+    case Qt::Key_P:
+    case Qt::Key_G:
+        if (cursorShown_) {
+            pressCursorCell(event->key() == Qt::Key_G ? 2 : 1);
+        } else {
+            showCursor();
+            emit cursorMoved(cursorRow_, cursorColumn_);
+        }
+        return;
     default: event->ignore(); return;
     }
+    showCursor();
+    if (row == cursorRow_ && column == cursorColumn_)
+        emit cursorMoved(row, column);  // at the edge: the key still says where it is
+    else
+        moveCursorTo(row, column);
+}
+
+void MapView::showCursor()
+{
     cursorShown_ = true;
     update(cursorRect());
-    moveCursorTo(row, column);
 }
 
 void MapView::focusInEvent(QFocusEvent* event)
@@ -126,6 +170,26 @@ void MapView::focusOutEvent(QFocusEvent* event)
 {
     update(cursorRect());
     QWidget::focusOutEvent(event);
+}
+
+void MapView::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint at = event->position().toPoint();
+    const int row = std::clamp(at.y() / kCellSize, 0, kLastRow);
+    const int column = std::clamp(at.x() / kCellSize, 0, kLastColumn);
+    if (at.x() >= 0 && at.y() >= 0 && (row != hoverRow_ || column != hoverColumn_)) {
+        hoverRow_ = row;
+        hoverColumn_ = column;
+        emit hovered(row, column);
+    }
+    QWidget::mouseMoveEvent(event);
+}
+
+void MapView::leaveEvent(QEvent* event)
+{
+    hoverRow_ = hoverColumn_ = -1;
+    emit hoverLeft();
+    QWidget::leaveEvent(event);
 }
 
 void MapView::mousePressEvent(QMouseEvent* event)

@@ -13,7 +13,11 @@ namespace kelmor {
 // and End go to the row's ends, and Space or P and G report a left or right
 // press on that cell. The cursor is drawn over the image, never into it, and
 // only while the view has the focus and once a key has moved it, so the view
-// looks as it always did to a user who never touches the keys.
+// looks as it always did to a user who never touches the keys. While it is
+// hidden, the first Space, P or G only shows it: a key never acts on a cell
+// the user cannot see.
+//
+// On demand it writes every cell's code over the image, never into it.
 class MapView : public QWidget {
     Q_OBJECT
 
@@ -29,26 +33,43 @@ public:
     int cursorColumn() const { return cursorColumn_; }
     // Moves the keyboard cursor, kept inside the grid.
     void moveCursorTo(int row, int column);
+    bool cursorShown() const { return cursorShown_; }
+
+    void setCodesShown(bool shown);
+    bool codesShown() const { return codesShown_; }
 
 signals:
     // button: 1 left, 2 right, 4 middle, higher bits for other buttons;
     // shift: 1 Shift, 2 Ctrl, 4 Alt; x, y in pixels from the top left.
     void pressed(int button, int shift, float x, float y);
     void cursorMoved(int row, int column);
+    // The pointer went over another cell, or left the view.
+    void hovered(int row, int column);
+    void hoverLeft();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
     QRect cursorRect() const;
+    void showCursor();
     // A press on the cursor's cell, as the mouse would give it.
     void pressCursorCell(int button);
 
+    void drawCodes(QPainter& painter, const QRect& area) const;
+
     MapImage image_;
+    // What the image shows, for writing the codes over it.
+    MapRows rows_;
+    bool codesShown_ = false;
+    int hoverRow_ = -1;
+    int hoverColumn_ = -1;
     int cursorRow_ = 0;
     int cursorColumn_ = 0;
     bool cursorShown_ = false;  // a key has moved the cursor

@@ -55,6 +55,7 @@ TEST_F(Recovering, KeptWhileUnsavedAndGoneOnceSavedOrGivenUp)
     EXPECT_EQ(recovery->header, "*MAP001");
     EXPECT_EQ(recovery->rows[1], "11C" + std::string(32, '1'));
 
+    QTest::keyClick(form->Text1, Qt::Key_End);
     QTest::keyClicks(form->Text1, "X");  // the header alone changes too
     ASSERT_TRUE(recovery = kept());
     EXPECT_EQ(recovery->header, "*MAP001X");
@@ -90,6 +91,7 @@ TEST_F(Recovering, OfferedAtTheNextStartYesPutsTheEditsBackNoThrowsThemAway)
 {
     form->Command2->click();
     paint(*form);
+    QTest::keyClick(form->Text1, Qt::Key_End);
     QTest::keyClicks(form->Text1, "X");
     die();
     writeFile(dir.file("temp.tmp"), "half a save");  // it died saving, too

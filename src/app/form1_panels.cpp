@@ -1,0 +1,90 @@
+// What stands around the form: the palette as pictures beside it, the status
+// bar under it, and the 表示 menu's choices of what shows.
+#include <QAction>
+#include <QComboBox>
+#include <QDockWidget>
+#include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
+
+#include "app/form1.h"
+#include "edit/placepick.h"
+#include "view/mapview.h"
+#include "view/palettepanel.h"
+
+namespace kelmor {
+
+namespace {
+QLabel* addStatusField(QStatusBar* bar, const char* name, int stretch)
+{
+    auto* label = new QLabel(bar);
+    label->setObjectName(QString::fromLatin1(name));
+    bar->addWidget(label, stretch);
+    return label;
+}
+// A 表示 menu item that shows and hides `shown`, on at start.
+QAction* showingAction(QWidget* window, const char* name, const QString& text, QWidget* shown)
+{
+    auto* action = new QAction(text, window);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setCheckable(true);
+    action->setChecked(true);
+    QObject::connect(action, &QAction::toggled, shown, &QWidget::setVisible);
+    return action;
+}
+}  // namespace
+
+void Form1::createPanels()
+{
+    palettePanel_ = new PalettePanel;
+    paletteDock_ = new QDockWidget(QStringLiteral("パレット"), this);
+    paletteDock_->setObjectName(QStringLiteral("paletteDock"));
+    // It stays beside the form; the 表示 menu hides and shows it.
+    paletteDock_->setFeatures(QDockWidget::NoDockWidgetFeatures);
+    paletteDock_->setAllowedAreas(Qt::RightDockWidgetArea);
+    paletteDock_->setWidget(palettePanel_);
+    addDockWidget(Qt::RightDockWidgetArea, paletteDock_);
+    setTabOrder(Command7, palettePanel_);
+    connect(palettePanel_, &PalettePanel::chosen, this, &Form1::choosePalette);
+    connect(Combo1, &QComboBox::currentIndexChanged, palettePanel_, &PalettePanel::select);
+
+    QStatusBar* bar = statusBar();
+    cellStatus_ = addStatusField(bar, "cellStatus", 1);
+    mapStatus_ = addStatusField(bar, "mapStatus", 0);
+    markStatus_ = addStatusField(bar, "markStatus", 0);
+    toolStatus_ = addStatusField(bar, "toolStatus", 0);
+    toolStatus_->setText(QStringLiteral("ツール: ペン"));
+    showMark(false);
+    connect(Picture2, &MapView::hovered, this, &Form1::showStatusCell);
+    connect(Picture2, &MapView::cursorMoved, this, &Form1::showStatusCell);
+
+    paletteAction_ = showingAction(this, "paletteAction", QStringLiteral("パレット(&P)"), paletteDock_);
+    statusAction_ = showingAction(this, "statusAction", QStringLiteral("ステータスバー(&S)"), bar);
+    codesAction_ = new QAction(QStringLiteral("セルのコードを表示(&C)"), this);
+    codesAction_->setObjectName(QStringLiteral("codesAction"));
+    codesAction_->setCheckable(true);
+    connect(codesAction_, &QAction::toggled, Picture2, &MapView::setCodesShown);
+}
+
+void Form1::choosePalette(int position)
+{
+    if (position < 0 || position >= Combo1->count())
+        return;
+    Combo1->setCurrentIndex(position);
+    // As a pick does: typed text gives way even when the index stays.
+    Combo1->setEditText(Combo1->itemText(position));
+}
+
+void Form1::showStatusCell(int row, int column)
+{
+    statusRow_ = row;
+    statusColumn_ = column;
+    cellStatus_->setText(cellText(CellPos{column, row}));
+}
+
+void Form1::showMark(bool marked)
+{
+    markStatus_->setText(marked ? QStringLiteral("未保存の変更あり") : QStringLiteral("変更なし"));
+}
+
+}  // namespace kelmor
