@@ -185,19 +185,25 @@ void Form1::Form_Load()
     // in its recovery file.
     document_.levelFile().removeStaleScratch();
     offerRecovery();
+    watchFiles();
+}
+
+TileSheet::Status Form1::readTileSheet(TileSheet& sheet)
+{
+    const std::string path = folder_ + "/" + kTileSheetName;
+    stampFile(fileOps_, path, tileStamp_);  // before reading: a change while it is read is seen later
+    int error = 0;
+    const std::optional<std::string> bytes = readWholeFile(fileOps_, path, kMaxTileSheetBytes, error);
+    if (bytes)
+        return sheet.decode(QByteArray::fromStdString(*bytes));
+    if (error == ENOENT || error == EISDIR || error == ENODEV)
+        return TileSheet::Status::Missing;  // nothing there, or no file to read
+    return TileSheet::Status::Unreadable;
 }
 
 void Form1::loadTileSheet()
 {
-    int error = 0;
-    const std::optional<std::string> bytes =
-        readWholeFile(fileOps_, folder_ + "/" + kTileSheetName, kMaxTileSheetBytes, error);
-    TileSheet::Status status = TileSheet::Status::Unreadable;
-    if (bytes)
-        status = tileSheet_.decode(QByteArray::fromStdString(*bytes));
-    else if (error == ENOENT || error == EISDIR || error == ENODEV)
-        status = TileSheet::Status::Missing;  // nothing there, or no file to read
-    switch (status) {
+    switch (readTileSheet(tileSheet_)) {
     case TileSheet::Status::Loaded: break;
     case TileSheet::Status::Missing: asker_.notify(QStringLiteral("kelmor.bmp is not found")); break;
     case TileSheet::Status::Unreadable:
@@ -212,6 +218,13 @@ void Form1::setCommandsEnabled(bool enabled)
     for (QAction* a : {saveAction_, nextAction_, eraseAction_, previousAction_, createAction_, lastAction_,
                        firstAction_, goToAction_})
         a->setEnabled(enabled);
+}
+
+QMenu* Form1::createPopupMenu()
+{
+    // The bars are shown and hidden from 表示 alone, which then always tells
+    // the truth.
+    return nullptr;
 }
 
 void Form1::closeEvent(QCloseEvent* event)

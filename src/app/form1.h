@@ -14,11 +14,14 @@ class QComboBox;
 class QDockWidget;
 class QLabel;
 class QLineEdit;
+class QMenu;
+class QToolBar;
 class QPushButton;
 
 namespace kelmor {
 
 class Asker;
+class FileWatch;
 class MapView;
 class PalettePanel;
 struct CellPos;
@@ -96,8 +99,13 @@ public:
     // False when the window must stay open: a save that was asked for failed.
     bool Form_Unload();
 
+    // The bar above the form that tells of another program's change.
+    QToolBar* changeBar() const { return changeBar_; }
+    QLabel* changeText() const { return changeText_; }
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    QMenu* createPopupMenu() override;
 
 private:
     void createControls();
@@ -111,6 +119,14 @@ private:
     void followDocument();
     void Form_Load();
     void loadTileSheet();
+    TileSheet::Status readTileSheet(TileSheet& sheet);
+    // Following the level file and the tile sheet when another program
+    // changes them.
+    void watchFiles();
+    void followOutsideChanges();
+    void followTileSheet();
+    void showChangeBar(const QString& text, bool canReload);
+    void hideChangeBar();
     void buildCatalogueAndPalette();
     void setCommandsEnabled(bool enabled);
     // The unsaved-changes check; false when a save was asked for and failed,
@@ -164,6 +180,16 @@ private:
     QAction* paletteAction_ = nullptr;
     QAction* statusAction_ = nullptr;
     QAction* codesAction_ = nullptr;
+    QAction* reloadAction_ = nullptr;
+    QAction* keepAction_ = nullptr;
+
+    FileWatch* watch_ = nullptr;
+    QToolBar* changeBar_ = nullptr;
+    QLabel* changeText_ = nullptr;
+    // The tile sheet as last read.
+    FileStamp tileStamp_;
+    // A level file gone or unreadable is told once, until it is back.
+    bool goneTold_ = false;
 
     QDockWidget* paletteDock_ = nullptr;
     PalettePanel* palettePanel_ = nullptr;

@@ -20,6 +20,9 @@ void Form1::showLoaded(const MapLoad& result)
 {
     setCommandsEnabled(false);
     document_.loaded(result);
+    // What is on screen is now what the file holds.
+    if (changeBar_ != nullptr)
+        hideChangeBar();
     reportLoadFailure(result.failure);
     setCommandsEnabled(true);
 

@@ -201,6 +201,7 @@ QString keysText()
         "  Ctrl+G: マップへ移動（番号を入力）\n"
         "  Ctrl+S: マップ保存\n"
         "  Ctrl+Q: 閉じる\n"
+        "  Alt+R / Alt+K: ファイルが外部で変更されたときの「再読み込み」/「このまま」\n"
         "ヘッダーの欄では Ctrl+Z などはその欄の文字に、パレットでは Page Up / Page Down はパレットに働きます。");
 }
 

@@ -48,6 +48,7 @@ void MapDocument::loaded(const MapLoad& result)
     unsavable_ = map.damaged();
     cutOff_ = map.found && map.rowsRead < kMapRows;
     origin_ = result.origin;
+    knownStamp_ = result.stamp;
     if (map.found) {
         if (map.headerTooLong) {
             headerCodec_.forget();
@@ -92,7 +93,7 @@ SaveReport MapDocument::save(const std::function<bool(MapNumber other)>& overwri
     // Asked with nothing held, between two saves; the file may change in
     // that time, so the question comes once more, and no third time.
     for (int asked = 0;; ++asked) {
-        report = levelFile_.save(header, rows_, &expected);
+        report = levelFile_.save(header, rows_, &expected, &knownStamp_);
         if (!report.conflict || asked == kOverwriteQuestions)
             break;
         if (!overwrite(report.conflict->mapNo)) {
@@ -111,6 +112,18 @@ SaveReport MapDocument::save(const std::function<bool(MapNumber other)>& overwri
     setMarked(false);
     recovery_->settled();
     return report;
+}
+
+OutsideChange MapDocument::outsideChange() const
+{
+    FileStamp now;
+    const int error = levelFile_.stamp(now);
+    return judgeOutsideChange(knownStamp_, now, error);
+}
+
+void MapDocument::acceptOutsideChange()
+{
+    levelFile_.stamp(knownStamp_);
 }
 
 void MapDocument::declineSave()

@@ -81,6 +81,14 @@ public:
     // Closing: nothing is kept, and the recovery file is gone on return.
     void close();
 
+    // What became of the level file since this editor last loaded or saved
+    // it: only another program's change counts, never this editor's own
+    // saves, its scratch file or any recovery file.
+    OutsideChange outsideChange() const;
+    // Keeps editing over another program's change: it is not told again,
+    // and the save still asks before it overwrites a map that changed.
+    void acceptOutsideChange();
+
     // A press on the map: marked, whatever it does.
     void markPressed();
     // Puts `code` into the cell as one step of the history.
@@ -124,6 +132,8 @@ private:
     QString header_;
     MapRows rows_;
     MapOrigin origin_;
+    // The level file as this editor last read or wrote it.
+    FileStamp knownStamp_;
     bool unsavable_ = false;
     bool cutOff_ = false;
     bool marked_ = false;

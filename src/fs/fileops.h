@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
@@ -16,6 +17,11 @@ struct FileFacts {
     unsigned mode = 0;     // permission bits
     unsigned owner = 0;
     unsigned group = 0;
+    // Which file it is, and which version of it.
+    std::uint64_t device = 0;
+    std::uint64_t inode = 0;
+    std::int64_t size = 0;
+    std::int64_t modifiedNs = 0;
 };
 
 // A file being written. Every call returns 0 or the errno of its failure.

@@ -29,6 +29,7 @@ template <class Load>
 MapLoad LevelFile::loadWith(Load loader) const
 {
     MapLoad result;
+    stamp(result.stamp);  // a file that cannot be looked at fails to open too
     int error = 0;
     const std::unique_ptr<ByteSource> source = ops_.openRead(path(), error);
     if (!source) {
@@ -97,9 +98,13 @@ MapCount LevelFile::countHeaders() const
     return count(countHeaderItems);
 }
 
-SaveReport LevelFile::save(std::string_view header, const MapRows& rows, const MapOrigin* expected) const
+SaveReport LevelFile::save(std::string_view header, const MapRows& rows, const MapOrigin* expected,
+                           FileStamp* stamp) const
 {
-    return saveMapToLevel(ops_, folder_, header, rows, name_, expected);
+    SaveReport report = saveMapToLevel(ops_, folder_, header, rows, name_, expected);
+    if (stamp != nullptr && report.ok())
+        this->stamp(*stamp);
+    return report;
 }
 
 bool LevelFile::isAt(const std::string& otherPath) const

@@ -7,6 +7,7 @@
 
 #include "fs/filefailure.h"
 #include "fs/fileops.h"
+#include "fs/filestamp.h"
 #include "levelfile/mapload.h"
 #include "levelfile/savelevel.h"
 #include "model/mapgrid.h"
@@ -20,6 +21,9 @@ struct MapLoad {
     FileFailure failure;
     // What a save of this map is meant to replace (a map not found: none).
     MapOrigin origin;
+    // The file's stamp as it was before it was read: a change made while it
+    // was read shows as a change afterwards, never as none.
+    FileStamp stamp;
 };
 
 struct MapCount {
@@ -51,7 +55,11 @@ public:
     // A missing file has none.
     MapCount countHeaders() const;
     // Writes the map under `header`; see saveMapToLevel for `expected`.
-    SaveReport save(std::string_view header, const MapRows& rows, const MapOrigin* expected = nullptr) const;
+    // Once saved, `stamp` is the file's new stamp.
+    SaveReport save(std::string_view header, const MapRows& rows, const MapOrigin* expected = nullptr,
+                    FileStamp* stamp = nullptr) const;
+    // The file's stamp now; see stampFile.
+    int stamp(FileStamp& stamp) const { return stampFile(ops_, path(), stamp); }
     // Every map in file order and the items that belong to none (see
     // walkMaps); a failure when the file cannot be read to the end.
     FileFailure walk(const std::function<void(const LoadedMap&)>& map,

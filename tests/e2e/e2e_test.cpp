@@ -329,6 +329,58 @@ TEST_F(EndToEnd, AKilledEditorsEditsComeBackAtTheNextStart)
     EXPECT_TRUE(waitFor([&] { return !fileExists(recoveryFile); }, 5s));
 }
 
+// Another program rewrites the level file: in place and by a rename while
+// the map is as loaded, then while it is edited.
+TEST_F(EndToEnd, AChangeFromOutsideReloadsOrAsksWithoutLosingAnEdit)
+{
+    ASSERT_NO_FATAL_FAILURE(startEditor());
+    const std::string scratch = dir.file("theirs");
+    auto otherProgram = [&](const std::vector<std::string>& rows, const char* script) {
+        writeFile(scratch, levelText({{"*E2E1", rows}, {"*E2E2", map2}}));
+        ASSERT_EQ(QProcess::execute(QStringLiteral("sh"),
+                                    {QStringLiteral("-c"), QString::fromLatin1(script), QStringLiteral("sh"),
+                                     QString::fromStdString(scratch), QString::fromStdString(dir.file("kelmor.cnf"))}),
+                  0);
+    };
+    std::vector<std::string> theirs = map1;
+    theirs[5][5] = 'K';
+    otherProgram(theirs, "cat \"$1\" > \"$2\"");
+    ASSERT_TRUE(waitFor([&] { return cellShows(view(), 5, 5, 286); }, 5s)) << "not reloaded after a write in place";
+    theirs[6][6] = 'K';
+    otherProgram(theirs, "mv \"$1\" \"$2\"");
+    ASSERT_TRUE(waitFor([&] { return cellShows(view(), 6, 6, 286); }, 5s)) << "not reloaded after a rename";
+
+    // Edited: the edit stays, and the bar above the form moves it down.
+    clickCell(2, 3, 3);
+    clickCell(10, 5, 1);
+    ASSERT_TRUE(waitFor([&] { return cellShows(view(), 10, 5, 286); }, 5s));
+    std::vector<std::string> ours = theirs;
+    ours[10][5] = 'K';
+    theirs[7][7] = 'K';
+    otherProgram(theirs, "mv \"$1\" \"$2\"");
+    const QPoint before = origin;
+    ASSERT_NO_FATAL_FAILURE(findWindow());
+    ASSERT_TRUE(waitFor([&] {
+        findWindow();
+        return origin.y() > before.y();
+    })) << "no bar above the form";
+    EXPECT_TRUE(cellShows(view(), 10, 5, 286));
+    EXPECT_FALSE(cellShows(view(), 7, 7, 286));
+
+    // このまま (Alt+K): the bar goes, and the save asks before it overwrites.
+    focusWindow();
+    xdo({QStringLiteral("key"), QStringLiteral("alt+k")});
+    ASSERT_TRUE(waitFor([&] {
+        findWindow();
+        return origin == before;
+    })) << "the bar stayed";
+    focusWindow();
+    xdo({QStringLiteral("key"), QStringLiteral("ctrl+s")});
+    ASSERT_TRUE(answer("Return"));  // save map No 1?
+    ASSERT_TRUE(answer("Return"));  // it changed in the file: overwrite it?
+    EXPECT_TRUE(levelBecomes(levelText({{"*E2E1", ours}, {"*E2E2", map2}})));
+}
+
 }  // namespace
 }  // namespace kelmor::test
 

@@ -138,6 +138,8 @@ std::unique_ptr<FolderLock> FaultyFileOps::lockFolder(const std::string& folder,
 
 int FaultyFileOps::inspect(const std::string& path, FileFacts& facts)
 {
+    if (failStep_ == Step::Inspect)
+        return error_;
     return real_->inspect(path, facts);
 }
 

@@ -10,7 +10,7 @@ namespace kelmor::test {
 // The real file system, with one chosen operation made to fail.
 class FaultyFileOps final : public FileOps {
 public:
-    enum class Step { None, Create, Write, Flush, Close, Rename, Folder, OpenRead, Read };
+    enum class Step { None, Create, Write, Flush, Close, Rename, Folder, OpenRead, Read, Inspect };
 
     FaultyFileOps();
     // Fail `step` with `error`; for Write, fail the `nth` write (1-based);

@@ -1,0 +1,135 @@
+// Following the level file and the tile sheet when another program changes
+// them: a map without edits is loaded again, one with edits is kept and the
+// bar above the form offers to load it again.
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QStatusBar>
+#include <QToolBar>
+
+#include "app/form1.h"
+#include "document/filewatch.h"
+#include "model/palette.h"
+#include "view/mapview.h"
+#include "view/palettepanel.h"
+
+namespace kelmor {
+
+namespace {
+constexpr int kStatusMs = 10000;
+}
+
+void Form1::watchFiles()
+{
+    changeBar_ = new QToolBar(QStringLiteral("ファイルの変更"), this);
+    changeBar_->setObjectName(QStringLiteral("changeBar"));
+    changeBar_->setMovable(false);
+    changeBar_->setFloatable(false);
+    changeText_ = new QLabel(changeBar_);
+    changeText_->setObjectName(QStringLiteral("changeText"));
+    changeBar_->addWidget(changeText_);
+    reloadAction_ = new QAction(QStringLiteral("再読み込み"), this);
+    reloadAction_->setObjectName(QStringLiteral("reloadAction"));
+    reloadAction_->setShortcut(QKeySequence(Qt::AltModifier | Qt::Key_R));
+    reloadAction_->setToolTip(QStringLiteral("画面の変更を捨てて、ファイルから読み込み直す (Alt+R)"));
+    keepAction_ = new QAction(QStringLiteral("このまま"), this);
+    keepAction_->setObjectName(QStringLiteral("keepAction"));
+    keepAction_->setShortcut(QKeySequence(Qt::AltModifier | Qt::Key_K));
+    keepAction_->setToolTip(QStringLiteral("画面の変更で編集を続ける。保存するときは上書きを確認します (Alt+K)"));
+    changeBar_->addAction(reloadAction_);
+    changeBar_->addAction(keepAction_);
+    addToolBar(Qt::TopToolBarArea, changeBar_);
+    hideChangeBar();
+
+    connect(reloadAction_, &QAction::triggered, this, [this] {
+        hideChangeBar();
+        document_.declineSave();  // the edits are given up, as by No to the save question
+        subMapload(document_.mapNo());
+    });
+    connect(keepAction_, &QAction::triggered, this, [this] {
+        hideChangeBar();
+        document_.acceptOutsideChange();
+    });
+
+    watch_ = new FileWatch({document_.levelFile().path(), folder_ + "/kelmor.bmp"}, this);
+    connect(watch_, &FileWatch::settled, this, &Form1::followOutsideChanges);
+}
+
+void Form1::followOutsideChanges()
+{
+    // Never in the middle of a question, a save's question or a press.
+    if (QApplication::activeModalWidget() != nullptr || QApplication::mouseButtons() != Qt::NoButton) {
+        watch_->later();
+        return;
+    }
+    followTileSheet();
+    switch (document_.outsideChange()) {
+    case OutsideChange::None: break;
+    case OutsideChange::Gone:
+        if (!goneTold_)
+            showChangeBar(
+                QStringLiteral("%1 が見つからないか、読めなくなりました。画面のマップはそのまま残っています。")
+                    .arg(levelName()),
+                false);
+        goneTold_ = true;
+        return;
+    case OutsideChange::Changed:
+        if (document_.differsFromFile()) {
+            if (!changeBar_->isVisible() || !reloadAction_->isEnabled())
+                showChangeBar(QStringLiteral("%1 がほかのプログラムで変更されました。"
+                                             "このマップには保存していない変更があります。")
+                                  .arg(levelName()),
+                              true);
+            break;
+        }
+        subMapload(document_.mapNo());
+        statusBar()->showMessage(
+            QStringLiteral("%1 がほかのプログラムで変更されたため、map No %2 を読み込み直しました。")
+                .arg(levelName())
+                .arg(document_.mapNo()),
+            kStatusMs);
+        break;
+    }
+    goneTold_ = false;
+}
+
+void Form1::followTileSheet()
+{
+    FileStamp now;
+    const int error = stampFile(fileOps_, folder_ + "/kelmor.bmp", now);
+    if (judgeOutsideChange(tileStamp_, now, error) != OutsideChange::Changed)
+        return;
+    TileSheet sheet;
+    if (readTileSheet(sheet) != TileSheet::Status::Loaded) {
+        statusBar()->showMessage(
+            QStringLiteral("kelmor.bmp が変更されましたが読み込めないため、前のタイルで表示しています。"), kStatusMs);
+        return;
+    }
+    tileSheet_ = sheet;
+    palettePanel_->setEntries(buildPalette(parts_), parts_, tileSheet_);
+    palettePanel_->select(Combo1->currentIndex());
+    subDraw();
+    statusBar()->showMessage(QStringLiteral("kelmor.bmp が変更されたため、読み込み直しました。"), kStatusMs);
+}
+
+void Form1::showChangeBar(const QString& text, bool canReload)
+{
+    changeText_->setText(text);
+    reloadAction_->setEnabled(canReload);
+    reloadAction_->setVisible(canReload);
+    keepAction_->setEnabled(true);
+    changeBar_->show();
+    QAccessibleEvent alert(changeText_, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+}
+
+void Form1::hideChangeBar()
+{
+    changeBar_->hide();
+    reloadAction_->setEnabled(false);
+    keepAction_->setEnabled(false);
+}
+
+}  // namespace kelmor
