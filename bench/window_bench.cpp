@@ -14,6 +14,10 @@
 #include "app/asker.h"
 #include "app/form1.h"
 #include "app/levelreport.h"
+#include "app/overviewwindow.h"
+#include "document/mapoverview.h"
+
+#include <QListView>
 #include "levelgen.h"
 
 using namespace kelmor;
@@ -67,6 +71,42 @@ void lastMapInWindow(benchmark::State& state)
         state.SkipWithError("not on the last map, or something was asked");
 }
 
+// マップ一覧 from nothing to its first screen of pictures: the file listed,
+// then the rows of the maps in view read and drawn.
+void overviewFirstScreen(benchmark::State& state)
+{
+    CountingAsker asker;
+    const auto ops = makePosixFileOps();
+    Form1 form(folder(), asker, *ops);
+    form.showOverview();
+    OverviewWindow& overview = *form.overview();
+    for (auto _ : state) {
+        overview.maps().refresh(true);
+        benchmark::DoNotOptimize(overview.list()->viewport()->grab());
+    }
+    if (overview.list()->model()->rowCount() != kMaps)
+        state.SkipWithError("not every map listed");
+}
+
+// From the top of a freshly listed overview to the last screen, drawn.
+void overviewToTheEnd(benchmark::State& state)
+{
+    CountingAsker asker;
+    const auto ops = makePosixFileOps();
+    Form1 form(folder(), asker, *ops);
+    form.showOverview();
+    OverviewWindow& overview = *form.overview();
+    for (auto _ : state) {
+        state.PauseTiming();
+        overview.maps().refresh(true);
+        overview.list()->scrollToTop();
+        overview.list()->viewport()->grab();
+        state.ResumeTiming();
+        overview.list()->scrollToBottom();
+        benchmark::DoNotOptimize(overview.list()->viewport()->grab());
+    }
+}
+
 // The commands' output is made but not printed: their own work is measured.
 template <int (*Command)(const LevelFile&, std::ostream&, std::ostream&)>
 void command(benchmark::State& state)
@@ -97,6 +137,8 @@ public:
 
 BENCHMARK(readOnce)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 BENCHMARK(lastMapInWindow)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(overviewFirstScreen)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(overviewToTheEnd)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 BENCHMARK(command<listMaps>)->Name("list")->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 BENCHMARK(command<checkLevel>)->Name("check")->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 
@@ -114,8 +156,11 @@ int main(int argc, char* argv[])
         return 1;
     // Rows of the table that bench/run prints: CPU time of the one thread.
     std::printf("\n");
-    for (const auto& [name, what, target] : {std::tuple{"lastMapInWindow", "\">|\" in the window", "≤ 16 ms"},
-                                             std::tuple{"list", "--list", "—"}, std::tuple{"check", "--check", "—"}}) {
+    for (const auto& [name, what, target] :
+         {std::tuple{"lastMapInWindow", "\">|\" in the window", "≤ 16 ms"},
+          std::tuple{"overviewFirstScreen", "マップ一覧, first screen", "a few ×"},
+          std::tuple{"overviewToTheEnd", "マップ一覧, scrolled to the end", "≤ 16 ms"},
+          std::tuple{"list", "--list", "—"}, std::tuple{"check", "--check", "—"}}) {
         const auto figure = collector.cpu.find(name);
         if (figure == collector.cpu.end())
             return 1;

@@ -22,7 +22,10 @@ namespace kelmor {
 
 class Asker;
 class FileWatch;
+class MapOverview;
 class MapView;
+class OverviewDelegate;
+class OverviewWindow;
 class PalettePanel;
 struct CellPos;
 
@@ -96,6 +99,9 @@ public:
     void Text1_Change();
     // Asks for a map number and goes there, as the navigation buttons go.
     void goToMap();
+    // マップ一覧, at the map on screen; made when first shown.
+    void showOverview();
+    OverviewWindow* overview() const { return overview_; }
     // False when the window must stay open: a save that was asked for failed.
     bool Form_Unload();
 
@@ -127,6 +133,10 @@ private:
     void followTileSheet();
     void showChangeBar(const QString& text, bool canReload);
     void hideChangeBar();
+    // Goes to a map chosen in the overview, as the navigation buttons go.
+    void openFromOverview(MapNumber mapNo);
+    void followLevelInOverview();
+    void followTileSheetInOverview();
     void buildCatalogueAndPalette();
     void setCommandsEnabled(bool enabled);
     // The unsaved-changes check; false when a save was asked for and failed,
@@ -182,6 +192,11 @@ private:
     QAction* codesAction_ = nullptr;
     QAction* reloadAction_ = nullptr;
     QAction* keepAction_ = nullptr;
+
+    QAction* overviewAction_ = nullptr;
+    OverviewWindow* overview_ = nullptr;
+    MapOverview* overviewMaps_ = nullptr;
+    OverviewDelegate* overviewDelegate_ = nullptr;
 
     FileWatch* watch_ = nullptr;
     QToolBar* changeBar_ = nullptr;

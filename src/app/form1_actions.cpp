@@ -44,6 +44,8 @@ void Form1::createActions()
                              {QKeySequence(Qt::ControlModifier | Qt::Key_End)});
     goToAction_ = makeAction(this, "goToAction", QStringLiteral("マップへ移動(&G)..."),
                              {QKeySequence(Qt::ControlModifier | Qt::Key_G)});
+    overviewAction_ = makeAction(this, "overviewAction", QStringLiteral("マップ一覧(&O)..."),
+                                 {QKeySequence(Qt::ControlModifier | Qt::Key_L)});
     createAction_ = makeAction(this, "createAction", QStringLiteral("マップ作成(&C)"));
     eraseAction_ = makeAction(this, "eraseAction", QStringLiteral("マップ消去(&E)"));
     closeAction_ =
@@ -75,6 +77,7 @@ void Form1::createActions()
     connect(lastAction_, &QAction::triggered, this, &Form1::Command6_Click);
     connect(firstAction_, &QAction::triggered, this, &Form1::Command7_Click);
     connect(goToAction_, &QAction::triggered, this, &Form1::goToMap);
+    connect(overviewAction_, &QAction::triggered, this, &Form1::showOverview);
     connect(closeAction_, &QAction::triggered, this, &QWidget::close);
     connect(keysAction_, &QAction::triggered, this, &Form1::showKeys);
     connect(aboutAction_, &QAction::triggered, this, &Form1::showAbout);
@@ -109,6 +112,7 @@ void Form1::createMenus()
     map->addAction(nextAction_);
     map->addAction(lastAction_);
     map->addAction(goToAction_);
+    map->addAction(overviewAction_);
     map->addSeparator();
     map->addAction(createAction_);
     map->addAction(eraseAction_);

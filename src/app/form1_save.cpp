@@ -38,6 +38,7 @@ Form1::SaveOutcome Form1::savemap()
         reportSaveFailure(report);
         return SaveOutcome::Failed;
     }
+    followLevelInOverview();
     return SaveOutcome::Saved;
 }
 

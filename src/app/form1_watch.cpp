@@ -65,6 +65,7 @@ void Form1::followOutsideChanges()
         return;
     }
     followTileSheet();
+    followLevelInOverview();
     switch (document_.outsideChange()) {
     case OutsideChange::None: break;
     case OutsideChange::Gone:
@@ -111,6 +112,7 @@ void Form1::followTileSheet()
     palettePanel_->setEntries(buildPalette(parts_), parts_, tileSheet_);
     palettePanel_->select(Combo1->currentIndex());
     subDraw();
+    followTileSheetInOverview();
     statusBar()->showMessage(QStringLiteral("kelmor.bmp が変更されたため、読み込み直しました。"), kStatusMs);
 }
 

@@ -199,6 +199,7 @@ QString keysText()
         "  Page Up / Page Down: 前のマップ / 次のマップ\n"
         "  Ctrl+Home / Ctrl+End: 最初のマップ / 最後のマップ\n"
         "  Ctrl+G: マップへ移動（番号を入力）\n"
+        "  Ctrl+L: マップ一覧（ヘッダーで検索、Enter でそのマップへ）\n"
         "  Ctrl+S: マップ保存\n"
         "  Ctrl+Q: 閉じる\n"
         "  Alt+R / Alt+K: ファイルが外部で変更されたときの「再読み込み」/「このまま」\n"

@@ -80,6 +80,14 @@ public:
     // Where the next item starts, counted in bytes from the start of the file,
     // and going back there, when the source allows it.
     std::uint64_t offset() const { return base_ + pos_; }
+    // Whether a "*" may stand between two offsets read past: exact while both
+    // lie in the buffer at hand, true (not known) otherwise.
+    bool mayHoldStar(std::uint64_t from, std::uint64_t to) const
+    {
+        if (from < base_ || to > base_ + end_)
+            return true;
+        return starIn(static_cast<std::size_t>(from - base_), static_cast<std::size_t>(to - base_));
+    }
     bool seekable() const { return source_.seekable(); }
     bool seek(std::uint64_t offset);
 

@@ -50,20 +50,26 @@ MapLoad LevelFile::load(std::int64_t mapNo) const
     return loadWith([mapNo](ItemReader& reader) { return loadMap(reader, mapNo); });
 }
 
+MapLoad LevelFile::loadAt(std::uint64_t offset, std::int64_t mapNo) const
+{
+    return loadWith([offset, mapNo](ItemReader& reader) { return loadMapAt(reader, offset, mapNo); });
+}
+
 MapLoad LevelFile::loadLast() const
 {
     return loadWith(loadLastMap);
 }
 
 FileFailure LevelFile::walk(const std::function<void(const LoadedMap&)>& map,
-                            const std::function<void(std::int64_t before, const std::string& item)>& stray) const
+                            const std::function<void(std::int64_t before, const std::string& item)>& stray,
+                            bool withRows) const
 {
     int error = 0;
     const std::unique_ptr<ByteSource> source = ops_.openRead(path(), error);
     if (!source)
         return openFailure(error);
     ItemReader reader(*source);
-    walkMaps(reader, map, stray);
+    walkMaps(reader, map, stray, withRows);
     if (source->error() != 0)
         return {FileStep::Read, name_, source->error()};
     return {};

@@ -45,6 +45,8 @@ public:
 
     // Map number `mapNo`, or the last map when the file has fewer.
     MapLoad load(std::int64_t mapNo) const;
+    // The map whose header starts at `offset` (see loadMapAt).
+    MapLoad loadAt(std::uint64_t offset, std::int64_t mapNo) const;
     // The last map, with the number of maps as its number (see loadLastMap).
     // A failed read is reported as for load: the number is then no count.
     MapLoad loadLast() const;
@@ -63,7 +65,8 @@ public:
     // Every map in file order and the items that belong to none (see
     // walkMaps); a failure when the file cannot be read to the end.
     FileFailure walk(const std::function<void(const LoadedMap&)>& map,
-                     const std::function<void(std::int64_t before, const std::string& item)>& stray) const;
+                     const std::function<void(std::int64_t before, const std::string& item)>& stray,
+                     bool withRows = true) const;
     // Whether `otherPath` names this level file, by another way perhaps (a
     // linked folder): both with their links followed.
     bool isAt(const std::string& otherPath) const;

@@ -32,19 +32,38 @@ void readHeader(ItemReader& reader, LoadedMap& map)
     takeHeader(map, bytes, info);
 }
 
-void readRows(ItemReader& reader, LoadedMap& map)
+// With `keep` false the rows are passed over unseen (left empty), but what
+// they tell of the map (how many, too long, a header among them) is the same.
+// `map.offset` is where its header starts.
+void readRows(ItemReader& reader, LoadedMap& map, bool keep = true)
 {
     map.rowsRead = 0;
     map.rowTooLong = false;
     map.headerInRow = -1;
-    for (std::string& row : map.rows) {
-        if (reader.atEnd()) {
-            row.clear();
-            continue;
+    for (std::string& row : map.rows)
+        row.clear();
+    if (!keep && reader.seekable()) {
+        // Passed over by counting item ends: 17 rows, none holding a "*" and
+        // none longer than the limit (all of them together are not), is a
+        // whole map. Anything else is read again item by item below.
+        const std::uint64_t start = reader.offset();
+        const std::uint64_t passed = reader.skipItems(kMapRows);
+        const std::uint64_t end = reader.offset();
+        if (passed == kMapRows && end - start <= kMaxRowBytes && !reader.mayHoldStar(start, end)) {
+            map.rowsRead = kMapRows;
+            return;
         }
-        const ItemInfo info = readCapped(reader, row, kMaxRowBytes);
+        // Back to the header, as loading goes back to a map, and past it again.
+        reader.seek(map.offset);
+        reader.skip();
+    }
+    for (std::string& row : map.rows) {
+        if (reader.atEnd())
+            continue;
+        const ItemInfo info = keep ? readCapped(reader, row, kMaxRowBytes) : reader.skip();
         if (info.size > kMaxRowBytes) {
-            row.resize(kMaxRowBytes);
+            if (keep)
+                row.resize(kMaxRowBytes);
             map.rowTooLong = true;
         }
         if (info.hasStar && map.headerInRow < 0)
@@ -74,9 +93,11 @@ LoadedMap loadMap(ItemReader& reader, std::int64_t wanted)
         lastHeader = at;
         if (!seekable) {
             // Kept in turn, as the file may end before the wanted map.
+            map.offset = at;
             takeHeader(map, item, info);
             readRows(reader, map);
         } else if (counter >= wanted) {
+            map.offset = at;
             reader.seek(at);
             readHeader(reader, map);
             readRows(reader, map);
@@ -89,6 +110,7 @@ LoadedMap loadMap(ItemReader& reader, std::int64_t wanted)
         }
     }
     if (map.found && seekable && reader.seek(lastHeader)) {
+        map.offset = lastHeader;
         readHeader(reader, map);
         readRows(reader, map);
     }
@@ -96,12 +118,30 @@ LoadedMap loadMap(ItemReader& reader, std::int64_t wanted)
     return map;
 }
 
+LoadedMap loadMapAt(ItemReader& reader, std::uint64_t offset, std::int64_t mapNo)
+{
+    LoadedMap map;
+    std::string bytes;
+    if (!reader.seek(offset) || reader.atEnd())
+        return map;
+    const ItemInfo info = readCapped(reader, bytes, kMaxHeaderBytes);
+    if (!info.hasStar)
+        return map;
+    takeHeader(map, bytes, info);
+    readRows(reader, map);
+    map.found = true;
+    map.mapNo = mapNo;
+    map.offset = offset;
+    return map;
+}
+
 void walkMaps(ItemReader& reader, const std::function<void(const LoadedMap&)>& map,
-              const std::function<void(std::int64_t before, const std::string& item)>& stray)
+              const std::function<void(std::int64_t before, const std::string& item)>& stray, bool withRows)
 {
     LoadedMap current;
     std::string item;
     while (!reader.atEnd()) {
+        current.offset = reader.offset();
         const ItemInfo info = readCapped(reader, item, kMaxHeaderBytes);
         if (!info.hasStar) {
             if (info.size > 0)
@@ -109,7 +149,7 @@ void walkMaps(ItemReader& reader, const std::function<void(const LoadedMap&)>& m
             continue;
         }
         takeHeader(current, item, info);
-        readRows(reader, current);
+        readRows(reader, current, withRows);
         current.found = true;
         ++current.mapNo;
         map(current);

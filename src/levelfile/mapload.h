@@ -27,6 +27,8 @@ struct LoadedMap {
     bool headerTooLong = false;
     bool rowTooLong = false;
     int headerInRow = -1;  // the first of the 17 rows that holds a "*", or -1
+    // Where the header's item starts in the file: the map is read again from here.
+    std::uint64_t offset = 0;
 
     bool damaged() const { return found && (headerTooLong || rowTooLong || headerInRow >= 0); }
 };
@@ -36,13 +38,20 @@ struct LoadedMap {
 // past the end of the file, and keeps at most one map in memory.
 LoadedMap loadMap(ItemReader& reader, std::int64_t wanted);
 
+// The map whose header item starts at `offset`, numbered `mapNo`, as loadMap
+// reads it; not found when the source cannot go there or no header starts
+// there (the file is not the one the offset was taken from).
+LoadedMap loadMapAt(ItemReader& reader, std::uint64_t offset, std::int64_t mapNo);
+
 // Every map in file order, numbered as loading numbers them (a header, then
 // 17 items passed over as its rows), each read as loadMap reads it, one at a
 // time: `map` gets each; `stray` gets every item that is not empty and belongs
 // to no map (before the first header, or after a map's rows), with the number
 // of the map before it (0 for none).
+// Without `withRows`, each map's rows are passed over unseen (left empty)
+// and only what they tell of the map is kept: faster, for a list of maps.
 void walkMaps(ItemReader& reader, const std::function<void(const LoadedMap&)>& map,
-              const std::function<void(std::int64_t before, const std::string& item)>& stray);
+              const std::function<void(std::int64_t before, const std::string& item)>& stray, bool withRows = true);
 
 // The last map, numbered with the number of maps as the last-map button
 // counts them, in one pass: maps are counted by the same rule as

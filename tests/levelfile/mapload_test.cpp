@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "levelfile/mapload.h"
 #include "support/tempdir.h"
 
@@ -170,6 +172,44 @@ TEST(LoadMapStreaming, StopsAtTheEndOfTheWantedMap)
     const LoadedMap m = loadMap(reader, 1);
     EXPECT_EQ(m.rowsRead, 17);
     EXPECT_FALSE(source.overrun);
+}
+
+// Passing rows over unseen tells the same of every map as reading them:
+// number, place, rows counted, damage; at every buffer size, so that rows
+// and line ends fall across buffers everywhere.
+TEST(WalkMaps, RowsPassedOverTellTheSameAsRowsRead)
+{
+    std::vector<std::string> star = uniformRows('2');
+    star[3] = "00*00";
+    std::vector<std::string> quoted = uniformRows('3');
+    quoted[5] = "\"a,b\"";
+    std::vector<std::string> longRow = uniformRows('4');
+    longRow[16] = std::string(kMaxRowBytes + 1, '4');
+    std::string bytes = "stray\r\n" + levelText({{"*MAP001", uniformRows('1')},
+                                                 {"*MAP002", star},
+                                                 {"*MAP003", quoted},
+                                                 {"*MAP004", longRow},
+                                                 {"*MAP005", uniformRows('5')}});
+    bytes += "*MAP006\r00\n00\r\n00\r\n";  // other line ends, cut off
+    auto walk = [&](std::size_t buffer, bool withRows) {
+        MemorySource source(bytes);
+        ItemReader reader(source, buffer);
+        std::vector<std::tuple<std::int64_t, std::uint64_t, std::string, int, bool, bool, int>> maps;
+        walkMaps(
+            reader,
+            [&](const LoadedMap& m) {
+                maps.emplace_back(m.mapNo, m.offset, m.header, m.rowsRead, m.rowTooLong, m.damaged(), m.headerInRow);
+            },
+            [](std::int64_t, const std::string&) {}, withRows);
+        return maps;
+    };
+    const auto read = walk(64 * 1024, true);
+    ASSERT_EQ(read.size(), 6u);
+    EXPECT_TRUE(std::get<5>(read[1]));
+    EXPECT_TRUE(std::get<4>(read[3]));
+    EXPECT_LT(std::get<3>(read[5]), 17);
+    for (const std::size_t buffer : {1u, 2u, 3u, 5u, 7u, 16u, 64u, 100u, 333u, 4096u})
+        EXPECT_EQ(walk(buffer, false), read) << buffer;
 }
 
 }  // namespace
