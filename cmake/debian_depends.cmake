@@ -1,5 +1,5 @@
 # The Debian packages of what the program loads at run time rather than links:
-# Qt's X11 platform plugin and the font that shows its Japanese texts. Found
+# Qt's X11 and offscreen platform plugins and the font that shows its Japanese texts. Found
 # from the files themselves, so the package names what this build really uses.
 # Sets KELMOR_RUNTIME_PACKAGES (empty where dpkg is not there).
 set(KELMOR_RUNTIME_PACKAGES "")
@@ -21,14 +21,17 @@ function(kelmor_owner_of file out)
 endfunction()
 
 set(packages)
-set(xcb "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}/platforms/libqxcb.so")
-if(EXISTS "${xcb}")
-  file(REAL_PATH "${xcb}" xcb)
-  kelmor_owner_of(${xcb} owner)
-  if(owner)
-    list(APPEND packages ${owner})
+# The X11 plugin for the window, the offscreen one for the picture exports.
+foreach(plugin libqxcb.so libqoffscreen.so)
+  set(path "${QT6_INSTALL_PREFIX}/${QT6_INSTALL_PLUGINS}/platforms/${plugin}")
+  if(EXISTS "${path}")
+    file(REAL_PATH "${path}" path)
+    kelmor_owner_of(${path} owner)
+    if(owner)
+      list(APPEND packages ${owner})
+    endif()
   endif()
-endif()
+endforeach()
 if(FC_MATCH)
   execute_process(COMMAND ${FC_MATCH} -f "%{file}" "sans:lang=ja" OUTPUT_VARIABLE font ERROR_QUIET)
   if(font)

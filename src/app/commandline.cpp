@@ -1,9 +1,12 @@
 #include "app/commandline.h"
 
+#include <charconv>
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 #include "levelfile/savelevel.h"
+#include "model/mapnumber.h"
 
 namespace kelmor {
 
@@ -61,37 +64,160 @@ StartRequest locate(const std::string& given)
 
 }  // namespace
 
+namespace {
+
+// A whole number from `low` to `high`, written in digits alone.
+std::optional<std::int64_t> wholeNumber(const std::string& text, std::int64_t low, std::int64_t high)
+{
+    std::int64_t value = 0;
+    const char* end = text.data() + text.size();
+    const auto [at, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || text.front() == '-' || text.front() == '+' || error != std::errc() || at != end ||
+        value < low || value > high)
+        return std::nullopt;
+    return value;
+}
+
+// What the option takes after it, by name; nothing for a flag.
+int valuesOf(const std::string& option)
+{
+    if (option == "--export-png")
+        return 2;
+    if (option == "--thumbnail")
+        return 3;
+    if (option == "--export-sheet" || option == "--scale" || option == "--columns" || option == "--maps")
+        return 1;
+    return 0;
+}
+
+bool isFlag(const std::string& option)
+{
+    return option == "--list" || option == "--check" || option == "--grid" || option == "--codes" ||
+           option == "--marker" || option == "--force";
+}
+
+}  // namespace
+
 StartRequest parseCommandLine(const std::vector<std::string>& args, const std::string& programFolder)
 {
+    using Action = StartRequest::Action;
     std::vector<std::string> paths;
     bool options = true;
-    StartRequest::Action action = StartRequest::Action::Edit;
-    for (const std::string& arg : args) {
-        if (options && (arg == "--list" || arg == "--check")) {
-            if (action != StartRequest::Action::Edit)
-                return refuse("give --list or --check, not both");
-            action = arg == "--list" ? StartRequest::Action::List : StartRequest::Action::Check;
-        } else if (options && arg == "--") {
-            options = false;
-        } else if (options && (arg == "--help" || arg == "-h")) {
-            return {StartRequest::Action::Help, {}, {}, {}};
-        } else if (options && arg == "--version") {
-            return {StartRequest::Action::Version, {}, {}, {}};
-        } else if (options && arg.size() > 1 && arg.front() == '-') {
-            return refuse("unknown option " + arg);
-        } else {
+    Action action = Action::Edit;
+    ExportOptions picture;
+    std::vector<std::string> given;  // the export options seen, to check where they belong
+    std::string thumbnailIn;
+    auto command = [&](Action wanted, const std::string& name) {
+        if (action != Action::Edit)
+            return refuse("give one of --list, --check, --export-png, --export-sheet, --thumbnail, not " + name +
+                          " with another");
+        action = wanted;
+        return StartRequest{};
+    };
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (!options || arg.size() < 2 || arg.front() != '-') {
             paths.push_back(arg);
+            continue;
         }
+        if (arg == "--") {
+            options = false;
+            continue;
+        }
+        if (arg == "--help" || arg == "-h")
+            return {Action::Help, {}, {}, {}, {}};
+        if (arg == "--version")
+            return {Action::Version, {}, {}, {}, {}};
+        const int count = valuesOf(arg);
+        if (count == 0 && !isFlag(arg))
+            return refuse("unknown option " + arg);
+        if (args.size() - i - 1 < static_cast<std::size_t>(count))
+            return refuse(arg + " needs " + std::to_string(count) + (count == 1 ? " value" : " values"));
+        const std::string* value = count > 0 ? &args[i + 1] : nullptr;
+        i += static_cast<std::size_t>(count);
+        StartRequest refused;
+        if (arg == "--list" || arg == "--check") {
+            refused = command(arg == "--list" ? Action::List : Action::Check, arg);
+        } else if (arg == "--export-png") {
+            refused = command(Action::ExportPng, arg);
+            const auto map = wholeNumber(value[0], 1, kLastMapNo);
+            if (!map)
+                return refuse("--export-png: the map number must be 1 to " + std::to_string(kLastMapNo) + ", not " +
+                              value[0]);
+            picture.map = *map;
+            picture.out = value[1];
+        } else if (arg == "--export-sheet") {
+            refused = command(Action::ExportSheet, arg);
+            picture.out = value[0];
+        } else if (arg == "--thumbnail") {
+            refused = command(Action::Thumbnail, arg);
+            thumbnailIn = value[0];
+            picture.out = value[1];
+            const auto size = wholeNumber(value[2], 1, 4096);
+            if (!size)
+                return refuse("--thumbnail: the size must be 1 to 4096 pixels, not " + value[2]);
+            picture.size = static_cast<int>(*size);
+        } else {
+            given.push_back(arg);
+            if (arg == "--scale") {
+                const auto scale = wholeNumber(value[0], 1, 16);
+                if (!scale)
+                    return refuse("--scale must be a whole number from 1 to 16, not " + value[0]);
+                picture.scale = static_cast<int>(*scale);
+            } else if (arg == "--columns") {
+                const auto columns = wholeNumber(value[0], 1, 1000);
+                if (!columns)
+                    return refuse("--columns must be a whole number from 1 to 1000, not " + value[0]);
+                picture.columns = static_cast<int>(*columns);
+            } else if (arg == "--maps") {
+                const std::size_t dash = value[0].find('-');
+                const auto first = wholeNumber(value[0].substr(0, dash), 1, kLastMapNo);
+                const auto last =
+                    dash == std::string::npos ? first : wholeNumber(value[0].substr(dash + 1), 1, kLastMapNo);
+                if (!first || !last || *last < *first)
+                    return refuse("--maps must be A-B, from map A to map B (1 to " + std::to_string(kLastMapNo) +
+                                  "), not " + value[0]);
+                picture.first = *first;
+                picture.last = *last;
+            } else {
+                picture.grid |= arg == "--grid";
+                picture.codes |= arg == "--codes";
+                picture.marker |= arg == "--marker";
+                picture.force |= arg == "--force";
+            }
+        }
+        if (refused.action == Action::Refuse)
+            return refused;
+    }
+    // Each option with the command it belongs to.
+    for (const std::string& option : given) {
+        const bool png = option == "--scale" || option == "--grid" || option == "--codes" || option == "--marker";
+        const bool sheet = option == "--columns" || option == "--maps";
+        const bool any = option == "--force";
+        if ((png && action != Action::ExportPng) || (sheet && action != Action::ExportSheet) ||
+            (any && action != Action::ExportPng && action != Action::ExportSheet && action != Action::Thumbnail))
+            return refuse(option + (png     ? " goes with --export-png"
+                                    : sheet ? " goes with --export-sheet"
+                                            : " goes with an export"));
+    }
+    if (action == Action::Thumbnail) {
+        if (!paths.empty())
+            return refuse("--thumbnail takes its level file as IN, not as PATH");
+        paths.push_back(thumbnailIn);
     }
     if (paths.size() > 1)
         return refuse("give one folder or level file, not " + std::to_string(paths.size()));
-    if (paths.empty())
-        return {action, programFolder, kLevelFileName, {}};
-    if (paths.front().empty())
-        return refuse("an empty path names no folder or level file");
-    StartRequest request = locate(paths.front());
-    if (request.action == StartRequest::Action::Edit)
-        request.action = action;
+    StartRequest request;
+    if (paths.empty()) {
+        request = {action, programFolder, kLevelFileName, {}, {}};
+    } else {
+        if (paths.front().empty())
+            return refuse("an empty path names no folder or level file");
+        request = locate(paths.front());
+        if (request.action == Action::Edit)
+            request.action = action;
+    }
+    request.picture = picture;
     return request;
 }
 
@@ -100,6 +226,9 @@ std::string usageText()
     return "Usage: kelmor-edit [PATH]\n"
            "       kelmor-edit --list [PATH]\n"
            "       kelmor-edit --check [PATH]\n"
+           "       kelmor-edit --export-png N OUT.png [--scale K] [--grid] [--codes] [--marker] [--force] [PATH]\n"
+           "       kelmor-edit --export-sheet OUT.png [--columns C] [--maps A-B] [--force] [PATH]\n"
+           "       kelmor-edit --thumbnail IN OUT SIZE [--force]\n"
            "\n"
            "Edits the stage maps of a kelmor-x level file.\n"
            "PATH is a game's folder (the editor uses its kelmor.cnf, kelmor.bmp and\n"
@@ -113,9 +242,24 @@ std::string usageText()
            "                 or cut-off), tab-separated; no window\n"
            "      --check    print what is wrong in the level file as FILE:map N:row R:\n"
            "                 column C: message; exit 1 when anything is, 0 when not\n"
+           "      --export-png N OUT.png\n"
+           "                 draw map N as the editor shows it, with the tile sheet\n"
+           "                 beside the level file, into OUT.png; --scale K enlarges it\n"
+           "                 K times (1 to 16, pixels repeated), --grid and --codes draw\n"
+           "                 the grid and the cell codes over it, --marker the red marker\n"
+           "      --export-sheet OUT.png\n"
+           "                 draw the maps side by side, each with its number; --columns\n"
+           "                 C maps to a row, --maps A-B from map A to map B; a picture\n"
+           "                 over 100 megapixels is refused\n"
+           "      --thumbnail IN OUT SIZE\n"
+           "                 draw map 1 of the level file IN at most SIZE pixels wide into\n"
+           "                 OUT (for file managers); without a tile sheet, each cell in a\n"
+           "                 colour of its code\n"
+           "      --force    replace an existing picture (never without it)\n"
            "  -h, --help     show this and leave\n"
            "      --version  show the version and leave\n"
-           "A level file that cannot be read, for --list or --check, is exit 2.\n"
+           "A level file that cannot be read, for --list or --check, is exit 2, as is\n"
+           "any refused or failed export. Exports need no display.\n"
            "\n"
            "Keys:\n"
            "  arrow keys, Home, End   move the cursor on the map\n"

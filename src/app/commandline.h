@@ -1,18 +1,35 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 namespace kelmor {
 
+// What a picture export is asked for (see usageText).
+struct ExportOptions {
+    std::string out;         // the picture to write
+    std::int64_t map = 0;    // --export-png: the map
+    int scale = 1;           // --export-png: 1 to 16
+    bool grid = false;       // --export-png: the grid over the map
+    bool codes = false;      // --export-png: the cell codes over the map
+    bool marker = false;     // --export-png: the red marker
+    bool force = false;      // replace an existing picture
+    int columns = 0;         // --export-sheet: maps side by side (0: as many as suit)
+    std::int64_t first = 1;  // --export-sheet: the maps from first to last
+    std::int64_t last = 0;   // 0: to the file's last map
+    int size = 0;            // --thumbnail: the most pixels wide
+};
+
 // What the editor is started on, from its arguments: `kelmor-edit [PATH]`,
-// or `kelmor-edit --list|--check [PATH]` for the level file without a window.
+// or `kelmor-edit OPTION… [PATH]` for the level file without a window.
 struct StartRequest {
-    enum class Action { Edit, Help, Version, Refuse, List, Check };
+    enum class Action { Edit, Help, Version, Refuse, List, Check, ExportPng, ExportSheet, Thumbnail };
     Action action = Action::Edit;
     std::string folder;     // holds the level file, the tile sheet and the scratch file
     std::string levelName;  // the level file's name in `folder`
     std::string problem;    // for Refuse: what is wrong, in one line
+    ExportOptions picture;  // for the exports
 };
 
 // PATH is a folder (its "kelmor.cnf") or a level file of any name, which may

@@ -190,6 +190,7 @@ private:
     QAction* paletteAction_ = nullptr;
     QAction* statusAction_ = nullptr;
     QAction* codesAction_ = nullptr;
+    QAction* gridAction_ = nullptr;
     QAction* reloadAction_ = nullptr;
     QAction* keepAction_ = nullptr;
 

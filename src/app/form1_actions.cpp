@@ -105,6 +105,7 @@ void Form1::createMenus()
     view->addAction(paletteAction_);
     view->addAction(statusAction_);
     view->addSeparator();
+    view->addAction(gridAction_);
     view->addAction(codesAction_);
     QMenu* map = bar->addMenu(QStringLiteral("マップ(&M)"));
     map->addAction(firstAction_);

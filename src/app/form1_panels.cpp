@@ -64,6 +64,10 @@ void Form1::createPanels()
     codesAction_->setObjectName(QStringLiteral("codesAction"));
     codesAction_->setCheckable(true);
     connect(codesAction_, &QAction::toggled, Picture2, &MapView::setCodesShown);
+    gridAction_ = new QAction(QStringLiteral("グリッドを表示(&G)"), this);
+    gridAction_->setObjectName(QStringLiteral("gridAction"));
+    gridAction_->setCheckable(true);
+    connect(gridAction_, &QAction::toggled, Picture2, &MapView::setGridShown);
 }
 
 void Form1::choosePalette(int position)

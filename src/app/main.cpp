@@ -1,5 +1,6 @@
 #include <QApplication>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTimer>
@@ -13,6 +14,7 @@
 
 #include "app/commandline.h"
 #include "app/levelreport.h"
+#include "app/pictureexport.h"
 #include "app/form1.h"
 #include "app/messageboxasker.h"
 #include "fs/fileops.h"
@@ -59,6 +61,12 @@ void onQtMessage(QtMsgType type, const QMessageLogContext&, const QString& messa
     }
 }
 
+void quietUnlessFatal(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtFatalMsg || type == QtCriticalMsg)
+        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -79,6 +87,20 @@ int main(int argc, char* argv[])
                                       request.levelName);
         return request.action == kelmor::StartRequest::Action::List ? kelmor::listMaps(level, std::cout, std::cerr)
                                                                     : kelmor::checkLevel(level, std::cout, std::cerr);
+    }
+    case kelmor::StartRequest::Action::ExportPng:
+    case kelmor::StartRequest::Action::ExportSheet:
+    case kelmor::StartRequest::Action::Thumbnail: {
+        // Pictures need Qt's drawing but never a display; standard error
+        // says only what the export has to say.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qInstallMessageHandler(quietUnlessFatal);
+        QGuiApplication app(argc, argv);
+        const std::unique_ptr<kelmor::FileOps> ops = kelmor::makePosixFileOps();
+        kelmor::StartRequest located = request;
+        if (located.folder.empty())
+            located.folder = programFolder();
+        return kelmor::exportPicture(located, *ops, std::cerr);
     }
     case kelmor::StartRequest::Action::Edit: break;
     }

@@ -3,8 +3,7 @@
 #include <QFont>
 #include <QPainter>
 #include <QString>
-
-#include "model/mapgrid.h"
+#include <algorithm>
 
 namespace kelmor {
 
@@ -27,6 +26,33 @@ void drawCellCode(QPainter& painter, QPoint topLeft, char code)
     painter.setPen(Qt::white);
     painter.drawText(cell, Qt::AlignCenter, text);
     painter.restore();
+}
+
+void drawOverlay(QPainter& painter, const MapRows& rows, const QRect& area, bool grid, bool codes)
+{
+    const int firstRow = std::max(area.top() / kCellSize, 0);
+    const int lastRow = std::min(area.bottom() / kCellSize, kLastRow);
+    const int firstColumn = std::max(area.left() / kCellSize, 0);
+    const int lastColumn = std::min(area.right() / kCellSize, kLastColumn);
+    if (grid) {
+        // A cell's top and left edges: light, half seen through.
+        painter.save();
+        painter.setPen(QColor(255, 255, 255, 96));
+        for (int r = firstRow; r <= lastRow; ++r)
+            for (int c = firstColumn; c <= lastColumn; ++c) {
+                const QPoint at(c * kCellSize, r * kCellSize);
+                painter.drawLine(at, at + QPoint(kCellSize - 1, 0));
+                painter.drawLine(at + QPoint(0, 1), at + QPoint(0, kCellSize - 1));
+            }
+        painter.restore();
+    }
+    if (!codes)
+        return;
+    for (int r = firstRow; r <= lastRow; ++r) {
+        const std::string& line = rows[static_cast<std::size_t>(r)];
+        for (int c = firstColumn; c <= lastColumn && static_cast<std::size_t>(c) < line.size(); ++c)
+            drawCellCode(painter, QPoint(c * kCellSize, r * kCellSize), line[static_cast<std::size_t>(c)]);
+    }
 }
 
 }  // namespace kelmor

@@ -82,7 +82,7 @@ void MapImage::drawCell(int row, int column, const MapRows& grid, const Catalogu
     copyBlock(tile, column * kCellSize, row * kCellSize, sheet);
 }
 
-void MapImage::drawMap(const MapRows& grid, const Catalogue& catalogue, const TileSheet& sheet)
+void MapImage::drawMap(const MapRows& grid, const Catalogue& catalogue, const TileSheet& sheet, bool marker)
 {
     if (!sheet.isLoaded()) {
         QPainter painter(&image_);
@@ -90,7 +90,8 @@ void MapImage::drawMap(const MapRows& grid, const Catalogue& catalogue, const Ti
             for (int c = 0; c < kMapColumns; ++c)
                 writeCode(painter, r, c, grid);
         painter.end();
-        drawMarker();
+        if (marker)
+            drawMarker();
         return;
     }
     // Every byte's tile, worked out once instead of 595 times.
@@ -106,7 +107,8 @@ void MapImage::drawMap(const MapRows& grid, const Catalogue& catalogue, const Ti
             copyBlock(tile, c * kCellSize, r * kCellSize, sheet);
         }
     }
-    drawMarker();
+    if (marker)
+        drawMarker();
 }
 
 QImage MapImage::cellPicture(char code, const Catalogue& catalogue, const TileSheet& sheet)

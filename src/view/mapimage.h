@@ -27,8 +27,9 @@ public:
     // sheet each cell shows its code on black, so the map can still be read.
     void drawCell(int row, int column, const MapRows& grid, const Catalogue& catalogue, const TileSheet& sheet);
 
-    // All 595 cells, then the red marker outline from (96, 56) to (111, 71).
-    void drawMap(const MapRows& grid, const Catalogue& catalogue, const TileSheet& sheet);
+    // All 595 cells, then the red marker outline from (96, 56) to (111, 71)
+    // (left out, for a picture of the map, without `marker`).
+    void drawMap(const MapRows& grid, const Catalogue& catalogue, const TileSheet& sheet, bool marker = true);
 
     // The 16 x 16 picture of a cell holding `code`, by the same rule.
     static QImage cellPicture(char code, const Catalogue& catalogue, const TileSheet& sheet);

@@ -63,6 +63,14 @@ void MapView::setCodesShown(bool shown)
     update();
 }
 
+void MapView::setGridShown(bool shown)
+{
+    if (shown == gridShown_)
+        return;
+    gridShown_ = shown;
+    update();
+}
+
 void MapView::moveCursorTo(int row, int column)
 {
     row = std::clamp(row, 0, kLastRow);
@@ -93,8 +101,8 @@ void MapView::paintEvent(QPaintEvent* event)
     QPainter painter(this);
     const QRect area = event->rect();
     painter.drawImage(area.topLeft(), image_.image(), area);
-    if (codesShown_)
-        drawCodes(painter, area);
+    if (codesShown_ || gridShown_)
+        drawOverlay(painter, rows_, area, gridShown_, codesShown_);
     if (cursorShown_ && hasFocus()) {
         // White around black: seen on every tile, and unlike the red marker.
         const QRect cell = cursorRect();
@@ -102,19 +110,6 @@ void MapView::paintEvent(QPaintEvent* event)
         painter.drawRect(cell.adjusted(0, 0, -1, -1));
         painter.setPen(Qt::black);
         painter.drawRect(cell.adjusted(1, 1, -2, -2));
-    }
-}
-
-void MapView::drawCodes(QPainter& painter, const QRect& area) const
-{
-    const int firstRow = std::max(area.top() / kCellSize, 0);
-    const int lastRow = std::min(area.bottom() / kCellSize, kLastRow);
-    const int firstColumn = std::max(area.left() / kCellSize, 0);
-    const int lastColumn = std::min(area.right() / kCellSize, kLastColumn);
-    for (int r = firstRow; r <= lastRow; ++r) {
-        const std::string& line = rows_[static_cast<std::size_t>(r)];
-        for (int c = firstColumn; c <= lastColumn && static_cast<std::size_t>(c) < line.size(); ++c)
-            drawCellCode(painter, QPoint(c * kCellSize, r * kCellSize), line[static_cast<std::size_t>(c)]);
     }
 }
 

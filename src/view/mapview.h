@@ -17,7 +17,8 @@ namespace kelmor {
 // hidden, the first Space, P or G only shows it: a key never acts on a cell
 // the user cannot see.
 //
-// On demand it writes every cell's code over the image, never into it.
+// On demand it draws the grid and every cell's code over the image, never
+// into it.
 class MapView : public QWidget {
     Q_OBJECT
 
@@ -37,6 +38,7 @@ public:
 
     void setCodesShown(bool shown);
     bool codesShown() const { return codesShown_; }
+    void setGridShown(bool shown);
 
 signals:
     // button: 1 left, 2 right, 4 middle, higher bits for other buttons;
@@ -62,12 +64,11 @@ private:
     // A press on the cursor's cell, as the mouse would give it.
     void pressCursorCell(int button);
 
-    void drawCodes(QPainter& painter, const QRect& area) const;
-
     MapImage image_;
     // What the image shows, for writing the codes over it.
     MapRows rows_;
     bool codesShown_ = false;
+    bool gridShown_ = false;
     int hoverRow_ = -1;
     int hoverColumn_ = -1;
     int cursorRow_ = 0;

@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QPainter>
 
-#include "view/mapimage.h"
+#include "view/cellcolours.h"
 
 namespace kelmor {
 
@@ -13,19 +13,6 @@ constexpr int kPictureWidth = kMapColumns * kDot;
 constexpr int kPictureHeight = kMapRows * kDot;
 constexpr int kMargin = 3;
 
-QRgb averageOf(const QImage& cell)
-{
-    qint64 r = 0, g = 0, b = 0;
-    for (int y = 0; y < cell.height(); ++y)
-        for (int x = 0; x < cell.width(); ++x) {
-            const QRgb p = cell.pixel(x, y);
-            r += qRed(p);
-            g += qGreen(p);
-            b += qBlue(p);
-        }
-    const qint64 n = qMax<qint64>(1, qint64(cell.width()) * cell.height());
-    return qRgb(int(r / n), int(g / n), int(b / n));
-}
 }  // namespace
 
 OverviewDelegate::OverviewDelegate(const Catalogue& catalogue, const TileSheet& sheet, int rowsRole, int stateRole,
@@ -39,36 +26,22 @@ OverviewDelegate::OverviewDelegate(const Catalogue& catalogue, const TileSheet& 
 
 void OverviewDelegate::setSheet(const Catalogue& catalogue, const TileSheet& sheet)
 {
-    // Without a sheet each code still gets a colour of its own, apart from
-    // the blanks and "0"s that fill most maps.
-    for (int code = 0; code < 256; ++code) {
-        const char c = static_cast<char>(code);
-        QRgb colour = qRgb(0, 0, 0);
-        if (sheet.isLoaded())
-            colour = averageOf(MapImage::cellPicture(c, catalogue, sheet));
-        else if (c != ' ' && c != '0')
-            colour = QColor::fromHsv((code * 47) % 360, 160, 230).rgb();
-        colourOf_[static_cast<std::size_t>(code)] = colour;
-    }
+    colourOf_ = cellColours(catalogue, sheet);
 }
 
 QImage OverviewDelegate::picture(const QByteArray& rows) const
 {
-    QImage image(kMapColumns, kMapRows, QImage::Format_RGB32);
-    image.fill(rows.isEmpty() ? qRgb(128, 128, 128) : qRgb(0, 0, 0));
-    int r = 0;
-    int c = 0;
-    for (const char byte : rows) {
-        if (byte == '\n') {
-            ++r;
-            c = 0;
-            continue;
-        }
-        if (r < kMapRows && c < kMapColumns)
-            image.setPixel(c, r, colourOf_[static_cast<unsigned char>(byte)]);
-        ++c;
+    if (rows.isEmpty()) {
+        QImage unknown(kPictureWidth, kPictureHeight, QImage::Format_RGB32);
+        unknown.fill(qRgb(128, 128, 128));
+        return unknown;
     }
-    return image.scaled(kPictureWidth, kPictureHeight);
+    MapRows map;
+    std::size_t r = 0;
+    for (const QByteArray& line : rows.split('\n'))
+        if (r < map.size())
+            map[r++] = line.toStdString();
+    return colourPicture(map, colourOf_).scaled(kPictureWidth, kPictureHeight);
 }
 
 void OverviewDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const

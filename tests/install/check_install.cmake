@@ -11,6 +11,7 @@ set(id io.github.kelmorx.MapEditor)
 set(expected
   bin/kelmor-edit
   share/man/man1/kelmor-edit.1
+  share/thumbnailers/kelmor-edit.thumbnailer
   share/applications/${id}.desktop
   share/metainfo/${id}.metainfo.xml
   share/mime/packages/${id}.xml
@@ -30,6 +31,15 @@ if(NOT desktop MATCHES "\nExec=kelmor-edit %f\n")
   message(FATAL_ERROR "the desktop entry does not start kelmor-edit %f")
 endif()
 
+# The thumbnailer calls the installed program for the level file's type.
+file(READ ${PREFIX}/share/thumbnailers/kelmor-edit.thumbnailer thumbnailer)
+file(READ ${PREFIX}/share/mime/packages/${id}.xml mime)
+string(REGEX MATCH "mime-type type=\"([^\"]+)\"" found "${mime}")
+if(NOT thumbnailer MATCHES "\nExec=kelmor-edit --thumbnail %i %o %s --force\n" OR
+   NOT thumbnailer MATCHES "\nMimeType=${CMAKE_MATCH_1};\n")
+  message(FATAL_ERROR "the thumbnailer entry does not call kelmor-edit --thumbnail for ${CMAKE_MATCH_1}")
+endif()
+
 # The manual page renders, with every option in it.
 find_program(MAN man)
 if(MAN)
@@ -38,7 +48,8 @@ if(MAN)
   if(failed OR problems)
     message(FATAL_ERROR "man -l does not render the manual page:\n${problems}")
   endif()
-  foreach(option --list --check --help --version Ctrl+G)
+  foreach(option --list --check --help --version Ctrl+G --export-png --export-sheet --thumbnail --scale --grid
+                 --codes --marker --columns --maps --force)
     string(FIND "${page}" "${option}" at)
     if(at EQUAL -1)
       message(FATAL_ERROR "the manual page does not name ${option}")

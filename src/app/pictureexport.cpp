@@ -1,0 +1,122 @@
+#include "app/pictureexport.h"
+
+#include <QBuffer>
+#include <QByteArray>
+#include <cerrno>
+#include <cmath>
+#include <cstring>
+#include <filesystem>
+
+#include "fs/atomicwrite.h"
+#include "levelfile/levelfile.h"
+#include "view/mapexport.h"
+
+namespace kelmor {
+
+namespace {
+
+constexpr std::int64_t kMostPixels = 100'000'000;
+constexpr std::size_t kMaxTileSheetBytes = 64 * 1024 * 1024;
+
+int refuse(std::ostream& err, const std::string& why)
+{
+    err << "kelmor-edit: " << why << "\n";
+    return 2;
+}
+
+std::string reason(int error)
+{
+    return std::strerror(error);
+}
+
+std::string readFailure(const LevelFile& level, const FileFailure& failure)
+{
+    if (failure.step == FileStep::NotRegular)
+        return "cannot read " + level.path() + ": not a plain file";
+    return "cannot read " + level.path() + ": " + reason(failure.error);
+}
+
+// The tile sheet beside the level file; none when it is missing or not a
+// bitmap, and then the cells show their codes, as in the editor.
+TileSheet tileSheetBeside(FileOps& ops, const std::string& folder)
+{
+    TileSheet sheet;
+    int error = 0;
+    if (const auto bytes = readWholeFile(ops, folder + "/kelmor.bmp", kMaxTileSheetBytes, error))
+        sheet.decode(QByteArray::fromStdString(*bytes));
+    return sheet;
+}
+
+}  // namespace
+
+int exportPicture(const StartRequest& request, FileOps& ops, std::ostream& err)
+{
+    using Action = StartRequest::Action;
+    const ExportOptions& options = request.picture;
+    namespace fs = std::filesystem;
+    const fs::path out = fs::absolute(options.out).lexically_normal();
+    std::error_code code;
+    if (!fs::is_directory(out.parent_path(), code))
+        return refuse(err, "the folder of " + options.out + " does not exist");
+    if (fs::exists(fs::symlink_status(out, code)) && !options.force)
+        return refuse(err, options.out + " exists; give --force to replace it");
+
+    const LevelFile level(ops, request.folder, request.levelName);
+    const TileSheet sheet = tileSheetBeside(ops, request.folder);
+    const Catalogue catalogue = standardCatalogue();
+    QImage picture;
+    if (request.action == Action::ExportSheet) {
+        std::vector<std::pair<std::int64_t, MapRows>> maps;
+        std::int64_t count = 0;
+        const FileFailure failure = level.walk(
+            [&](const LoadedMap& map) {
+                count = map.mapNo;
+                if (map.mapNo >= options.first && (options.last == 0 || map.mapNo <= options.last))
+                    maps.emplace_back(map.mapNo, map.rows);
+            },
+            [](std::int64_t, const std::string&) {});
+        if (failure.failed())
+            return refuse(err, readFailure(level, failure));
+        if (maps.empty())
+            return refuse(err, level.path() + " has no maps from " + std::to_string(options.first) + " (it has " +
+                                   std::to_string(count) + ")");
+        const int columns = options.columns > 0
+                                ? options.columns
+                                : static_cast<int>(std::ceil(std::sqrt(static_cast<double>(maps.size()))));
+        const QSize size = sheetSize(static_cast<std::int64_t>(maps.size()), columns);
+        const std::int64_t pixels = static_cast<std::int64_t>(size.width()) * size.height();
+        if (pixels > kMostPixels)
+            return refuse(err, "the sheet would be " + std::to_string(size.width()) + " x " +
+                                   std::to_string(size.height()) +
+                                   " pixels, over 100 megapixels; give fewer maps with --maps A-B");
+        picture = sheetPicture(maps, columns, catalogue, sheet);
+    } else {
+        const std::int64_t wanted = request.action == Action::ExportPng ? options.map : 1;
+        const MapLoad load = level.load(wanted);
+        if (load.failure.failed())
+            return refuse(err, readFailure(level, load.failure));
+        if (!load.map.found || load.map.mapNo != wanted)
+            return refuse(err, "map " + std::to_string(wanted) + " is not in " + level.path() + " (it has " +
+                                   std::to_string(load.map.found ? load.map.mapNo : 0) + " maps)");
+        if (request.action == Action::ExportPng)
+            picture = mapPicture(load.map.rows, catalogue, sheet,
+                                 {options.scale, options.grid, options.codes, options.marker});
+        else
+            picture = thumbnailPicture(load.map.rows, catalogue, sheet, options.size);
+    }
+
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!picture.save(&buffer, "PNG"))
+        return refuse(err, "cannot make the picture");
+    const int error = writeAtomically(
+        ops, out.string(), std::string_view(png.constData(), static_cast<std::size_t>(png.size())), options.force);
+    if (error == EEXIST)
+        return refuse(err, options.out + " exists; give --force to replace it");
+    if (error != 0)
+        return refuse(err, "cannot write " + options.out + ": " + reason(error));
+    return 0;
+}
+
+}  // namespace kelmor
