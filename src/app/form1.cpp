@@ -59,6 +59,7 @@ Form1::Form1(const std::string& folder, const std::string& levelName, Asker& ask
     createControls();
     createActions();
     createPanels();
+    createTools();
     createMenus();
     followDocument();
     Form_Load();

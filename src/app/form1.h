@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QList>
 #include <QMainWindow>
+#include <QPoint>
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "document/mapdocument.h"
 #include "model/catalogue.h"
@@ -15,6 +18,7 @@ class QDockWidget;
 class QLabel;
 class QLineEdit;
 class QMenu;
+class QKeySequence;
 class QToolBar;
 class QPushButton;
 
@@ -122,6 +126,18 @@ private:
     void choosePalette(int position);
     void showStatusCell(int row, int column);
     void showMark(bool marked);
+    // The tools, the selection and the clipboard, duplicating a map.
+    void createTools();
+    QAction* mapAction(const char* name, const QString& text, const QKeySequence& key);
+    // The palette's code, when every one of `cells` may take it; else
+    // nothing, and the user is told why.
+    std::optional<char> paletteCodeFor(const std::vector<CellPos>& cells);
+    void putPalette(const std::vector<CellPos>& cells, const QString& step, int stroke = 0);
+    void brush(const QList<QPoint>& passed, bool first);
+    bool copySelection();
+    void fillSelection(char code, const QString& step);
+    void paste();
+    void duplicateMap();
     void followDocument();
     void Form_Load();
     void loadTileSheet();
@@ -195,6 +211,19 @@ private:
     QAction* keepAction_ = nullptr;
 
     QAction* overviewAction_ = nullptr;
+    QToolBar* toolBar_ = nullptr;
+    QList<QAction*> toolActions_;
+    QAction* toolBarAction_ = nullptr;
+    QAction* selectAllAction_ = nullptr;
+    QAction* clearSelectionAction_ = nullptr;
+    QAction* copyAction_ = nullptr;
+    QAction* cutAction_ = nullptr;
+    QAction* pasteAction_ = nullptr;
+    QAction* deleteAction_ = nullptr;
+    QAction* duplicateAction_ = nullptr;
+    // The brush stroke under way, whose steps merge into one.
+    int stroke_ = 0;
+    bool strokeRefused_ = false;
     OverviewWindow* overview_ = nullptr;
     MapOverview* overviewMaps_ = nullptr;
     OverviewDelegate* overviewDelegate_ = nullptr;

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QToolBar>
 
 #include "app/asker.h"
 #include "app/form1.h"
@@ -101,7 +102,17 @@ void Form1::createMenus()
     QMenu* edit = bar->addMenu(QStringLiteral("編集(&E)"));
     edit->addAction(undoAction_);
     edit->addAction(redoAction_);
+    edit->addSeparator();
+    for (QAction* action : {cutAction_, copyAction_, pasteAction_, deleteAction_})
+        edit->addAction(action);
+    edit->addSeparator();
+    edit->addAction(selectAllAction_);
+    edit->addAction(clearSelectionAction_);
     QMenu* view = bar->addMenu(QStringLiteral("表示(&V)"));
+    toolBarAction_ = toolBar_->toggleViewAction();
+    toolBarAction_->setObjectName(QStringLiteral("toolBarAction"));
+    toolBarAction_->setText(QStringLiteral("ツールバー(&T)"));
+    view->addAction(toolBarAction_);
     view->addAction(paletteAction_);
     view->addAction(statusAction_);
     view->addSeparator();
@@ -116,7 +127,10 @@ void Form1::createMenus()
     map->addAction(overviewAction_);
     map->addSeparator();
     map->addAction(createAction_);
+    map->addAction(duplicateAction_);
     map->addAction(eraseAction_);
+    QMenu* tools = bar->addMenu(QStringLiteral("ツール(&T)"));
+    tools->addActions(toolActions_);
     QMenu* help = bar->addMenu(QStringLiteral("ヘルプ(&H)"));
     help->addAction(keysAction_);
     help->addAction(aboutAction_);

@@ -40,6 +40,8 @@ void Form1::watchFiles()
     keepAction_->setToolTip(QStringLiteral("画面の変更で編集を続ける。保存するときは上書きを確認します (Alt+K)"));
     changeBar_->addAction(reloadAction_);
     changeBar_->addAction(keepAction_);
+    // A line of its own, under the tool bar, so that it never covers the form.
+    addToolBarBreak(Qt::TopToolBarArea);
     addToolBar(Qt::TopToolBarArea, changeBar_);
     hideChangeBar();
 

@@ -184,6 +184,12 @@ QString codeRefusedText(char32_t code, CodeRefusal why)
            QStringLiteral("\nパレットから選ぶか、置ける文字を入力してください。");
 }
 
+QString pasteRefusedText(char32_t code, int line, int column, CodeRefusal why)
+{
+    return QStringLiteral("貼り付けられません（%1 行目、%2 文字目）。何も変わっていません。\n").arg(line).arg(column) +
+           codeRefusedText(code, why);
+}
+
 QString keysText()
 {
     return QStringLiteral(
@@ -193,6 +199,10 @@ QString keysText()
         "  Space または P: パレットの項目を置く（左クリックと同じ）\n"
         "  G: マスの項目をパレットに取る（右クリックと同じ）\n"
         "  （カーソルが見えていないときは、最初の Space / P / G でカーソルを表示）\n"
+        "  E / B / R / F / S: ペン / ブラシ / 矩形 / 塗りつぶし / 選択\n"
+        "  Shift+矢印キー: 選択を広げる　Ctrl+A: すべて選択　Esc: 選択解除\n"
+        "  Ctrl+C / Ctrl+X / Ctrl+V: コピー / 切り取り / 貼り付け（カーソルの位置へ）\n"
+        "  Delete: 選択範囲を「0」に　Space / P: 選択範囲をパレットの項目で塗る\n"
         "どこでも:\n"
         "  Ctrl+Z: 元に戻す\n"
         "  Ctrl+Shift+Z / Ctrl+Y: やり直し\n"

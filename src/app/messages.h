@@ -32,6 +32,8 @@ QString changedAgainText(MapNumber mapNo, MapNumber other, const QString& levelN
 QString goToRefusalText(const QString& typed, MapNumber last, const QString& levelName);
 // Why `code` was not put into the map, with what the map accepts.
 QString codeRefusedText(char32_t code, CodeRefusal why);
+// A paste refused for the character at `line` and `column` of its text (from 1).
+QString pasteRefusedText(char32_t code, int line, int column, CodeRefusal why);
 // The keys, for the help menu.
 QString keysText();
 

@@ -68,7 +68,7 @@ void MapDocument::loaded(const MapLoad& result)
     recovery_->settled();
 }
 
-void MapDocument::create(MapNumber number)
+void MapDocument::becomeNew(MapNumber number)
 {
     headerCodec_.forget();
     setHeader(QStringLiteral("*MAP%1").arg(number, 3, 10, QLatin1Char('0')));
@@ -76,11 +76,23 @@ void MapDocument::create(MapNumber number)
     unsavable_ = false;
     cutOff_ = false;
     origin_ = MapOrigin{};
-    // Creating erases what was on screen, which marks it as an erase does.
     setMarked(true);
+}
+
+void MapDocument::create(MapNumber number)
+{
+    // Creating erases what was on screen, which marks it as an erase does.
+    becomeNew(number);
     eraseToTemplate(rows_);
     emit rowsChanged();
     // A map never saved has no state to come back to: it stays unsaved.
+    startHistory(false);
+    recovery_->changedNow();
+}
+
+void MapDocument::duplicate(MapNumber number)
+{
+    becomeNew(number);
     startHistory(false);
     recovery_->changedNow();
 }
@@ -170,6 +182,20 @@ void MapDocument::putCell(CellPos cell, char code)
 {
     if (const std::optional<char> before = codeAt(rows_, cell))
         history_.push(new PlaceCellCommand(*this, cell, *before, code));
+}
+
+int MapDocument::putCells(const std::vector<std::pair<CellPos, char>>& cells, const QString& text, int stroke)
+{
+    std::vector<PlaceCellsCommand::Change> changes;
+    for (const auto& [cell, code] : cells) {
+        const std::optional<char> before = codeAt(rows_, cell);
+        if (before && *before != code)
+            changes.push_back({cell, *before, code});
+    }
+    const int changed = static_cast<int>(changes.size());
+    if (changed > 0)
+        history_.push(new PlaceCellsCommand(*this, std::move(changes), text, stroke));
+    return changed;
 }
 
 void MapDocument::erase()

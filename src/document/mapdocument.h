@@ -67,6 +67,9 @@ public:
     void loaded(const MapLoad& result);
     // A blank map under "*MAP" and `number`, unsaved until it is saved.
     void create(MapNumber number);
+    // The rows on screen as a new map under "*MAP" and `number`, unsaved
+    // until it is saved.
+    void duplicate(MapNumber number);
     // Writes the map under its header; `overwrite` is asked, with no file
     // held, before a map that is not the one loaded is replaced, and once
     // more when that map changed again meanwhile; a third change is left in
@@ -93,6 +96,10 @@ public:
     void markPressed();
     // Puts `code` into the cell as one step of the history.
     void putCell(CellPos cell, char code);
+    // Puts codes into cells as one step of the history (none when nothing
+    // changes); the cells a row does not have are left out. Steps of the same
+    // `stroke` (not 0) merge into one. Returns how many cells changed.
+    int putCells(const std::vector<std::pair<CellPos, char>>& cells, const QString& text, int stroke = 0);
     // Erases the map to the blank template as one step of the history.
     void erase();
     // The header box's text, filtered as the box always filters it; returns
@@ -116,6 +123,8 @@ signals:
 
 private:
     void setMapNo(MapNumber number);
+    // The map on screen becomes a new map `number`, not in the file yet.
+    void becomeNew(MapNumber number);
     void setHeader(const QString& text);
     // Without commas and blanks, as the header box always kept it, and
     // within the loader's limit in the bytes it is saved in.

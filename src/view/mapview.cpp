@@ -63,6 +63,52 @@ void MapView::setCodesShown(bool shown)
     update();
 }
 
+void MapView::setTool(Tool tool)
+{
+    cancelRectangle();
+    dragging_ = false;
+    tool_ = tool;
+}
+
+QRect MapView::pixelsOf(const QRect& cells)
+{
+    return QRect(cells.x() * kCellSize, cells.y() * kCellSize, cells.width() * kCellSize,
+                 cells.height() * kCellSize);
+}
+
+void MapView::setSelection(const QRect& cells)
+{
+    const QRect kept = cells.intersected(QRect(0, 0, kMapColumns, kMapRows));
+    if (kept == selection_)
+        return;
+    update(pixelsOf(selection_));
+    selection_ = kept;
+    update(pixelsOf(selection_));
+    emit selectionChanged(selection_);
+}
+
+void MapView::setPreview(const QRect& cells)
+{
+    update(pixelsOf(preview_));
+    preview_ = cells;
+    update(pixelsOf(preview_));
+}
+
+bool MapView::cancelRectangle()
+{
+    if (tool_ != Tool::Rectangle || !dragging_)
+        return false;
+    dragging_ = false;
+    setPreview({});
+    return true;
+}
+
+QPoint MapView::cellUnder(const QPointF& at) const
+{
+    return {std::clamp(static_cast<int>(at.x()) / kCellSize, 0, kLastColumn),
+            std::clamp(static_cast<int>(at.y()) / kCellSize, 0, kLastRow)};
+}
+
 void MapView::setGridShown(bool shown)
 {
     if (shown == gridShown_)
@@ -103,6 +149,17 @@ void MapView::paintEvent(QPaintEvent* event)
     painter.drawImage(area.topLeft(), image_.image(), area);
     if (codesShown_ || gridShown_)
         drawOverlay(painter, rows_, area, gridShown_, codesShown_);
+    // The selection dashed, the rectangle to be drawn solid, both in white
+    // on black so that they show on every tile.
+    for (const auto& [cells, style] : {std::pair{selection_, Qt::DashLine}, std::pair{preview_, Qt::SolidLine}}) {
+        if (cells.isEmpty())
+            continue;
+        const QRect outline = pixelsOf(cells).adjusted(0, 0, -1, -1);
+        painter.setPen(QPen(Qt::black, 1));
+        painter.drawRect(outline);
+        painter.setPen(QPen(Qt::white, 1, style));
+        painter.drawRect(outline);
+    }
     if (cursorShown_ && hasFocus()) {
         // White around black: seen on every tile, and unlike the red marker.
         const QRect cell = cursorRect();
@@ -123,6 +180,8 @@ void MapView::keyPressEvent(QKeyEvent* event)
     }
     int row = cursorRow_;
     int column = cursorColumn_;
+    const bool extend = modifiers.testFlag(Qt::ShiftModifier);
+    const QPoint from(cursorColumn_, cursorRow_);
     switch (event->key()) {
     case Qt::Key_Left: --column; break;
     case Qt::Key_Right: ++column; break;
@@ -133,8 +192,10 @@ void MapView::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Space:
     case Qt::Key_P:
     case Qt::Key_G:
-        if (cursorShown_) {
-            pressCursorCell(event->key() == Qt::Key_G ? 2 : 1);
+        if (cursorShown_ && event->key() == Qt::Key_G) {
+            pressCursorCell(2);
+        } else if (cursorShown_) {
+            emit putPressed();
         } else {
             showCursor();
             emit cursorMoved(cursorRow_, cursorColumn_);
@@ -147,6 +208,14 @@ void MapView::keyPressEvent(QKeyEvent* event)
         emit cursorMoved(row, column);  // at the edge: the key still says where it is
     else
         moveCursorTo(row, column);
+    if (extend) {
+        // From the corner opposite the cursor, or from where it was.
+        QPoint anchor = from;
+        if (!selection_.isEmpty() && selection_.contains(from))
+            anchor = QPoint(from.x() == selection_.left() ? selection_.right() : selection_.left(),
+                            from.y() == selection_.top() ? selection_.bottom() : selection_.top());
+        setSelection(QRect(anchor, QPoint(cursorColumn_, cursorRow_)).normalized());
+    }
 }
 
 void MapView::showCursor()
@@ -169,6 +238,26 @@ void MapView::focusOutEvent(QFocusEvent* event)
 
 void MapView::mouseMoveEvent(QMouseEvent* event)
 {
+    if (dragging_) {
+        const QPoint cell = cellUnder(event->position());
+        if (cell != last_) {
+            const QPoint from = last_;
+            last_ = cell;
+            if (tool_ == Tool::Brush) {
+                // Every cell on the way from the last one: no gaps however fast.
+                QList<QPoint> cells;
+                const int steps = std::max(std::abs(cell.x() - from.x()), std::abs(cell.y() - from.y()));
+                for (int i = 1; i <= steps; ++i)
+                    cells.append(QPoint(from.x() + (cell.x() - from.x()) * i / steps,
+                                        from.y() + (cell.y() - from.y()) * i / steps));
+                emit brushed(cells, false);
+            } else if (tool_ == Tool::Rectangle) {
+                setPreview(QRect(anchor_, cell).normalized());
+            } else if (tool_ == Tool::Select) {
+                setSelection(QRect(anchor_, cell).normalized());
+            }
+        }
+    }
     const QPoint at = event->position().toPoint();
     const int row = std::clamp(at.y() / kCellSize, 0, kLastRow);
     const int column = std::clamp(at.x() / kCellSize, 0, kLastColumn);
@@ -190,8 +279,52 @@ void MapView::leaveEvent(QEvent* event)
 void MapView::mousePressEvent(QMouseEvent* event)
 {
     const QPointF at = event->position();
-    emit pressed(buttonCode(event->button()), shiftCode(event->modifiers()), static_cast<float>(at.x()),
-                 static_cast<float>(at.y()));
+    const QPoint cell = cellUnder(at);
+    const bool putting = event->button() == Qt::LeftButton || event->button() == Qt::MiddleButton;
+    event->accept();
+    if (event->button() == Qt::RightButton && cancelRectangle())
+        return;  // nothing picked, nothing marked
+    if (tool_ == Tool::Pen || !putting || dragging_) {
+        if (!dragging_ || !putting)
+            emit pressed(buttonCode(event->button()), shiftCode(event->modifiers()), static_cast<float>(at.x()),
+                         static_cast<float>(at.y()));
+        return;
+    }
+    moveCursorTo(cell.y(), cell.x());
+    anchor_ = last_ = cell;
+    switch (tool_) {
+    case Tool::Pen: break;
+    case Tool::Brush:
+        dragging_ = true;
+        emit brushed({cell}, true);
+        break;
+    case Tool::Rectangle:
+        dragging_ = true;
+        setPreview(QRect(cell, cell));
+        break;
+    case Tool::Fill: emit fillPressed(cell); break;
+    case Tool::Select:
+        dragging_ = true;
+        setSelection(QRect(cell, cell));
+        break;
+    }
+}
+
+void MapView::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool putting = event->button() == Qt::LeftButton || event->button() == Qt::MiddleButton;
+    if (!dragging_ || !putting) {
+        QWidget::mouseReleaseEvent(event);
+        return;
+    }
+    dragging_ = false;
+    const QRect cells = QRect(anchor_, last_).normalized();
+    if (tool_ == Tool::Rectangle) {
+        setPreview({});
+        emit rectangleDrawn(cells);
+    } else if (tool_ == Tool::Select) {
+        moveCursorTo(cells.top(), cells.left());
+    }
     event->accept();
 }
 

@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
+#include <QToolBar>
 #include <algorithm>
 #include <filesystem>
 
@@ -64,9 +65,13 @@ TEST_F(Window, ControlsStandWhereTheTableSays)
     }
     EXPECT_EQ(form->Label2->text().mid(11, 4), QStringLiteral(" ／ 　"));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("kelmor-x map editor"));
-    // The form keeps its size and its controls' places under the menu bar.
+    // The form keeps its size and its controls' places under the menu bar
+    // and the tool bar, at the window's left.
     EXPECT_EQ(form->form()->size(), QSize(565, 329));
-    EXPECT_EQ(form->form()->mapTo(form.get(), QPoint(0, 0)), QPoint(0, form->menuBar()->height()));
+    const QToolBar* tools = form->findChild<QToolBar*>(QStringLiteral("toolBar"));
+    ASSERT_NE(tools, nullptr);
+    EXPECT_EQ(form->form()->mapTo(form.get(), QPoint(0, 0)),
+              QPoint(0, form->menuBar()->height() + tools->geometry().height()));
     EXPECT_TRUE(form->Picture1->isHidden());
     // The three surfaces a screen reader must tell apart.
     EXPECT_NE(form->Picture2->accessibleName(), form->Combo1->accessibleName());
