@@ -183,8 +183,7 @@ bool Form1::copySelection()
     const QRect selection = Picture2->selection();
     if (selection.isEmpty())
         return false;
-    QGuiApplication::clipboard()->setText(
-        QString::fromLatin1(copyText(document_.rows(), cellRect(selection))));
+    QGuiApplication::clipboard()->setText(QString::fromLatin1(copyText(document_.rows(), cellRect(selection))));
     return true;
 }
 

@@ -25,7 +25,10 @@ void PlaceCellCommand::undo()
 
 PlaceCellsCommand::PlaceCellsCommand(MapDocument& document, std::vector<Change> changes, const QString& text,
                                      int stroke)
-    : QUndoCommand(text), document_(document), changes_(std::move(changes)), stroke_(stroke)
+    : QUndoCommand(text),
+      document_(document),
+      changes_(std::move(changes)),
+      stroke_(stroke)
 {}
 
 void PlaceCellsCommand::redo()

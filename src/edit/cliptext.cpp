@@ -53,8 +53,8 @@ PasteText readPasteText(const std::u32string& text)
     return paste;
 }
 
-std::vector<std::pair<CellPos, char>> pasteCells(const MapRows& rows, const std::vector<std::string>& lines,
-                                                 CellPos at, CellRect& covered)
+std::vector<std::pair<CellPos, char>> pasteCells(const MapRows& rows, const std::vector<std::string>& lines, CellPos at,
+                                                 CellRect& covered)
 {
     std::vector<std::pair<CellPos, char>> cells;
     covered = {};

@@ -36,7 +36,7 @@ PasteText readPasteText(const std::u32string& text);
 // The cells the lines put with their top left at `at`: clipped at the map's
 // edges and at the end of each row; a shorter line leaves the cells past its
 // end alone. Also the rectangle they cover.
-std::vector<std::pair<CellPos, char>> pasteCells(const MapRows& rows, const std::vector<std::string>& lines,
-                                                 CellPos at, CellRect& covered);
+std::vector<std::pair<CellPos, char>> pasteCells(const MapRows& rows, const std::vector<std::string>& lines, CellPos at,
+                                                 CellRect& covered);
 
 }  // namespace kelmor

@@ -31,6 +31,12 @@ int shiftCode(Qt::KeyboardModifiers modifiers)
         code |= 4;
     return code;
 }
+// The cells from `a` to `b`, both corners included, whichever way round.
+QRect spanning(QPoint a, QPoint b)
+{
+    return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
+                 QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
+}
 }  // namespace
 
 MapView::MapView(QWidget* parent) : QWidget(parent)
@@ -72,8 +78,7 @@ void MapView::setTool(Tool tool)
 
 QRect MapView::pixelsOf(const QRect& cells)
 {
-    return QRect(cells.x() * kCellSize, cells.y() * kCellSize, cells.width() * kCellSize,
-                 cells.height() * kCellSize);
+    return QRect(cells.x() * kCellSize, cells.y() * kCellSize, cells.width() * kCellSize, cells.height() * kCellSize);
 }
 
 void MapView::setSelection(const QRect& cells)
@@ -214,7 +219,7 @@ void MapView::keyPressEvent(QKeyEvent* event)
         if (!selection_.isEmpty() && selection_.contains(from))
             anchor = QPoint(from.x() == selection_.left() ? selection_.right() : selection_.left(),
                             from.y() == selection_.top() ? selection_.bottom() : selection_.top());
-        setSelection(QRect(anchor, QPoint(cursorColumn_, cursorRow_)).normalized());
+        setSelection(spanning(anchor, QPoint(cursorColumn_, cursorRow_)));
     }
 }
 
@@ -252,9 +257,9 @@ void MapView::mouseMoveEvent(QMouseEvent* event)
                                         from.y() + (cell.y() - from.y()) * i / steps));
                 emit brushed(cells, false);
             } else if (tool_ == Tool::Rectangle) {
-                setPreview(QRect(anchor_, cell).normalized());
+                setPreview(spanning(anchor_, cell));
             } else if (tool_ == Tool::Select) {
-                setSelection(QRect(anchor_, cell).normalized());
+                setSelection(spanning(anchor_, cell));
             }
         }
     }
@@ -318,7 +323,7 @@ void MapView::mouseReleaseEvent(QMouseEvent* event)
         return;
     }
     dragging_ = false;
-    const QRect cells = QRect(anchor_, last_).normalized();
+    const QRect cells = spanning(anchor_, last_);
     if (tool_ == Tool::Rectangle) {
         setPreview({});
         emit rectangleDrawn(cells);

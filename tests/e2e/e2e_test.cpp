@@ -329,6 +329,53 @@ TEST_F(EndToEnd, AKilledEditorsEditsComeBackAtTheNextStart)
     EXPECT_TRUE(waitFor([&] { return !fileExists(recoveryFile); }, 5s));
 }
 
+// A stage painted with the tools, and the clipboard shared with another
+// program (xclip) both ways.
+TEST_F(EndToEnd, PaintWithTheToolsAndTheClipboardAcrossPrograms)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("xclip")).isEmpty())
+        GTEST_FAIL() << "xclip is not installed; run tools/setup test";
+    ASSERT_NO_FATAL_FAILURE(startEditor());
+    focusWindow();
+    clickCell(2, 3, 3);  // the key into the palette
+    auto dragCells = [&](int row1, int column1, int row2, int column2) {
+        const QPoint a = origin + QPoint(column1 * 16 + 8, 24 + row1 * 16 + 8);
+        const QPoint b = origin + QPoint(column2 * 16 + 8, 24 + row2 * 16 + 8);
+        // The X server keeps the order; --sync would wait for a pointer
+        // already there to move.
+        xdo({QStringLiteral("mousemove"), QString::number(a.x()), QString::number(a.y()), QStringLiteral("mousedown"),
+             QStringLiteral("1"), QStringLiteral("mousemove"), QString::number(b.x()), QString::number(b.y()),
+             QStringLiteral("mouseup"), QStringLiteral("1")});
+    };
+    xdo({QStringLiteral("key"), QStringLiteral("r")});  // the rectangle
+    dragCells(4, 8, 2, 5);
+    ASSERT_TRUE(waitFor([&] { return cellShows(view(), 2, 5, 286) && cellShows(view(), 4, 8, 286); }, 5s));
+    xdo({QStringLiteral("key"), QStringLiteral("s")});  // select, copy: another program reads it
+    dragCells(2, 5, 3, 6);
+    xdo({QStringLiteral("key"), QStringLiteral("ctrl+c")});
+    EXPECT_TRUE(waitFor(
+        [&] {
+            return run(QStringLiteral("xclip"),
+                       {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard")},
+                       display) == QStringLiteral("KK\nKK");
+        },
+        5s));
+    // Text from another program pastes at the cursor (the selection's corner, moved right).
+    run(QStringLiteral("sh"),
+        {QStringLiteral("-c"), QStringLiteral("printf '7\\n7\\n' | xclip -i -selection clipboard >/dev/null 2>&1")},
+        display);
+    xdo({QStringLiteral("key"), QStringLiteral("Right"), QStringLiteral("Right"), QStringLiteral("Right"),
+         QStringLiteral("Right"), QStringLiteral("Right"), QStringLiteral("ctrl+v")});
+    std::vector<std::string> painted = map1;
+    for (int r = 2; r <= 4; ++r)
+        for (int c = 5; c <= 8; ++c)
+            painted[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] = 'K';
+    painted[2][10] = painted[3][10] = '7';
+    xdo({QStringLiteral("key"), QStringLiteral("ctrl+s")});
+    ASSERT_TRUE(answer("Return"));
+    EXPECT_TRUE(levelBecomes(levelText({{"*E2E1", painted}, {"*E2E2", map2}})));
+}
+
 // Another program rewrites the level file: in place and by a rename while
 // the map is as loaded, then while it is edited.
 TEST_F(EndToEnd, AChangeFromOutsideReloadsOrAsksWithoutLosingAnEdit)

@@ -1,0 +1,184 @@
+// The tools, the selection and the clipboard on the real window, with real
+// mouse and key events; the bytes after a save and the view's pixels.
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QMouseEvent>
+#include <QTest>
+#include <QUndoStack>
+
+#include "support/formfixture.h"
+#include "view/mapview.h"
+
+namespace kelmor::test {
+namespace {
+
+class Tools : public FormTest {
+protected:
+    void SetUp() override
+    {
+        original = openOnThreeMaps();
+        form->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
+        form->Picture2->setFocus();
+        form->Combo1->setCurrentIndex(1);  // "B"
+    }
+    void key(int k, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(form->Picture2, static_cast<Qt::Key>(k), modifiers);
+    }
+    static QPoint at(int column, int row) { return {column * 16 + 8, row * 16 + 8}; }
+    void send(QEvent::Type type, QPoint p, Qt::MouseButton button, Qt::MouseButtons held)
+    {
+        QWidget* view = form->Picture2;
+        QMouseEvent event(type, p, view->mapToGlobal(p), button, held, Qt::NoModifier);
+        QApplication::sendEvent(view, &event);
+    }
+    void drag(QPoint from, std::initializer_list<QPoint> through, Qt::MouseButton button = Qt::LeftButton)
+    {
+        send(QEvent::MouseButtonPress, from, button, button);
+        QPoint last = from;
+        for (const QPoint p : through)
+            send(QEvent::MouseMove, last = p, Qt::NoButton, button);
+        send(QEvent::MouseButtonRelease, last, button, Qt::NoButton);
+    }
+    int steps() const { return form->document().history().count(); }
+    std::string original;
+};
+
+TEST_F(Tools, ABrushStrokeLeavesNoGapsAndUndoesInOneStep)
+{
+    key(Qt::Key_B);
+    EXPECT_EQ(form->Picture2->tool(), MapView::Tool::Brush);
+    drag(at(1, 1), {at(12, 1), at(12, 6)});  // moves far apart
+    EXPECT_EQ(row(1), "1" + std::string(12, 'B') + std::string(22, '1'));
+    for (int r = 2; r <= 6; ++r)
+        EXPECT_EQ(row(r)[12], 'B') << r;
+    EXPECT_TRUE(cellShowsTile(viewPixels(), 6, 12, standardCatalogue().tileOf(1)));
+    EXPECT_EQ(steps(), 1);
+    asker.answer({true});
+    form->Command1->click();
+    EXPECT_NE(level(), original);
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(row(1), std::string(35, '1'));
+    EXPECT_EQ(row(6), std::string(35, '1'));
+    // The letters type as ever in the header box.
+    QTest::keyClicks(form->Text1, QStringLiteral("E"));
+    EXPECT_EQ(form->Picture2->tool(), MapView::Tool::Brush);
+}
+
+TEST_F(Tools, RectanglesInEveryDirectionAndACancelledOne)
+{
+    key(Qt::Key_R);
+    const QPoint corners[][2] = {
+        {at(1, 1), at(3, 2)}, {at(8, 2), at(6, 1)}, {at(10, 4), at(12, 3)}, {at(17, 3), at(15, 4)}};
+    for (const auto& [from, to] : corners)
+        drag(from, {to});
+
+    for (int c : {1, 3, 6, 8}) {
+        EXPECT_EQ(row(1)[static_cast<std::size_t>(c)], 'B') << c;
+        EXPECT_EQ(row(2)[static_cast<std::size_t>(c)], 'B') << c;
+    }
+    for (int c : {10, 12, 15, 17})
+        EXPECT_EQ(row(3)[static_cast<std::size_t>(c)], 'B') << c;
+    EXPECT_EQ(row(1)[4], '1');
+    EXPECT_EQ(steps(), 4);
+
+    // Escape or a right press while dragging: nothing drawn, picked or marked.
+    asker.answer({true});
+    form->Command1->click();
+    ASSERT_FALSE(form->document().marked());
+    const QImage still = viewPixels();
+    send(QEvent::MouseButtonPress, at(20, 10), Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::MouseMove, at(25, 12), Qt::NoButton, Qt::LeftButton);
+    EXPECT_NE(viewPixels(), still);  // the preview, over the view
+    key(Qt::Key_Escape);
+    send(QEvent::MouseButtonRelease, at(25, 12), Qt::LeftButton, Qt::NoButton);
+    send(QEvent::MouseButtonPress, at(20, 10), Qt::LeftButton, Qt::LeftButton);
+    send(QEvent::MouseMove, at(25, 12), Qt::NoButton, Qt::LeftButton);
+    send(QEvent::MouseButtonPress, at(25, 12), Qt::RightButton, Qt::LeftButton | Qt::RightButton);
+    send(QEvent::MouseButtonRelease, at(25, 12), Qt::LeftButton, Qt::RightButton);
+    EXPECT_EQ(viewPixels(), still);
+    EXPECT_EQ(row(12), std::string(35, '1'));
+    EXPECT_FALSE(form->document().marked());
+    EXPECT_EQ(form->Combo1->currentIndex(), 1);
+}
+
+TEST_F(Tools, AFillStopsAtWallsAndCoversTheMap)
+{
+    for (int r = 0; r < 17; ++r)
+        setCell(r, 5, '7');  // a wall down column 5
+    key(Qt::Key_F);
+    QTest::mouseClick(form->Picture2, Qt::LeftButton, Qt::NoModifier, at(0, 0));
+    EXPECT_EQ(row(8), "BBBBB7" + std::string(29, '1'));
+    EXPECT_EQ(steps(), 1);
+    // A fill that changes nothing is no step, but the press marks the map.
+    QTest::mouseClick(form->Picture2, Qt::LeftButton, Qt::NoModifier, at(0, 0));
+    EXPECT_EQ(steps(), 1);
+    form->Combo1->setCurrentIndex(0);  // "A"
+    QTest::mouseClick(form->Picture2, Qt::LeftButton, Qt::NoModifier, at(20, 16));
+    EXPECT_EQ(row(16), "BBBBB7" + std::string(29, 'A'));
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(row(16), "BBBBB7" + std::string(29, '1'));
+}
+
+TEST_F(Tools, CopyPasteAndARefusedPaste)
+{
+    setCell(0, 0, 'K');
+    key(Qt::Key_S);
+    drag(at(0, 0), {at(2, 1)});
+    EXPECT_EQ(form->Picture2->selection(), QRect(0, 0, 3, 2));
+    EXPECT_FALSE(form->document().marked());  // selecting and copying leave it
+    key(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("K11\n111"));
+    // Pasted at the cursor, clipped at the map's edge; blanks read as "0".
+    form->Picture2->moveCursorTo(16, 33);
+    key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(row(16).substr(33), "K1");
+    EXPECT_EQ(form->Picture2->selection(), QRect(33, 16, 2, 1));
+    QGuiApplication::clipboard()->setText(QStringLiteral("A B\r\nC\r\n"));
+    form->Picture2->moveCursorTo(5, 5);
+    key(Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(row(5).substr(5, 3), "A0B");
+    EXPECT_EQ(row(6).substr(5, 3), "C11");  // a shorter line leaves the rest
+    // Shift and the arrows make a selection from the cursor.
+    key(Qt::Key_Escape);
+    EXPECT_TRUE(form->Picture2->selection().isEmpty());
+    key(Qt::Key_Right, Qt::ShiftModifier);
+    key(Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(form->Picture2->selection(), QRect(5, 5, 3, 1));
+    // Delete fills the selection with "0"; one undo step each.
+    key(Qt::Key_Delete);
+    EXPECT_EQ(row(5).substr(5, 3), "000");
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(row(5).substr(5, 3), "A0B");
+
+    const std::string before = row(9);
+    QGuiApplication::clipboard()->setText(QStringLiteral("12\n3*"));
+    form->Picture2->moveCursorTo(9, 0);
+    key(Qt::Key_V, Qt::ControlModifier);
+    ASSERT_EQ(asker.notices.size(), 1u);
+    EXPECT_TRUE(asker.notices[0].contains(QStringLiteral("2 行目、2 文字目")));
+    EXPECT_TRUE(asker.notices[0].contains(QStringLiteral("「*」はマップに置けません")));
+    EXPECT_EQ(row(9), before);
+}
+
+TEST_F(Tools, DuplicateCopiesTheMapOnScreenAsANewOne)
+{
+    QTest::mouseClick(form->Picture2, Qt::LeftButton, Qt::NoModifier, at(3, 3));  // unsaved
+    asker.answer({false, true});                                                  // save map 1? no; create map 4? yes
+    form->findChild<QAction*>(QStringLiteral("duplicateAction"))->trigger();
+    EXPECT_EQ(form->document().mapNo(), 4);
+    EXPECT_EQ(text1(), QStringLiteral("*MAP004"));
+    EXPECT_EQ(row(3)[3], 'B');
+    EXPECT_TRUE(form->document().marked());
+    asker.answer({true});
+    form->Command1->click();
+    EXPECT_EQ(level().substr(0, original.size()), original);
+    EXPECT_NE(level().find("*MAP004"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kelmor::test
