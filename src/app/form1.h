@@ -138,6 +138,9 @@ private:
     void fillSelection(char code, const QString& step);
     void paste();
     void duplicateMap();
+    // What creating and duplicating share: the unsaved-changes check, then
+    // the number after the last map, asked for; nothing when not to go on.
+    std::optional<MapNumber> askNewMapNumber(const QString& stopped);
     void followDocument();
     void Form_Load();
     void loadTileSheet();

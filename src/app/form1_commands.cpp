@@ -67,25 +67,30 @@ void Form1::Command6_Click()
     showLoaded(last);
 }
 
-void Form1::Command5_Click()
+std::optional<MapNumber> Form1::askNewMapNumber(const QString& stopped)
 {
     if (!saveIfEdited())
-        return;
-
+        return std::nullopt;
     const MapCount counted = document_.levelFile().countHeaders();
     if (counted.failure.failed()) {
         // Without the count the new map's number would be a guess.
-        reportCountFailure(counted.failure, QStringLiteral("マップを作成できません"));
-        return;
+        reportCountFailure(counted.failure, stopped);
+        return std::nullopt;
     }
     const std::int64_t next = counted.count + 1;
     if (next > kLastMapNo) {
         reportOverflow();
-        return;
+        return std::nullopt;
     }
     if (!asker_.askYesNo(QStringLiteral("map No %1を新規に作成しますか?").arg(next)))
-        return;
-    document_.create(next);
+        return std::nullopt;
+    return next;
+}
+
+void Form1::Command5_Click()
+{
+    if (const std::optional<MapNumber> next = askNewMapNumber(QStringLiteral("マップを作成できません")))
+        document_.create(*next);
 }
 
 void Form1::goToMap()

@@ -216,21 +216,8 @@ void Form1::paste()
 
 void Form1::duplicateMap()
 {
-    if (!saveIfEdited())
-        return;
-    const MapCount counted = document_.levelFile().countHeaders();
-    if (counted.failure.failed()) {
-        reportCountFailure(counted.failure, QStringLiteral("マップを複製できません"));
-        return;
-    }
-    const std::int64_t next = counted.count + 1;
-    if (next > kLastMapNo) {
-        reportOverflow();
-        return;
-    }
-    if (!asker_.askYesNo(QStringLiteral("map No %1を新規に作成しますか?").arg(next)))
-        return;
-    document_.duplicate(next);
+    if (const std::optional<MapNumber> next = askNewMapNumber(QStringLiteral("マップを複製できません")))
+        document_.duplicate(*next);
 }
 
 }  // namespace kelmor
