@@ -1,8 +1,11 @@
 // Loading any map number of arbitrary bytes: the same result whatever the
 // reader's buffer size, nothing read past the end, and a result that fits;
-// the last map in one pass is the count followed by loading that map.
+// the last map in one pass is the count followed by loading that map; a walk
+// with the rows passed over tells what a walk reading them does, and each
+// map read again from its place is the map walked.
 #include <algorithm>
 #include <cstdlib>
+#include <vector>
 
 #include "fuzzinput.h"
 #include "levelfile/mapcount.h"
@@ -93,5 +96,27 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
     if (wanted >= 1 && a.mapNo != std::min(wanted, maps))
         std::abort();
+
+    std::vector<LoadedMap> read, passed;
+    for (auto* into : {&read, &passed}) {
+        MemorySource walked(file);
+        ItemReader walker(walked, buffer);
+        walkMaps(
+            walker, [into](const LoadedMap& m) { into->push_back(m); }, [](std::int64_t, const std::string&) {},
+            into == &read);
+    }
+    if (read.size() != passed.size() || static_cast<std::int64_t>(read.size()) != maps)
+        std::abort();
+    for (std::size_t i = 0; i < read.size(); ++i) {
+        const LoadedMap& r = read[i];
+        const LoadedMap& p = passed[i];
+        if (r.mapNo != p.mapNo || r.offset != p.offset || r.header != p.header || r.rowsRead != p.rowsRead ||
+            r.rowTooLong != p.rowTooLong || r.headerInRow != p.headerInRow || r.headerTooLong != p.headerTooLong)
+            std::abort();
+        MemorySource again(file);
+        ItemReader at(again, buffer);
+        if (!same(loadMapAt(at, r.offset, r.mapNo), r))
+            std::abort();
+    }
     return 0;
 }
