@@ -178,6 +178,19 @@ TEST_F(Tools, DuplicateCopiesTheMapOnScreenAsANewOne)
     form->Command1->click();
     EXPECT_EQ(level().substr(0, original.size()), original);
     EXPECT_NE(level().find("*MAP004"), std::string::npos);
+
+    // A damaged map is not copied: its rows would break the file on saving.
+    std::vector<std::string> damaged = uniformRows('5');
+    damaged[2] = "*STRAY";
+    const std::string broken = levelText({{"*MAP001", damaged}});
+    writeLevel(broken);
+    form->document().load(1);
+    asker.notices.clear();
+    form->findChild<QAction*>(QStringLiteral("duplicateAction"))->trigger();
+    ASSERT_EQ(asker.notices.size(), 1u);
+    EXPECT_TRUE(asker.notices[0].contains(QStringLiteral("複製できません")));
+    EXPECT_EQ(form->document().mapNo(), 1);
+    EXPECT_EQ(level(), broken);
 }
 
 }  // namespace
