@@ -10,6 +10,7 @@
 #include "app/asker.h"
 #include "app/form1.h"
 #include "app/overviewwindow.h"
+#include "document/mapoverview.h"
 
 using namespace kelmor;
 
@@ -39,6 +40,7 @@ int main(int argc, char* argv[])
         form.showOverview();
         QListView* list = form.overview()->list();
         list->viewport()->grab();
+        form.overview()->maps().listAll();
         list->scrollToBottom();
         list->viewport()->grab();
         std::printf("# maps listed: %d\n", list->model()->rowCount());

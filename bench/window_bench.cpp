@@ -80,15 +80,19 @@ struct OverviewOpen {
     Form1 form;
 };
 
-// マップ一覧 from nothing to its first screen of pictures: the file listed,
-// then the rows of the maps in view read and drawn.
+// マップ一覧 from nothing to its first screen of pictures: the file's first
+// maps listed (the rest are listed from the event loop), then the rows of
+// the maps in view read and drawn.
 void overviewFirstScreen(benchmark::State& state)
 {
     OverviewOpen open;
     for (auto _ : state) {
         open.overview().maps().refresh(true);
+        // Laid out now, as the window would before painting.
+        open.overview().list()->doItemsLayout();
         benchmark::DoNotOptimize(open.overview().list()->viewport()->grab());
     }
+    open.overview().maps().listAll();
     if (open.overview().list()->model()->rowCount() != kMaps)
         state.SkipWithError("not every map listed");
 }
@@ -101,6 +105,7 @@ void overviewToTheEnd(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         open.overview().maps().refresh(true);
+        open.overview().maps().listAll();
         list->scrollToTop();
         list->viewport()->grab();
         state.ResumeTiming();

@@ -63,6 +63,7 @@ void OverviewWindow::choose(const QModelIndex& index)
 
 void OverviewWindow::highlight(MapNumber mapNo)
 {
+    maps_.listUntil(mapNo);
     const QModelIndex at = filter_->mapFromSource(maps_.index(maps_.rowOf(mapNo), 0));
     if (!at.isValid())
         return;

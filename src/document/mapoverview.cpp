@@ -26,7 +26,17 @@ QString shownHeader(const LoadedMap& map)
 }
 }  // namespace
 
-MapOverview::MapOverview(const LevelFile& level, QObject* parent) : QAbstractListModel(parent), level_(level) {}
+namespace {
+// Enough for any first screen; the rest goes a part at a time.
+constexpr std::int64_t kFirstPart = 256;
+constexpr std::int64_t kPart = 4096;
+}  // namespace
+
+MapOverview::MapOverview(const LevelFile& level, QObject* parent) : QAbstractListModel(parent), level_(level)
+{
+    more_.setInterval(0);
+    connect(&more_, &QTimer::timeout, this, [this] { listMore(kPart); });
+}
 
 bool MapOverview::fileUnchanged() const
 {
@@ -39,20 +49,58 @@ bool MapOverview::refresh(bool force)
 {
     if (!force && fileUnchanged() && stamp_.exists)
         return false;
+    stopListing();
     beginResetModel();
     entries_.clear();
     cache_.clear();
     recent_.clear();
-    level_.stamp(stamp_);  // before reading: a change meanwhile lists it again later
-    failure_ = level_.walk(
-        [this](const LoadedMap& map) {
-            const State state = map.damaged() ? Damaged : map.rowsRead < kMapRows ? CutOff : Whole;
-            entries_.push_back({shownHeader(map), map.offset, state});
-        },
-        [](std::int64_t, const std::string&) {}, false);
-    entries_.shrink_to_fit();
     endResetModel();
+    level_.stamp(stamp_);  // before reading: a change meanwhile lists it again later
+    source_ = level_.open(failure_);
+    if (!source_)
+        return true;
+    reader_ = std::make_unique<ItemReader>(*source_);
+    walker_ = std::make_unique<MapWalker>(*reader_);
+    listMore(kFirstPart);
+    if (listing())
+        more_.start();
     return true;
+}
+
+void MapOverview::listUntil(MapNumber mapNo)
+{
+    while (listing() && static_cast<MapNumber>(entries_.size()) < mapNo)
+        listMore(std::min<std::int64_t>(kPart, mapNo - static_cast<MapNumber>(entries_.size())));
+}
+
+void MapOverview::listMore(std::int64_t count)
+{
+    std::vector<Entry> part;
+    for (std::int64_t i = 0; i < count; ++i) {
+        const LoadedMap* map = walker_->next([](std::int64_t, const std::string&) {}, false);
+        if (map == nullptr) {
+            if (source_->error() != 0)
+                failure_ = {FileStep::Read, level_.name(), source_->error()};
+            stopListing();
+            break;
+        }
+        const State state = map->damaged() ? Damaged : map->rowsRead < kMapRows ? CutOff : Whole;
+        part.push_back({shownHeader(*map), map->offset, state});
+    }
+    if (part.empty())
+        return;
+    const int first = static_cast<int>(entries_.size());
+    beginInsertRows({}, first, first + static_cast<int>(part.size()) - 1);
+    entries_.insert(entries_.end(), std::make_move_iterator(part.begin()), std::make_move_iterator(part.end()));
+    endInsertRows();
+}
+
+void MapOverview::stopListing()
+{
+    more_.stop();
+    walker_.reset();
+    reader_.reset();
+    source_.reset();
 }
 
 int MapOverview::rowOf(MapNumber mapNo) const

@@ -2,8 +2,10 @@
 
 #include <QAbstractListModel>
 #include <QByteArray>
+#include <QTimer>
 #include <cstdint>
 #include <list>
+#include <memory>
 #include <unordered_map>
 #include <vector>
 
@@ -35,8 +37,14 @@ public:
     explicit MapOverview(const LevelFile& level, QObject* parent = nullptr);
 
     // Lists the file again when it is not the one listed (or always, with
-    // `force`). False when it was not read again.
+    // `force`). False when it was not read again. The first maps are listed
+    // at once, the rest a part at a time from the event loop, so the first
+    // screen never waits for the whole file.
     bool refresh(bool force = false);
+    // Lists at once up to map `mapNo`, or to the end.
+    void listUntil(MapNumber mapNo);
+    void listAll() { listUntil(kLastMapNo * 1024); }
+    bool listing() const { return walker_ != nullptr; }
     // Why the file could not be listed (to its end), if it could not.
     const FileFailure& failure() const { return failure_; }
     // The row of map `mapNo`, or -1 when the list has no such map.
@@ -53,11 +61,19 @@ private:
     };
     QByteArray rowsOf(int row) const;
     bool fileUnchanged() const;
+    // Lists up to `count` more maps; stops the listing at the file's end.
+    void listMore(std::int64_t count);
+    void stopListing();
 
     const LevelFile& level_;
     std::vector<Entry> entries_;
     FileStamp stamp_;
     FileFailure failure_;
+    // The listing under way.
+    std::unique_ptr<ByteSource> source_;
+    std::unique_ptr<ItemReader> reader_;
+    std::unique_ptr<MapWalker> walker_;
+    QTimer more_;
     // The rows of the maps last shown, the least recently shown dropped first.
     static constexpr std::size_t kCachedMaps = 256;
     mutable std::list<int> recent_;

@@ -25,6 +25,14 @@ FileFailure LevelFile::openFailure(int error) const
     return {FileStep::Open, name_, error};
 }
 
+std::unique_ptr<ByteSource> LevelFile::open(FileFailure& failure) const
+{
+    int error = 0;
+    std::unique_ptr<ByteSource> source = ops_.openRead(path(), error);
+    failure = source ? FileFailure{} : openFailure(error);
+    return source;
+}
+
 template <class Load>
 MapLoad LevelFile::loadWith(Load loader) const
 {

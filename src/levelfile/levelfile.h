@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -67,6 +68,9 @@ public:
     FileFailure walk(const std::function<void(const LoadedMap&)>& map,
                      const std::function<void(std::int64_t before, const std::string& item)>& stray,
                      bool withRows = true) const;
+    // The file opened for reading from its first item, for a caller that
+    // reads it in parts; null with `failure` set when it cannot be.
+    std::unique_ptr<ByteSource> open(FileFailure& failure) const;
     // Whether `otherPath` names this level file, by another way perhaps (a
     // linked folder): both with their links followed.
     bool isAt(const std::string& otherPath) const;

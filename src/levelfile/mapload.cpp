@@ -135,25 +135,32 @@ LoadedMap loadMapAt(ItemReader& reader, std::uint64_t offset, std::int64_t mapNo
     return map;
 }
 
+const LoadedMap* MapWalker::next(const std::function<void(std::int64_t before, const std::string& item)>& stray,
+                                 bool withRows)
+{
+    while (!reader_.atEnd()) {
+        current_.offset = reader_.offset();
+        const ItemInfo info = readCapped(reader_, item_, kMaxHeaderBytes);
+        if (!info.hasStar) {
+            if (info.size > 0)
+                stray(current_.mapNo, item_);
+            continue;
+        }
+        takeHeader(current_, item_, info);
+        readRows(reader_, current_, withRows);
+        current_.found = true;
+        ++current_.mapNo;
+        return &current_;
+    }
+    return nullptr;
+}
+
 void walkMaps(ItemReader& reader, const std::function<void(const LoadedMap&)>& map,
               const std::function<void(std::int64_t before, const std::string& item)>& stray, bool withRows)
 {
-    LoadedMap current;
-    std::string item;
-    while (!reader.atEnd()) {
-        current.offset = reader.offset();
-        const ItemInfo info = readCapped(reader, item, kMaxHeaderBytes);
-        if (!info.hasStar) {
-            if (info.size > 0)
-                stray(current.mapNo, item);
-            continue;
-        }
-        takeHeader(current, item, info);
-        readRows(reader, current, withRows);
-        current.found = true;
-        ++current.mapNo;
-        map(current);
-    }
+    MapWalker walker(reader);
+    while (const LoadedMap* next = walker.next(stray, withRows))
+        map(*next);
 }
 
 LoadedMap loadLastMap(ItemReader& reader)

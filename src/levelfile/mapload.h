@@ -43,6 +43,21 @@ LoadedMap loadMap(ItemReader& reader, std::int64_t wanted);
 // there (the file is not the one the offset was taken from).
 LoadedMap loadMapAt(ItemReader& reader, std::uint64_t offset, std::int64_t mapNo);
 
+// walkMaps one map at a time, for a caller that lists a long file in parts
+// (see walkMaps for what it tells).
+class MapWalker {
+public:
+    explicit MapWalker(ItemReader& reader) : reader_(reader) {}
+    // The next map, or null at the end; it stays valid until the next call.
+    const LoadedMap* next(const std::function<void(std::int64_t before, const std::string& item)>& stray,
+                          bool withRows = true);
+
+private:
+    ItemReader& reader_;
+    LoadedMap current_;
+    std::string item_;
+};
+
 // Every map in file order, numbered as loading numbers them (a header, then
 // 17 items passed over as its rows), each read as loadMap reads it, one at a
 // time: `map` gets each; `stray` gets every item that is not empty and belongs
