@@ -7,11 +7,11 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <cerrno>
 #include <filesystem>
 
 #include "app/asker.h"
 #include "app/keyclaim.h"
+#include "app/tilesheetfile.h"
 #include "model/palette.h"
 #include "view/mapview.h"
 #include "view/palettepanel.h"
@@ -21,9 +21,6 @@ namespace kelmor {
 namespace {
 constexpr int kClientWidth = 565;
 constexpr int kClientHeight = 329;
-constexpr const char* kTileSheetName = "kelmor.bmp";
-
-constexpr std::size_t kMaxTileSheetBytes = 64 * 1024 * 1024;
 
 // The folder as an absolute path with no trailing slash: the level file's
 // path is the folder, a slash and its name, in notices and recovery files.
@@ -191,15 +188,9 @@ void Form1::Form_Load()
 
 TileSheet::Status Form1::readTileSheet(TileSheet& sheet)
 {
-    const std::string path = folder_ + "/" + kTileSheetName;
-    stampFile(fileOps_, path, tileStamp_);  // before reading: a change while it is read is seen later
-    int error = 0;
-    const std::optional<std::string> bytes = readWholeFile(fileOps_, path, kMaxTileSheetBytes, error);
-    if (bytes)
-        return sheet.decode(QByteArray::fromStdString(*bytes));
-    if (error == ENOENT || error == EISDIR || error == ENODEV)
-        return TileSheet::Status::Missing;  // nothing there, or no file to read
-    return TileSheet::Status::Unreadable;
+    // Stamped before reading: a change while it is read is seen later.
+    stampFile(fileOps_, tileSheetPath(folder_), tileStamp_);
+    return readTileSheetFile(fileOps_, folder_, sheet);
 }
 
 void Form1::loadTileSheet()

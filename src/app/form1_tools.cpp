@@ -126,15 +126,8 @@ void Form1::createTools()
         putPalette(floodCells(document_.rows(), {cell.x(), cell.y()}), QStringLiteral("塗りつぶし"));
     });
     connect(Picture2, &MapView::putPressed, this, [this] {
-        const QRect selection = Picture2->selection();
-        if (!selection.isEmpty()) {
-            document_.markPressed();
-            putPalette(rectCells(document_.rows(), cellRect(selection)), QStringLiteral("選択範囲を塗る"));
-            return;
-        }
-        const float half = kCellSize / 2.0f;
-        Picture2_MouseDown(1, 0, static_cast<float>(Picture2->cursorColumn() * kCellSize) + half,
-                           static_cast<float>(Picture2->cursorRow() * kCellSize) + half);
+        document_.markPressed();
+        putPalette(rectCells(document_.rows(), cellRect(Picture2->selection())), QStringLiteral("選択範囲を塗る"));
     });
 }
 

@@ -10,6 +10,7 @@
 #include <QToolBar>
 
 #include "app/form1.h"
+#include "app/tilesheetfile.h"
 #include "document/filewatch.h"
 #include "model/palette.h"
 #include "view/mapview.h"
@@ -55,7 +56,7 @@ void Form1::watchFiles()
         document_.acceptOutsideChange();
     });
 
-    watch_ = new FileWatch({document_.levelFile().path(), folder_ + "/kelmor.bmp"}, this);
+    watch_ = new FileWatch({document_.levelFile().path(), tileSheetPath(folder_)}, this);
     connect(watch_, &FileWatch::settled, this, &Form1::followOutsideChanges);
 }
 
@@ -101,7 +102,7 @@ void Form1::followOutsideChanges()
 void Form1::followTileSheet()
 {
     FileStamp now;
-    const int error = stampFile(fileOps_, folder_ + "/kelmor.bmp", now);
+    const int error = stampFile(fileOps_, tileSheetPath(folder_), now);
     if (judgeOutsideChange(tileStamp_, now, error) != OutsideChange::Changed)
         return;
     TileSheet sheet;

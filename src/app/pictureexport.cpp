@@ -7,6 +7,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "app/tilesheetfile.h"
 #include "fs/atomicwrite.h"
 #include "levelfile/levelfile.h"
 #include "view/mapexport.h"
@@ -16,7 +17,6 @@ namespace kelmor {
 namespace {
 
 constexpr std::int64_t kMostPixels = 100'000'000;
-constexpr std::size_t kMaxTileSheetBytes = 64 * 1024 * 1024;
 
 int refuse(std::ostream& err, const std::string& why)
 {
@@ -36,17 +36,6 @@ std::string readFailure(const LevelFile& level, const FileFailure& failure)
     return "cannot read " + level.path() + ": " + reason(failure.error);
 }
 
-// The tile sheet beside the level file; none when it is missing or not a
-// bitmap, and then the cells show their codes, as in the editor.
-TileSheet tileSheetBeside(FileOps& ops, const std::string& folder)
-{
-    TileSheet sheet;
-    int error = 0;
-    if (const auto bytes = readWholeFile(ops, folder + "/kelmor.bmp", kMaxTileSheetBytes, error))
-        sheet.decode(QByteArray::fromStdString(*bytes));
-    return sheet;
-}
-
 }  // namespace
 
 int exportPicture(const StartRequest& request, FileOps& ops, std::ostream& err)
@@ -62,7 +51,9 @@ int exportPicture(const StartRequest& request, FileOps& ops, std::ostream& err)
         return refuse(err, options.out + " exists; give --force to replace it");
 
     const LevelFile level(ops, request.folder, request.levelName);
-    const TileSheet sheet = tileSheetBeside(ops, request.folder);
+    // Without one (missing, or no bitmap) the cells show their codes, as in the editor.
+    TileSheet sheet;
+    readTileSheetFile(ops, request.folder, sheet);
     const Catalogue catalogue = standardCatalogue();
     QImage picture;
     if (request.action == Action::ExportSheet) {

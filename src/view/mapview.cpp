@@ -199,6 +199,8 @@ void MapView::keyPressEvent(QKeyEvent* event)
     case Qt::Key_G:
         if (cursorShown_ && event->key() == Qt::Key_G) {
             pressCursorCell(2);
+        } else if (cursorShown_ && selection_.isEmpty()) {
+            pressCursorCell(1);
         } else if (cursorShown_) {
             emit putPressed();
         } else {

@@ -63,7 +63,8 @@ signals:
     // A rectangle dragged with the rectangle tool and let go.
     void rectangleDrawn(const QRect& cells);
     void fillPressed(const QPoint& cell);
-    // Space or P: a put at the cursor, or into the selection.
+    // Space or P with a selection: a put into every cell of it (without one
+    // they press the cursor's cell, as a left press).
     void putPressed();
     void selectionChanged(const QRect& cells);
     // The pointer went over another cell, or left the view.
