@@ -106,10 +106,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         expected += written(item) + "\r\n";
         expectedItems.push_back(item);
     };
+    // Where maps start, as loading finds them, and how many rows the last
+    // one lacks.
+    std::vector<std::size_t> heads;
+    std::size_t lastLacks = 0;
+    for (std::size_t idx = 0; idx < before.size();) {
+        if (before[idx].find('*') == std::string::npos) {
+            ++idx;
+            continue;
+        }
+        heads.push_back(idx);
+        lastLacks = idx + 18 > before.size() ? idx + 18 - before.size() : 0;
+        idx += 18;
+    }
     const bool replace = k < before.size();
     for (std::size_t i = 0; i < std::min(k + 1, before.size()); ++i)
         line(before[i]);
     if (!replace) {
+        // A last map cut off is completed with empty rows first.
+        for (std::size_t i = 0; i < lastLacks; ++i)
+            line("");
         line("");
         line(header);
         for (const std::string& row : rows)
@@ -128,25 +144,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         std::abort();
 
     // The saved map is found by its number with exactly its rows, and the maps
-    // before it are unchanged; unless the header took the place of a row, or a
-    // cut-off last map swallows the appended one, as the format has it.
-    std::vector<std::size_t> heads;
-    bool lastCut = false;
-    for (std::size_t idx = 0; idx < before.size();) {
-        if (before[idx].find('*') == std::string::npos) {
-            ++idx;
-            continue;
-        }
-        heads.push_back(idx);
-        lastCut = idx + 17 >= before.size();
-        idx += 18;
-    }
+    // before it are unchanged (an appended map also after a cut-off last
+    // map); unless the header took the place of a row, as the format has it.
     std::int64_t savedNo = 0;
     if (replace) {
         for (std::size_t i = 0; i < heads.size(); ++i)
             if (heads[i] == k)
                 savedNo = static_cast<std::int64_t>(i) + 1;
-    } else if (!lastCut) {
+    } else {
         savedNo = static_cast<std::int64_t>(heads.size()) + 1;
     }
     if (savedNo == 0 || savedNo > 60)

@@ -149,6 +149,8 @@ private:
     // changes them.
     void watchFiles();
     void followOutsideChanges();
+    // Another program changed the level file and the map has no edits.
+    void reloadUnedited();
     void followTileSheet();
     void showChangeBar(const QString& text, bool canReload);
     void hideChangeBar();

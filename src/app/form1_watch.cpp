@@ -9,7 +9,9 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include "app/asker.h"
 #include "app/form1.h"
+#include "app/messages.h"
 #include "app/tilesheetfile.h"
 #include "document/filewatch.h"
 #include "model/palette.h"
@@ -48,8 +50,14 @@ void Form1::watchFiles()
 
     connect(reloadAction_, &QAction::triggered, this, [this] {
         hideChangeBar();
+        const MapLoad result = document_.reread();
+        if (!MapDocument::rereadShows(result)) {
+            // The edits are all there is of this map now: they stay, marked.
+            asker_.notify(rereadFailureText(result, levelName(), document_.mapNo()));
+            return;
+        }
         document_.declineSave();  // the edits are given up, as by No to the save question
-        subMapload(document_.mapNo());
+        showLoaded(result);
     });
     connect(keepAction_, &QAction::triggered, this, [this] {
         hideChangeBar();
@@ -88,15 +96,25 @@ void Form1::followOutsideChanges()
                               true);
             break;
         }
-        subMapload(document_.mapNo());
-        statusBar()->showMessage(
-            QStringLiteral("%1 がほかのプログラムで変更されたため、map No %2 を読み込み直しました。")
-                .arg(levelName())
-                .arg(document_.mapNo()),
-            kStatusMs);
+        reloadUnedited();
         break;
     }
     goneTold_ = false;
+}
+
+void Form1::reloadUnedited()
+{
+    const MapLoad result = document_.reread();
+    if (!MapDocument::rereadShows(result)) {
+        // Nothing on screen changes: the map keeps its number and its origin.
+        statusBar()->showMessage(rereadFailureText(result, levelName(), document_.mapNo()), kStatusMs);
+        return;
+    }
+    showLoaded(result);
+    statusBar()->showMessage(QStringLiteral("%1 がほかのプログラムで変更されたため、map No %2 を読み込み直しました。")
+                                 .arg(levelName())
+                                 .arg(document_.mapNo()),
+                             kStatusMs);
 }
 
 void Form1::followTileSheet()

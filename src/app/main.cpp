@@ -18,6 +18,7 @@
 #include "app/form1.h"
 #include "app/messageboxasker.h"
 #include "fs/fileops.h"
+#include "levelfile/levelfile.h"
 
 namespace {
 
@@ -67,6 +68,19 @@ void quietUnlessFatal(QtMsgType type, const QMessageLogContext&, const QString& 
         std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
 }
 
+bool refusedAsScratchFile(const kelmor::StartRequest& request)
+{
+    const std::unique_ptr<kelmor::FileOps> ops = kelmor::makePosixFileOps();
+    const kelmor::LevelFile level(*ops, request.folder.empty() ? programFolder() : request.folder, request.levelName);
+    if (!level.isScratchFile())
+        return false;
+    std::fprintf(stderr,
+                 "kelmor-edit: %s is named %s, the name of the scratch file a save writes and removes beside "
+                 "it; give the level file another name\n",
+                 level.path().c_str(), kelmor::kScratchFileName);
+    return true;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[])
@@ -79,6 +93,14 @@ int main(int argc, char* argv[])
     case kelmor::StartRequest::Action::Refuse:
         std::fprintf(stderr, "kelmor-edit: %s\nTry 'kelmor-edit --help'.\n", request.problem.c_str());
         return 2;
+    default: break;
+    }
+    // A save removes whatever stands at its scratch file's name before it
+    // writes there, and start-up removes one left behind: a level file of
+    // that name, or a link to one, would be removed with it.
+    if (refusedAsScratchFile(request))
+        return 2;
+    switch (request.action) {
     case kelmor::StartRequest::Action::List:
     case kelmor::StartRequest::Action::Check: {
         // No window, no Qt: the level file alone, for scripts and CI.
@@ -102,7 +124,7 @@ int main(int argc, char* argv[])
             located.folder = programFolder();
         return kelmor::exportPicture(located, *ops, std::cerr);
     }
-    case kelmor::StartRequest::Action::Edit: break;
+    default: break;  // the window
     }
 
     if (kDisplayFromEnvironment) {

@@ -48,6 +48,9 @@ QString failedStepText(FileStep step)
     case FileStep::Lock: return QStringLiteral("保存できません（ほかのエディターが保存を続けています）");
     case FileStep::NotRegular: return QStringLiteral("開けません（普通のファイルではありません）");
     case FileStep::ReadOnly: return QStringLiteral("書き換えられません（読み取り専用です）");
+    case FileStep::ReadBack: return QStringLiteral("読み直せません");
+    case FileStep::IsScratch:
+    case FileStep::Changing:
     case FileStep::Header:
     case FileStep::None: break;
     }
@@ -91,6 +94,22 @@ QString countFailureText(const FileFailure& failure, const QString& stopped)
     return QStringLiteral("%1 を%2ため、%3。\n%4").arg(file, how, stopped, reasonOf(failure.error));
 }
 
+QString rereadFailureText(const MapLoad& result, const QString& levelName, MapNumber mapNo)
+{
+    const FileFailure& failure = result.failure;
+    QString why;
+    if (failure.step == FileStep::NotRegular)
+        why = QStringLiteral("普通のファイルではありません");
+    else if (failure.failed())
+        why = reasonOf(failure.error);
+    else
+        why = QStringLiteral("マップがひとつもありません");
+    return QStringLiteral("%1 がほかのプログラムで変更されましたが、読み込めません（%2）。"
+                          "画面の map No %3 はそのままです。")
+        .arg(levelName, why)
+        .arg(mapNo);
+}
+
 QString saveFailureText(const SaveReport& report, MapNumber mapNo, const QString& levelName)
 {
     const FileFailure& failure = report.failure;
@@ -106,6 +125,25 @@ QString saveFailureText(const SaveReport& report, MapNumber mapNo, const QString
                 : QStringLiteral("%1 は普通のファイルではありません（フォルダー、パイプ、デバイスなど）。");
         return QStringLiteral("map No %1を保存できません。\n").arg(mapNo) + why.arg(file) + kNotSaved;
     }
+    if (failure.step == FileStep::IsScratch)
+        return QStringLiteral("map No %1を保存できません。\n%2 は、保存中に使う一時ファイル %3 と同じファイルです。"
+                              "保存するとこのファイルが消えてしまうため、別の名前にしてください。")
+                   .arg(mapNo)
+                   .arg(file, QString::fromLatin1(kScratchFileName)) +
+               kNotSaved;
+    if (failure.step == FileStep::Changing)
+        return QStringLiteral("map No %1を保存できませんでした。\n保存している間に、ほかのプログラムが %2 を"
+                              "何度も変更しました。%2 はそのプログラムが書いたままです。"
+                              "少し待ってから、もう一度保存してください。")
+                   .arg(mapNo)
+                   .arg(file) +
+               kNotSaved;
+    if (failure.step == FileStep::ReadBack && failure.error == 0)
+        return QStringLiteral("map No %1を保存できませんでした。\n書き込んだ %2 を読み直すと、"
+                              "このマップが書いたとおりに読めません。\n%3 は元のままです。")
+                   .arg(mapNo)
+                   .arg(file, levelName) +
+               kNotSaved;
     const QString step = failedStepText(failure.step);
     QString text;
     if (failure.step == FileStep::Folder) {

@@ -4,6 +4,7 @@
 
 #include "edit/placepick.h"
 #include "fs/filefailure.h"
+#include "levelfile/levelfile.h"
 #include "levelfile/savelevel.h"
 #include "model/mapnumber.h"
 
@@ -20,6 +21,9 @@ QString reasonOf(int error);
 QString loadFailureText(const FileFailure& failure);
 // Counting maps, where `stopped` says what cannot go on ("マップを作成できません").
 QString countFailureText(const FileFailure& failure, const QString& stopped);
+// A map read again after another program's change that cannot be shown
+// (the file unreadable, or holding no map): the map on screen stays.
+QString rereadFailureText(const MapLoad& result, const QString& levelName, MapNumber mapNo);
 // A save that failed (not one declined or left with a conflict).
 QString saveFailureText(const SaveReport& report, MapNumber mapNo, const QString& levelName);
 // The recovery file: a write or a removal that failed.

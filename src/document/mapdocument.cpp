@@ -130,7 +130,18 @@ OutsideChange MapDocument::outsideChange() const
 {
     FileStamp now;
     const int error = levelFile_.stamp(now);
-    return judgeOutsideChange(knownStamp_, now, error);
+    const OutsideChange change = judgeOutsideChange(knownStamp_, now, error);
+    if (change == OutsideChange::Changed && now == unreadStamp_)
+        return OutsideChange::None;
+    return change;
+}
+
+MapLoad MapDocument::reread()
+{
+    MapLoad result = levelFile_.load(mapNo_);
+    if (!rereadShows(result))
+        unreadStamp_ = result.stamp;
+    return result;
 }
 
 void MapDocument::acceptOutsideChange()

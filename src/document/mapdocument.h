@@ -88,6 +88,14 @@ public:
     // it: only another program's change counts, never this editor's own
     // saves, its scratch file or any recovery file.
     OutsideChange outsideChange() const;
+    // The map on screen read again after another program's change, for the
+    // caller to put on screen (see loaded) when `rereadShows` says it may.
+    // A file that cannot be read is not judged a change again until it
+    // changes once more; later changes are judged against the file last read.
+    MapLoad reread();
+    // Whether a map read again takes the place of the one on screen: only
+    // when the file was read to its end and holds a map.
+    static bool rereadShows(const MapLoad& result) { return !result.failure.failed() && result.map.found; }
     // Keeps editing over another program's change: it is not told again,
     // and the save still asks before it overwrites a map that changed.
     void acceptOutsideChange();
@@ -143,6 +151,8 @@ private:
     MapOrigin origin_;
     // The level file as this editor last read or wrote it.
     FileStamp knownStamp_;
+    // The version of the file that could not be read again, told once.
+    FileStamp unreadStamp_;
     bool unsavable_ = false;
     bool cutOff_ = false;
     bool marked_ = false;

@@ -21,6 +21,9 @@ enum class FileStep {
     Rename,      // renaming the scratch file over the level file
     Folder,      // forcing the folder's entries to disk after the rename
     Remove,      // removing the scratch file after another step failed
+    IsScratch,   // the level file is the scratch file: a save would remove it first
+    ReadBack,    // the scratch file did not give the saved map back as it was written
+    Changing,    // another program kept replacing the level file while it was saved
 };
 
 // What went wrong, where, and the system's reason: the one shape in which

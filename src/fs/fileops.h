@@ -22,6 +22,8 @@ struct FileFacts {
     std::uint64_t inode = 0;
     std::int64_t size = 0;
     std::int64_t modifiedNs = 0;
+    // The inode's change time: a permission change or a rename moves it too.
+    std::int64_t changedNs = 0;
 };
 
 // A file being written. Every call returns 0 or the errno of its failure.

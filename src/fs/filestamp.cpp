@@ -6,7 +6,7 @@ FileStamp stampOf(const FileFacts& facts)
 {
     if (!facts.exists)
         return {};
-    return {true, facts.device, facts.inode, facts.size, facts.modifiedNs};
+    return {true, facts.device, facts.inode, facts.size, facts.modifiedNs, facts.changedNs};
 }
 
 int stampFile(FileOps& ops, const std::string& path, FileStamp& stamp)

@@ -9,13 +9,14 @@ namespace kelmor {
 
 // What tells one version of a file from another without reading it: a file
 // replaced by a rename has another inode, one written in place another size
-// or modification time.
+// or modification time, one whose permissions changed another change time.
 struct FileStamp {
     bool exists = false;
     std::uint64_t device = 0;
     std::uint64_t inode = 0;
     std::int64_t size = 0;
     std::int64_t modifiedNs = 0;
+    std::int64_t changedNs = 0;
 
     bool operator==(const FileStamp&) const = default;
 };

@@ -211,6 +211,7 @@ public:
         facts.inode = st.st_ino;
         facts.size = st.st_size;
         facts.modifiedNs = static_cast<std::int64_t>(st.st_mtim.tv_sec) * 1'000'000'000 + st.st_mtim.tv_nsec;
+        facts.changedNs = static_cast<std::int64_t>(st.st_ctim.tv_sec) * 1'000'000'000 + st.st_ctim.tv_nsec;
         // Root may write anything: a file with no write bit at all is read-only
         // on purpose, for root too.
         facts.notWritable = ::access(path.c_str(), W_OK) != 0 ? errno : (st.st_mode & 0222) == 0 ? EACCES : 0;

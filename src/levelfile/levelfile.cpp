@@ -117,13 +117,18 @@ SaveReport LevelFile::save(std::string_view header, const MapRows& rows, const M
 {
     SaveReport report = saveMapToLevel(ops_, folder_, header, rows, name_, expected);
     if (stamp != nullptr && report.ok())
-        this->stamp(*stamp);
+        *stamp = report.stamp;
     return report;
 }
 
 bool LevelFile::isAt(const std::string& otherPath) const
 {
     return otherPath == path() || ops_.resolve(otherPath) == ops_.resolve(path());
+}
+
+bool LevelFile::isScratchFile() const
+{
+    return kelmor::isScratchFile(ops_, folder_, name_);
 }
 
 void LevelFile::removeStaleScratch() const

@@ -74,6 +74,9 @@ public:
     // Whether `otherPath` names this level file, by another way perhaps (a
     // linked folder): both with their links followed.
     bool isAt(const std::string& otherPath) const;
+    // Whether it is the scratch file of its own saves (see isScratchFile):
+    // such a file is never worked on.
+    bool isScratchFile() const;
     // See removeStaleScratch.
     void removeStaleScratch() const;
 

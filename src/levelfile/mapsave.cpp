@@ -225,6 +225,10 @@ WrittenMap writeLevelWithMap(ItemReader& old, ByteSink& out, std::string_view he
     // An equal item that is the file's very last one heads the map as well:
     // its rows follow it, the header is not written a second time.
     if (!copyThroughHeader(old, out, header, maps)) {
+        // A last map cut off would take the appended map for its rows: its
+        // missing rows are written first, empty, as loading shows them.
+        for (std::size_t missing = maps.rowsLeft; missing > 0; --missing)
+            writeLine(out, "");
         writeLine(out, "");
         writeLine(out, header);
         writeRows(out, rows);

@@ -64,7 +64,8 @@ struct WrittenMap {
 // same item), the map's rows in place of the old ones under the first item
 // equal to `header` (also when that item is the file's last), followed by one
 // empty line, or, when no item equals the header, an empty line, the header
-// and the rows at the end. Streams from
+// and the rows at the end (after empty rows that complete a last map cut off,
+// so the appended map is a map of its own). Streams from
 // `old` (which must be able to go back) to `out`; of the old file no more
 // than the header comparison needs, or 64 KB of a quoted item, is held.
 WrittenMap writeLevelWithMap(ItemReader& old, ByteSink& out, std::string_view header, const MapRows& rows);

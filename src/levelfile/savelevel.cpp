@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "levelfile/itemreader.h"
+#include "levelfile/mapload.h"
 
 namespace kelmor {
 
@@ -143,11 +144,107 @@ bool overwritesAnother(const WrittenMap& written, const MapOrigin& origin)
     return origin.created || written.mapNo != origin.mapNo || written.oldRows != origin.rows;
 }
 
+std::string baseName(const std::string& path)
+{
+    const std::size_t slash = path.rfind('/');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// Whether the scratch file gives the map back as loading will find it: by the
+// number it was written under, with its header and rows. One that does not
+// (an earlier map cut off would take it for its rows, a disk that returns
+// other bytes) must not take the place of a level file that still reads.
+FileFailure readBack(FileOps& ops, const std::string& scratch, const WrittenMap& written, std::string_view header,
+                     const MapRows& rows)
+{
+    int error = 0;
+    const std::unique_ptr<ByteSource> source = ops.openRead(scratch, error);
+    if (!source)
+        return {FileStep::ReadBack, kScratchFileName, error};
+    ItemReader reader(*source, 256 * 1024);
+    const LoadedMap map = loadMap(reader, written.mapNo);
+    if (source->error() != 0)
+        return {FileStep::ReadBack, kScratchFileName, source->error()};
+    if (map.mapNo != written.mapNo || map.header != header || map.rowsRead != kMapRows || map.rows != rows)
+        return {FileStep::ReadBack, kScratchFileName, 0};
+    return {};
+}
+
+// One try at the save, with the folder locked. `changed`: another program
+// changed the level file while this try read it and wrote the scratch file;
+// nothing was renamed, and the save starts again from the file as it is now.
+SaveReport saveOnce(FileOps& ops, const std::string& levelName, SaveTarget& target, std::string_view header,
+                    const MapRows& rows, const MapOrigin* expected, bool& changed)
+{
+    SaveReport report;
+    changed = false;
+    if ((report.failure = prepare(ops, levelName, target)).failed())
+        return report;
+    int error = 0;
+    // Private until it has the level file's own permission bits.
+    std::unique_ptr<WriteFile> scratch = ops.create(target.scratch, target.facts.exists ? 0600 : 0666, error);
+    if (!scratch) {
+        report.failure = {FileStep::Create, kScratchFileName, error};
+        return report;
+    }
+    WrittenMap written;
+    report.failure = writeNextContent(ops, target.level, levelName, target.facts, *scratch, header, rows, written);
+    scratch.reset();
+    report.place = written.place;
+    if (!report.failure.failed() && expected && overwritesAnother(written, *expected))
+        report.conflict = MapOrigin{false, written.mapNo, written.oldRows};
+    if (!report.failure.failed() && !report.conflict)
+        report.failure = readBack(ops, target.scratch, written, header, rows);
+    FileFacts ours;
+    if (!report.failure.failed() && !report.conflict) {
+        if (const int err = ops.inspect(target.scratch, ours))
+            report.failure = {FileStep::ReadBack, kScratchFileName, err};
+    }
+    if (!report.failure.failed() && !report.conflict) {
+        // The last look before the rename. A program that takes no lock can
+        // still replace the file between this look and the rename; nothing
+        // short of the rename itself comparing could close that gap.
+        FileFacts now;
+        if (const int err = ops.inspect(target.level, now))
+            report.failure = {FileStep::Read, levelName, err};
+        else
+            changed = stampOf(now) != stampOf(target.facts);
+    }
+    if (!report.failure.failed() && !report.conflict && !changed)
+        if (const int err = ops.renameOver(target.scratch, target.level))
+            report.failure = {FileStep::Rename, levelName, err};
+    if (report.failure.failed() || report.conflict || changed) {
+        if (const int err = ops.remove(target.scratch); err != 0 && err != ENOENT)
+            report.cleanup = {FileStep::Remove, kScratchFileName, err};
+        return report;
+    }
+    report.saved = {false, written.mapNo, RowsDigest::of(rows, kMapRows)};
+    // The rename gives the file a new change time, so its stamp is taken
+    // after it; a file that is not the one renamed there is another's, and
+    // keeps the scratch file's stamp, which tells a change later.
+    FileFacts after;
+    report.stamp = stampOf(ours);
+    if (ops.inspect(target.level, after) == 0 && after.exists && after.device == ours.device &&
+        after.inode == ours.inode)
+        report.stamp = stampOf(after);
+    return report;
+}
+
+// How often a save starts again while another program keeps changing the file.
+constexpr int kSaveAttempts = 3;
+
 }  // namespace
+
+bool isScratchFile(FileOps& ops, const std::string& folder, const std::string& levelName)
+{
+    return baseName(targetOf(ops, folder, levelName).level) == kScratchFileName;
+}
 
 void removeStaleScratch(FileOps& ops, const std::string& folder, const std::string& levelName)
 {
     const SaveTarget target = targetOf(ops, folder, levelName);
+    if (baseName(target.level) == kScratchFileName)
+        return;  // that is the level file itself
     int error = 0;
     const std::unique_ptr<FolderLock> lock = ops.lockFolder(target.folder, error);
     if (lock)
@@ -164,6 +261,10 @@ SaveReport saveMapToLevel(FileOps& ops, const std::string& folder, std::string_v
         return report;
     }
     SaveTarget target = targetOf(ops, folder, levelName);
+    if (baseName(target.level) == kScratchFileName) {
+        report.failure = {FileStep::IsScratch, levelName, 0};
+        return report;
+    }
     int error = 0;
     // Another editor's save into the same file waits for this one, or gives
     // up. A folder that cannot be opened to be locked (one without read
@@ -173,29 +274,18 @@ SaveReport saveMapToLevel(FileOps& ops, const std::string& folder, std::string_v
         report.failure = {FileStep::Lock, levelName, error};
         return report;
     }
-    if ((report.failure = prepare(ops, levelName, target)).failed())
-        return report;
-    // Private until it has the level file's own permission bits.
-    std::unique_ptr<WriteFile> scratch = ops.create(target.scratch, target.facts.exists ? 0600 : 0666, error);
-    if (!scratch) {
-        report.failure = {FileStep::Create, kScratchFileName, error};
-        return report;
+    for (int attempt = 1;; ++attempt) {
+        bool changed = false;
+        report = saveOnce(ops, levelName, target, header, rows, expected, changed);
+        if (!changed)
+            break;
+        if (attempt == kSaveAttempts) {
+            report.failure = {FileStep::Changing, levelName, 0};
+            return report;
+        }
     }
-    WrittenMap written;
-    report.failure = writeNextContent(ops, target.level, levelName, target.facts, *scratch, header, rows, written);
-    report.place = written.place;
-    if (!report.failure.failed() && expected && overwritesAnother(written, *expected))
-        report.conflict = MapOrigin{false, written.mapNo, written.oldRows};
-    if (!report.failure.failed() && !report.conflict)
-        if (const int err = ops.renameOver(target.scratch, target.level))
-            report.failure = {FileStep::Rename, levelName, err};
-    scratch.reset();
-    if (report.failure.failed() || report.conflict) {
-        if (const int err = ops.remove(target.scratch); err != 0 && err != ENOENT)
-            report.cleanup = {FileStep::Remove, kScratchFileName, err};
+    if (!report.ok())
         return report;
-    }
-    report.saved = {false, written.mapNo, RowsDigest::of(rows, kMapRows)};
     // The new content is in place now; only its durability is in doubt.
     if (const int err = ops.syncFolder(target.folder))
         report.failure = {FileStep::Folder, target.folder, err};

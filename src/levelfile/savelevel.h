@@ -7,6 +7,7 @@
 
 #include "fs/filefailure.h"
 #include "fs/fileops.h"
+#include "fs/filestamp.h"
 #include "levelfile/mapsave.h"
 #include "model/mapgrid.h"
 
@@ -40,6 +41,9 @@ struct SaveReport {
     std::optional<MapOrigin> conflict;
     bool declined = false;  // the user would not overwrite the map in `conflict`
     MapOrigin saved;        // once saved: the map as it now stands, for the next save
+    // Once saved: the stamp of the file this save wrote, taken under the
+    // folder's lock, so a change right after it is still another's change.
+    FileStamp stamp;
 
     bool ok() const { return !failure.failed() && !conflict && !declined; }
 };
@@ -56,8 +60,16 @@ struct SaveReport {
 // earlier in the file, the map changed on disk since it was loaded) writes
 // nothing and reports that map in `conflict`; nothing is ever asked while the
 // folder is locked.
+// Before the rename the saved map is read back from the scratch file, and the
+// level file is looked at again: when another program replaced or wrote it
+// meanwhile, the save starts again from the file as it now is, so that
+// change is kept (or, when it touched this map, reported in `conflict`).
 SaveReport saveMapToLevel(FileOps& ops, const std::string& folder, std::string_view header, const MapRows& rows,
                           const std::string& levelName = kLevelFileName, const MapOrigin* expected = nullptr);
+
+// Whether the level file, links followed, bears the scratch file's name: a
+// save would remove it to make its scratch file, so such a file is refused.
+bool isScratchFile(FileOps& ops, const std::string& folder, const std::string& levelName);
 
 // Removes the scratch file that a save left when its editor died. With the
 // folder's save lock held no save is under way; without it nothing is removed.

@@ -81,6 +81,26 @@ TEST(CommandLine, BadInputIsRefusedWithItsReasonBeforeAnyWindow)
     }
 }
 
+TEST(CommandLine, ALevelFileNamedLikeTheScratchFileIsRefusedAndKept)
+{
+    TempDir dir;
+    const QString folder = QString::fromStdString(dir.path());
+    writeFile(dir.file("temp.tmp"), "*MAP001\r\n");
+    std::filesystem::create_symlink("temp.tmp", dir.file("kelmor.cnf"));
+    // By its name, and by a link that leads to it, for the window and every command.
+    for (const QString& level : {folder + QStringLiteral("/temp.tmp"), folder}) {
+        for (const QStringList& command :
+             {QStringList{}, QStringList{QStringLiteral("--list")}, QStringList{QStringLiteral("--check")},
+              QStringList{QStringLiteral("--export-png"), QStringLiteral("1"), folder + QStringLiteral("/m.png")}}) {
+            SCOPED_TRACE((command + QStringList{level}).join(QLatin1Char(' ')).toStdString());
+            const Outcome r = run(command + QStringList{level});
+            EXPECT_EQ(r.code, 2);
+            EXPECT_NE(r.err.find("is named temp.tmp"), std::string::npos) << r.err;
+            EXPECT_EQ(readFile(dir.file("temp.tmp")), "*MAP001\r\n");
+        }
+    }
+}
+
 TEST(CommandLine, GoodInputGoesOnToTheWindow)
 {
     TempDir dir;

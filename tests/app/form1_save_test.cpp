@@ -1,10 +1,13 @@
+#include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
+#include <sstream>
 
+#include "app/levelreport.h"
 #include "support/formfixture.h"
 
 namespace kelmor::test {
@@ -102,6 +105,48 @@ TEST_F(Saving, AFailedSaveKeepsTheFileTheEditsAndTheFlag)
     form->Command1->click();
     EXPECT_FALSE(form->document().marked());
     EXPECT_NE(level(), original);
+}
+
+TEST_F(Saving, ASaveThatDoesNotReadBackKeepsTheFileAndTheEdits)
+{
+    paintB(1, 1);
+    // A disk that gives back other bytes than it was given.
+    ops.duringFlush([&] {
+        std::string written = readFile(dir.file("temp.tmp"));
+        written[written.find('B')] = 'C';
+        writeFile(dir.file("temp.tmp"), written);
+    });
+    asker.answer({true});
+    form->Command1->click();
+    EXPECT_EQ(level(), original);
+    EXPECT_FALSE(scratchLeft());
+    EXPECT_TRUE(form->document().marked());
+    ASSERT_EQ(asker.notices.size(), 1u);
+    EXPECT_TRUE(asker.notices[0].contains(QStringLiteral("書いたとおりに読めません")))
+        << asker.notices[0].toStdString();
+}
+
+TEST_F(Saving, ANewMapAfterACutOffLastMapIsAMapOfItsOwn)
+{
+    std::string cut = levelText({{"*MAP001", uniformRows('1')}}) + "*MAP002\r\n";
+    for (int r = 0; r < 5; ++r)
+        cut += std::string(35, '2') + "\r\n";
+    // Created blank, or duplicated from map 1.
+    for (const char* action : {"createAction", "duplicateAction"}) {
+        SCOPED_TRACE(action);
+        writeLevel(cut);
+        goTo(1);
+        asker.answer({true, true});  // make map 3? save map 3?
+        form->findChild<QAction*>(QString::fromLatin1(action))->trigger();
+        form->Command1->click();
+        EXPECT_FALSE(form->document().marked());
+        EXPECT_EQ(level().substr(0, cut.size()), cut);
+        std::ostringstream list, errors;
+        EXPECT_EQ(listMaps(form->document().levelFile(), list, errors), 0);
+        EXPECT_EQ(list.str(), "1\t*MAP001\tok\n2\t*MAP002\tok\n3\t*MAP003\tok\n");
+        goTo(3);
+        EXPECT_EQ(text1(), QStringLiteral("*MAP003"));
+    }
 }
 
 TEST_F(Saving, AScratchFileLeftBehindIsReportedToo)

@@ -3,9 +3,13 @@
 // question after このまま, are driven in the end-to-end test.)
 #include <QAction>
 #include <QLabel>
+#include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
 #include <filesystem>
+#include <functional>
+#include <sys/stat.h>
 
 #include "support/formfixture.h"
 
@@ -53,6 +57,50 @@ TEST_F(Watching, EditsStayUntilTheUserChoosesToReload)
     QTest::qWait(800);
     EXPECT_FALSE(form->changeBar()->isVisible());
     EXPECT_EQ(row(0)[0], 'A');
+}
+
+TEST_F(Watching, AFileThatCannotBeReadAgainChangesNothingOnScreen)
+{
+    namespace fs = std::filesystem;
+    const std::string path = dir.file("kelmor.cnf");
+    const auto message = [&] { return form->statusBar()->currentMessage(); };
+    // A folder, a pipe, and a file this editor may not read (root reads
+    // anything, so the seam refuses it as well), each in its place in turn.
+    const std::function<void()> breakers[] = {
+        [&] { fs::remove(path), fs::create_directory(path); },
+        [&] { fs::remove(path), ::mkfifo(path.c_str(), 0644); },
+        [&] {
+            ops.failAt(FaultyFileOps::Step::OpenRead, EACCES);
+            fs::permissions(path, fs::perms::none);  // a change of permissions alone
+        },
+    };
+    char fill = '4';
+    for (const auto& breakIt : breakers) {
+        SCOPED_TRACE(fill);
+        const std::string shown = row(0);
+        breakIt();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return message().contains(QStringLiteral("読み込めません")); }, 5000));
+        EXPECT_EQ(label1(), QStringLiteral("map No 1"));
+        EXPECT_EQ(row(0), shown);
+        EXPECT_FALSE(form->document().marked());
+        EXPECT_FALSE(form->changeBar()->isVisible());
+
+        // Readable again, with map 1 changed: the map had no edits, so it is loaded.
+        ops.failAt(FaultyFileOps::Step::None, 0);
+        fs::remove_all(path);
+        writeLevel(levelText({{"*MAP001", uniformRows(fill)}, {"*MAP002", uniformRows('2')}}));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return row(0)[0] == fill; }, 5000));
+        EXPECT_EQ(label1(), QStringLiteral("map No 1"));
+        EXPECT_FALSE(form->document().marked());
+        EXPECT_FALSE(form->changeBar()->isVisible());
+        ++fill;
+    }
+    // Nothing claims edits that were never made: saving asks only the save question.
+    asker.answer({true});
+    form->Command1->click();
+    EXPECT_EQ(asker.questions, std::vector<QString>{QStringLiteral("map No 1を保存しますか?")});
+    EXPECT_TRUE(asker.notices.empty());
+    EXPECT_EQ(level(), levelText({{"*MAP001", uniformRows('6')}, {"*MAP002", uniformRows('2')}}));
 }
 
 TEST_F(Watching, ANewTileSheetIsDrawn)

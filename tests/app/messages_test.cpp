@@ -14,7 +14,7 @@ namespace {
 const FileStep kSteps[] = {FileStep::Open,   FileStep::NotRegular, FileStep::ReadOnly, FileStep::Read,
                            FileStep::Header, FileStep::Lock,       FileStep::Create,   FileStep::Write,
                            FileStep::Flush,  FileStep::Close,      FileStep::Rename,   FileStep::Folder,
-                           FileStep::Remove};
+                           FileStep::Remove, FileStep::IsScratch,  FileStep::ReadBack, FileStep::Changing};
 
 TEST(Messages, EveryFailureIsToldWithItsFileAndReason)
 {
@@ -23,12 +23,13 @@ TEST(Messages, EveryFailureIsToldWithItsFileAndReason)
     std::set<QString> saveTexts;
     for (const FileStep step : kSteps) {
         SCOPED_TRACE(static_cast<int>(step));
-        const FileFailure failure{step, "stage.cnf", step == FileStep::Header ? 0 : EIO};
-        const bool withReason = step != FileStep::NotRegular && step != FileStep::ReadOnly && step != FileStep::Header;
+        const bool noReason = step == FileStep::Header || step == FileStep::IsScratch || step == FileStep::Changing;
+        const FileFailure failure{step, "stage.cnf", noReason ? 0 : EIO};
+        const bool withReason = step != FileStep::NotRegular && step != FileStep::ReadOnly && !noReason;
 
-        // A header problem is a save's alone.
+        // These are a save's alone.
         const std::vector<QString> fileTexts =
-            step == FileStep::Header
+            noReason || step == FileStep::ReadBack
                 ? std::vector<QString>{}
                 : std::vector<QString>{loadFailureText(failure), countFailureText(failure, QStringLiteral("X")),
                                        recoveryFailureText(failure)};

@@ -61,9 +61,12 @@ TEST(SaveMap, TheLastMapEndsWithOneEmptyLineAndAnAppendFollowsTwo)
 
 TEST(SaveMap, AnUnknownHeaderIsAppendedAfterOneEmptyLine)
 {
-    const std::string old = "*A\r\n" + std::string(35, '0');  // no line end at the end
+    std::string old = "*A\r\n";
+    for (int i = 0; i < 16; ++i)
+        old += std::string(35, '0') + "\r\n";
+    old += std::string(35, '0');  // no line end at the end
     const std::string out = save(old, "*NEW", rowsOf('5'));
-    std::string expected = "*A\r\n" + std::string(35, '0') + "\r\n\r\n*NEW\r\n";
+    std::string expected = old + "\r\n\r\n*NEW\r\n";
     for (int i = 0; i < 17; ++i)
         expected += std::string(35, '5') + "\r\n";
     EXPECT_EQ(out, expected);

@@ -72,6 +72,11 @@ TEST_F(OutsideChangeTest, AnotherProgramsWriteInPlaceOrByRenameIsAChange)
     writeFile(dir.file("new"), bytes);
     ASSERT_EQ(std::rename(dir.file("new").c_str(), path().c_str()), 0);
     EXPECT_EQ(now(), OutsideChange::Changed);
+
+    // Its permissions alone: it may no longer be readable.
+    known = file.load(1).stamp;
+    std::filesystem::permissions(path(), std::filesystem::perms::owner_read);
+    EXPECT_EQ(now(), OutsideChange::Changed);
 }
 
 TEST_F(OutsideChangeTest, AFileGoneOrUnreadableIsGoneOnce)

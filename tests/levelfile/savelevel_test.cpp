@@ -7,6 +7,7 @@
 #include <sys/mount.h>
 #include <unistd.h>
 
+#include "levelfile/levelfile.h"
 #include "levelfile/savelevel.h"
 #include "support/faultyfileops.h"
 #include "support/maprows.h"
@@ -147,6 +148,101 @@ TEST_F(SaveLevel, HeadersThatCouldNotBeFoundAgainAreRefused)
     EXPECT_EQ(headerProblem("*A,B"), HeaderProblem::Comma);
     EXPECT_EQ(headerProblem("*A\nB"), HeaderProblem::LineBreak);
     EXPECT_EQ(headerProblem("a*b"), HeaderProblem::None);
+}
+
+TEST_F(SaveLevel, AMapAppendedAfterACutOffLastMapIsAMapOfItsOwn)
+{
+    std::string cut = levelText({{"*MAP001", uniformRows('1')}}) + "*MAP002\r\n";
+    for (int r = 0; r < 5; ++r)
+        cut += std::string(35, '2') + "\r\n";
+    writeFile(dir.file(kLevelFileName), cut);
+    const SaveReport r = saveMapToLevel(ops, dir.path(), "*MAP003", rowsOf('3'));
+    ASSERT_TRUE(r.ok());
+    EXPECT_EQ(r.saved.mapNo, 3);
+    EXPECT_EQ(level().substr(0, cut.size()), cut);  // every byte that was there stays
+
+    const LevelFile file(ops, dir.path());
+    EXPECT_EQ(file.countMaps().count, 3);
+    const LoadedMap second = file.load(2).map;
+    EXPECT_EQ(second.rowsRead, kMapRows);
+    EXPECT_EQ(second.rows[4], std::string(35, '2'));
+    EXPECT_EQ(second.rows[5], "");
+    const LoadedMap third = file.load(3).map;
+    EXPECT_EQ(third.header, "*MAP003");
+    EXPECT_EQ(third.rows, rowsOf('3'));
+}
+
+TEST_F(SaveLevel, AScratchFileThatDoesNotGiveTheMapBackFailsTheSave)
+{
+    // A disk that returns other bytes than it was given.
+    ops.duringFlush([&] {
+        std::string written = readFile(dir.file(kScratchFileName));
+        written[written.find('Q')] = 'X';
+        writeFile(dir.file(kScratchFileName), written);
+    });
+    const SaveReport r = saveMapToLevel(ops, dir.path(), "*MAP002", rowsOf('Q'));
+    EXPECT_EQ(r.failure.step, FileStep::ReadBack);
+    EXPECT_EQ(level(), old);
+    EXPECT_FALSE(scratchLeft());
+}
+
+TEST_F(SaveLevel, AnotherProgramsChangeDuringTheSaveIsKept)
+{
+    // Another program renames its version in while the save waits on the disk.
+    const auto theirs = [](char second, char first) {
+        return levelText(
+            {{"*MAP001", uniformRows(first)}, {"*MAP002", uniformRows(second)}, {"*MAP004", uniformRows('4')}});
+    };
+    int flushes = 0;
+    int changes = 1;
+    const auto renameTheirsIn = [&] {
+        if (flushes++ >= changes)
+            return;
+        writeFile(dir.file("theirs"), theirs(static_cast<char>('6' + flushes), '1'));
+        std::filesystem::rename(dir.file("theirs"), dir.file(kLevelFileName));
+    };
+    ops.duringFlush(renameTheirsIn);
+    const MapOrigin first{false, 1, RowsDigest::of(rowsOf('1'), kMapRows)};
+    SaveReport r = saveMapToLevel(ops, dir.path(), "*MAP001", rowsOf('Q'), kLevelFileName, &first);
+    ASSERT_TRUE(r.ok());
+    EXPECT_EQ(flushes, 2);  // started again from their version
+    EXPECT_EQ(level(),
+              levelText({{"*MAP001", uniformRows('Q')}, {"*MAP002", uniformRows('7')}, {"*MAP004", uniformRows('4')}}));
+    FileStamp now;
+    ASSERT_EQ(stampFile(ops, dir.file(kLevelFileName), now), 0);
+    EXPECT_EQ(r.stamp, now);
+    EXPECT_FALSE(scratchLeft());
+
+    // A change that touches the map being saved is asked about, not overwritten.
+    ops.duringFlush([&] { writeFile(dir.file(kLevelFileName), theirs('2', '9')); });
+    r = saveMapToLevel(ops, dir.path(), "*MAP001", rowsOf('R'), kLevelFileName, &r.saved);
+    ASSERT_TRUE(r.conflict.has_value());
+    EXPECT_EQ(r.conflict->mapNo, 1);
+    EXPECT_EQ(level(), theirs('2', '9'));
+
+    // One that never ends ends the save, with their file as they wrote it.
+    flushes = 0;
+    changes = 100;
+    ops.duringFlush(renameTheirsIn);
+    r = saveMapToLevel(ops, dir.path(), "*MAP002", rowsOf('S'));
+    EXPECT_EQ(r.failure.step, FileStep::Changing);
+    EXPECT_EQ(level(), theirs(static_cast<char>('6' + flushes), '1'));
+    EXPECT_FALSE(scratchLeft());
+}
+
+TEST_F(SaveLevel, ALevelFileNamedLikeTheScratchFileIsNeverRemoved)
+{
+    writeFile(dir.file(kScratchFileName), old);
+    std::filesystem::create_symlink(kScratchFileName, dir.file("link.cnf"));
+    EXPECT_FALSE(isScratchFile(ops, dir.path(), kLevelFileName));
+    for (const char* name : {kScratchFileName, "link.cnf"}) {
+        SCOPED_TRACE(name);
+        EXPECT_TRUE(isScratchFile(ops, dir.path(), name));
+        removeStaleScratch(ops, dir.path(), name);
+        const SaveReport r = saveMapToLevel(ops, dir.path(), "*MAP001", rowsOf('Z'), name);
+        EXPECT_EQ(r.failure.step, FileStep::IsScratch);
+        EXPECT_EQ(readFile(dir.file(kScratchFileName)), old);
+    }
 }
 
 // The real file system refusing a save: a read-only folder and a full one.

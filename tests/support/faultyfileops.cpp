@@ -46,12 +46,13 @@ private:
 class FaultyWriteFile final : public WriteFile {
 public:
     FaultyWriteFile(std::unique_ptr<WriteFile> real, FaultyFileOps::Step step, int error, int nth,
-                    std::shared_ptr<int> writes)
+                    std::shared_ptr<int> writes, std::shared_ptr<std::function<void()>> flushHook)
         : real_(std::move(real)),
           step_(step),
           error_(error),
           nth_(nth),
-          writes_(std::move(writes))
+          writes_(std::move(writes)),
+          flushHook_(std::move(flushHook))
     {}
     int write(const char* data, std::size_t size) override
     {
@@ -62,7 +63,12 @@ public:
     }
     int adopt(const FileFacts& like) override { return real_->adopt(like); }
     int lock() override { return real_->lock(); }
-    int flushToDisk() override { return step_ == FaultyFileOps::Step::Flush ? error_ : real_->flushToDisk(); }
+    int flushToDisk() override
+    {
+        if (*flushHook_)
+            (*flushHook_)();
+        return step_ == FaultyFileOps::Step::Flush ? error_ : real_->flushToDisk();
+    }
     int close() override
     {
         const int result = real_->close();
@@ -75,6 +81,7 @@ private:
     int error_;
     int nth_;
     std::shared_ptr<int> writes_;
+    std::shared_ptr<std::function<void()>> flushHook_;
 };
 }  // namespace
 
@@ -101,7 +108,7 @@ std::unique_ptr<WriteFile> FaultyFileOps::create(const std::string& path, unsign
     std::unique_ptr<WriteFile> file = real_->create(path, mode, error);
     if (!file)
         return nullptr;
-    return std::make_unique<FaultyWriteFile>(std::move(file), failStep_, error_, nth_, writes_);
+    return std::make_unique<FaultyWriteFile>(std::move(file), failStep_, error_, nth_, writes_, flushHook_);
 }
 
 std::unique_ptr<ByteSource> FaultyFileOps::openLocked(const std::string& path, int& error)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -24,6 +25,9 @@ public:
     // Besides the step above, every removal of a file that is there fails with `error`.
     void failRemoval(int error) { removeError_ = error; }
     int writes() const { return *writes_; }
+    // Runs `hook` whenever a created file is forced to disk: another
+    // program's work at the slowest moment of a save.
+    void duringFlush(std::function<void()> hook) { *flushHook_ = std::move(hook); }
 
     std::unique_ptr<ByteSource> openRead(const std::string& path, int& error) override;
     std::unique_ptr<WriteFile> create(const std::string& path, unsigned mode, int& error) override;
@@ -43,6 +47,7 @@ private:
     int nth_ = 1;
     int removeError_ = 0;
     std::shared_ptr<int> writes_ = std::make_shared<int>(0);
+    std::shared_ptr<std::function<void()>> flushHook_ = std::make_shared<std::function<void()>>();
 };
 
 }  // namespace kelmor::test
