@@ -25,6 +25,7 @@ class QPushButton;
 namespace kelmor {
 
 class Asker;
+class ChangeBar;
 class FileWatch;
 class MapOverview;
 class MapView;
@@ -109,9 +110,9 @@ public:
     // False when the window must stay open: a save that was asked for failed.
     bool Form_Unload();
 
-    // The bar above the form that tells of another program's change.
-    QToolBar* changeBar() const { return changeBar_; }
-    QLabel* changeText() const { return changeText_; }
+    // The bar in the status bar line that tells of another program's change.
+    ChangeBar* changeBar() const { return changeBar_; }
+    QLabel* changeText() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -234,8 +235,7 @@ private:
     OverviewDelegate* overviewDelegate_ = nullptr;
 
     FileWatch* watch_ = nullptr;
-    QToolBar* changeBar_ = nullptr;
-    QLabel* changeText_ = nullptr;
+    ChangeBar* changeBar_ = nullptr;
     // The tile sheet as last read.
     FileStamp tileStamp_;
     // A level file gone or unreadable is told once, until it is back.

@@ -1,15 +1,14 @@
 // Following the level file and the tile sheet when another program changes
 // them: a map without edits is loaded again, one with edits is kept and the
 // bar above the form offers to load it again.
-#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QStatusBar>
-#include <QToolBar>
 
 #include "app/asker.h"
+#include "app/changebar.h"
 #include "app/form1.h"
 #include "app/messages.h"
 #include "app/tilesheetfile.h"
@@ -26,13 +25,6 @@ constexpr int kStatusMs = 10000;
 
 void Form1::watchFiles()
 {
-    changeBar_ = new QToolBar(QStringLiteral("ファイルの変更"), this);
-    changeBar_->setObjectName(QStringLiteral("changeBar"));
-    changeBar_->setMovable(false);
-    changeBar_->setFloatable(false);
-    changeText_ = new QLabel(changeBar_);
-    changeText_->setObjectName(QStringLiteral("changeText"));
-    changeBar_->addWidget(changeText_);
     reloadAction_ = new QAction(QStringLiteral("再読み込み"), this);
     reloadAction_->setObjectName(QStringLiteral("reloadAction"));
     reloadAction_->setShortcut(QKeySequence(Qt::AltModifier | Qt::Key_R));
@@ -41,11 +33,13 @@ void Form1::watchFiles()
     keepAction_->setObjectName(QStringLiteral("keepAction"));
     keepAction_->setShortcut(QKeySequence(Qt::AltModifier | Qt::Key_K));
     keepAction_->setToolTip(QStringLiteral("画面の変更で編集を続ける。保存するときは上書きを確認します (Alt+K)"));
-    changeBar_->addAction(reloadAction_);
-    changeBar_->addAction(keepAction_);
-    // A line of its own, under the tool bar, so that it never covers the form.
-    addToolBarBreak(Qt::TopToolBarArea);
-    addToolBar(Qt::TopToolBarArea, changeBar_);
+    // Their keys work while they are enabled, whatever the status bar shows.
+    addAction(reloadAction_);
+    addAction(keepAction_);
+    changeBar_ = new ChangeBar(reloadAction_, keepAction_);
+    statusBar()->addPermanentWidget(changeBar_, 1);
+    // The line is as tall as the bar makes it, whether the bar shows or not.
+    statusBar()->setMinimumHeight(statusBar()->sizeHint().height());
     hideChangeBar();
 
     connect(reloadAction_, &QAction::triggered, this, [this] {
@@ -137,22 +131,24 @@ void Form1::followTileSheet()
     statusBar()->showMessage(QStringLiteral("kelmor.bmp が変更されたため、読み込み直しました。"), kStatusMs);
 }
 
+QLabel* Form1::changeText() const
+{
+    return changeBar_->text();
+}
+
 void Form1::showChangeBar(const QString& text, bool canReload)
 {
-    changeText_->setText(text);
-    reloadAction_->setEnabled(canReload);
-    reloadAction_->setVisible(canReload);
-    keepAction_->setEnabled(true);
-    changeBar_->show();
-    QAccessibleEvent alert(changeText_, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
+    // The bar takes the line of the status fields while it shows.
+    for (QLabel* field : {cellStatus_, mapStatus_, markStatus_, toolStatus_})
+        field->hide();
+    changeBar_->tell(text, canReload);
 }
 
 void Form1::hideChangeBar()
 {
-    changeBar_->hide();
-    reloadAction_->setEnabled(false);
-    keepAction_->setEnabled(false);
+    changeBar_->dismiss();
+    for (QLabel* field : {cellStatus_, mapStatus_, markStatus_, toolStatus_})
+        field->show();
 }
 
 }  // namespace kelmor

@@ -1,17 +1,21 @@
 // The window when another program changes its files: the bar's choices, a
-// file gone, a new tile sheet. (Reloading an unchanged map, and the save's
-// question after このまま, are driven in the end-to-end test.)
+// file gone, a new tile sheet; none of it moves what a person may click.
+// (Reloading an unchanged map, and the save's question after このまま, are
+// driven in the end-to-end test.)
 #include <QAction>
 #include <QLabel>
+#include <QRect>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTest>
-#include <QToolBar>
 #include <filesystem>
 #include <functional>
 #include <sys/stat.h>
 
+#include "app/changebar.h"
 #include "support/formfixture.h"
+#include "view/mapview.h"
+#include "view/palettepanel.h"
 
 namespace kelmor::test {
 namespace {
@@ -35,12 +39,27 @@ TEST_F(Watching, EditsStayUntilTheUserChoosesToReload)
 {
     ASSERT_FALSE(form->changeBar()->isVisible());
     press({8, 8});  // "A" at row 0, column 0
-    const QPoint formAt = form->form()->pos();
+    // Where a person may be about to click: it stays put while the bar comes and goes.
+    const auto placesOnScreen = [&] {
+        return std::vector<QRect>{
+            {form->form()->mapToGlobal(QPoint(0, 0)), form->form()->size()},
+            {form->Picture2->mapToGlobal(QPoint(0, 0)), form->Picture2->size()},
+            {form->palettePanel()->mapToGlobal(QPoint(0, 0)), form->palettePanel()->size()},
+            form->geometry(),
+        };
+    };
+    const std::vector<QRect> places = placesOnScreen();
     writeLevel(levelText({{"*MAP001", uniformRows('7')}}));
     ASSERT_TRUE(barShows());
     EXPECT_TRUE(form->changeText()->text().contains(QStringLiteral("kelmor.cnf がほかのプログラムで変更されました")));
-    EXPECT_GT(form->form()->pos().y(), formAt.y());  // above the form, never over it
+    EXPECT_EQ(placesOnScreen(), places);
     EXPECT_EQ(row(0)[0], 'A');
+    action("keepAction")->trigger();
+    EXPECT_FALSE(form->changeBar()->isVisible());
+    EXPECT_EQ(placesOnScreen(), places);
+
+    writeLevel(levelText({{"*MAP001", uniformRows('7')}}) + "\r\n");
+    ASSERT_TRUE(barShows());
 
     action("reloadAction")->trigger();
     EXPECT_FALSE(form->changeBar()->isVisible());
