@@ -10,7 +10,9 @@ endif()
 set(id io.github.kelmorx.MapEditor)
 set(expected
   bin/kelmor-edit
-  share/man/man1/kelmor-edit.1
+  share/man/man1/kelmor-edit.1.gz
+  share/doc/kelmor-edit/copyright
+  share/doc/kelmor-edit/changelog.gz
   share/thumbnailers/kelmor-edit.thumbnailer
   share/applications/${id}.desktop
   share/metainfo/${id}.metainfo.xml
@@ -43,7 +45,7 @@ endif()
 # The manual page renders, with every option in it.
 find_program(MAN man)
 if(MAN)
-  execute_process(COMMAND ${MAN} -l ${PREFIX}/share/man/man1/kelmor-edit.1 RESULT_VARIABLE failed
+  execute_process(COMMAND ${MAN} -l ${PREFIX}/share/man/man1/kelmor-edit.1.gz RESULT_VARIABLE failed
                   OUTPUT_VARIABLE page ERROR_VARIABLE problems)
   if(failed OR problems)
     message(FATAL_ERROR "man -l does not render the manual page:\n${problems}")
