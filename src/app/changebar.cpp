@@ -50,7 +50,8 @@ ChangeBar::ChangeBar(QAction* reload, QAction* keep, QWidget* parent)
 void ChangeBar::tell(const QString& text, bool canReload)
 {
     text_->setText(text);
-    text_->setToolTip(text);
+    // The tool tip guesses markup as labels do; escaped, it shows the text as it is.
+    text_->setToolTip(QStringLiteral("<qt>%1</qt>").arg(text.toHtmlEscaped()));
     reload_->setEnabled(canReload);
     reload_->setVisible(canReload);
     keep_->setEnabled(true);

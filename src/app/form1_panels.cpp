@@ -19,6 +19,7 @@ QLabel* addStatusField(QStatusBar* bar, const char* name, int stretch)
 {
     auto* label = new QLabel(bar);
     label->setObjectName(QString::fromLatin1(name));
+    label->setTextFormat(Qt::PlainText);  // a cell's code from the file, never markup
     bar->addWidget(label, stretch);
     return label;
 }

@@ -1,5 +1,6 @@
 #include "app/levelreport.h"
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <functional>
@@ -93,17 +94,76 @@ void checkRows(Findings& findings, const LoadedMap& map)
 
 }  // namespace
 
+namespace {
+
+// The length of the well-formed UTF-8 sequence at `at`, or 0: no overlong
+// forms, no surrogates, nothing past U+10FFFF.
+std::size_t utf8Length(const std::string& text, std::size_t at)
+{
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(at);
+    std::size_t length = 0;
+    unsigned char low = 0x80, high = 0xBF;  // the second byte's range
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    }
+    if (length == 0 || at + length > text.size() || byte(at + 1) < low || byte(at + 1) > high)
+        return 0;
+    for (std::size_t i = 2; i < length; ++i)
+        if (byte(at + i) < 0x80 || byte(at + i) > 0xBF)
+            return 0;
+    return length;
+}
+
+void appendHex(std::string& out, unsigned char byte)
+{
+    static constexpr char kDigits[] = "0123456789ABCDEF";
+    out += "\\x";
+    out += kDigits[byte >> 4];
+    out += kDigits[byte & 0xF];
+}
+
+}  // namespace
+
 std::string escapeField(const std::string& text)
 {
     std::string out;
     out.reserve(text.size());
-    for (const char c : text) {
-        switch (c) {
-        case '\t': out += "\\t"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\\': out += "\\\\"; break;
-        default: out += c;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c < 0x80) {
+            switch (c) {
+            case '\t': out += "\\t"; break;
+            case '\n': out += "\\n"; break;
+            case '\r': out += "\\r"; break;
+            case '\\': out += "\\\\"; break;
+            default:
+                if (c < 0x20 || c == 0x7F)
+                    appendHex(out, c);  // a terminal would act on it
+                else
+                    out += static_cast<char>(c);
+            }
+            ++i;
+            continue;
+        }
+        const std::size_t length = utf8Length(text, i);
+        // A C1 control (U+0080 to U+009F) is a terminal's command as well.
+        const bool control = length == 2 && c == 0xC2 && static_cast<unsigned char>(text[i + 1]) < 0xA0;
+        if (length == 0 || control) {
+            for (std::size_t k = 0; k < std::max<std::size_t>(length, 1); ++k)
+                appendHex(out, static_cast<unsigned char>(text[i + k]));
+            i += std::max<std::size_t>(length, 1);
+        } else {
+            out.append(text, i, length);
+            i += length;
         }
     }
     return out;
@@ -122,7 +182,7 @@ int listMaps(const LevelFile& level, std::ostream& out, std::ostream& err)
 
 int checkLevel(const LevelFile& level, std::ostream& out, std::ostream& err)
 {
-    const std::string shownAs = level.path();
+    const std::string shownAs = escapeField(level.path());
     Findings findings(out, shownAs);
     // The first map of each header, by its bytes' digest: a save finds that one.
     std::unordered_map<std::uint64_t, std::int64_t> firstOfHeader;

@@ -15,8 +15,10 @@ namespace kelmor {
 int listMaps(const LevelFile& level, std::ostream& out, std::ostream& err);
 int checkLevel(const LevelFile& level, std::ostream& out, std::ostream& err);
 
-// A header on one line of a tab-separated list: tab, line ends and the
-// backslash itself written as \t, \n, \r and \\.
+// A header on one line of a tab-separated list, safe on a terminal: tab,
+// line ends and the backslash itself written as \t, \n, \r and \\, every
+// other control character (below 0x20, 0x7F, and the C1 controls U+0080 to
+// U+009F) and every byte that is not UTF-8 as \xNN, each byte.
 std::string escapeField(const std::string& text);
 
 }  // namespace kelmor

@@ -4,8 +4,12 @@ namespace kelmor {
 
 std::optional<MapNumber> parseMapNumber(const QString& typed)
 {
-    // Full-width digits, as a Japanese input method gives them, become ASCII.
-    const QString text = typed.normalized(QString::NormalizationForm_KC).trimmed();
+    // Full-width digits, as a Japanese input method gives them, become ASCII;
+    // no other digit does ("²", "①" and the like are no map's number).
+    QString text = typed.trimmed();
+    for (QChar& c : text)
+        if (c >= u'０' && c <= u'９')
+            c = QChar(c.unicode() - u'０' + u'0');
     if (text.isEmpty())
         return std::nullopt;
     for (const QChar c : text)

@@ -9,6 +9,10 @@
 namespace kelmor {
 
 namespace {
+// Every text is shown as plain text: a notice may quote what the user typed
+// or a file's name, and Qt would take "<img src=…>" in either for markup and
+// load what it names.
+
 // A window that is not yet shown would make a poor parent: the box would be
 // placed against an invisible window.
 QWidget* visibleOrNull(QWidget* w)
@@ -47,6 +51,7 @@ bool MessageBoxAsker::askYesNo(const QString& text)
 {
     YesNoBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text, QMessageBox::Yes | QMessageBox::No,
                  visibleOrNull(parent_));
+    box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() != QMessageBox::No;
 }
@@ -55,6 +60,7 @@ void MessageBoxAsker::notify(const QString& text)
 {
     QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text, QMessageBox::Ok,
                     visibleOrNull(parent_));
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 

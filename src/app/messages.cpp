@@ -203,9 +203,27 @@ QString goToRefusalText(const QString& typed, MapNumber last, const QString& lev
     return refusal + QStringLiteral("\n1 から %1 までの番号を入力してください。").arg(last);
 }
 
+namespace {
+// A character as a notice can show it between 「」: itself, or one that shows
+// nothing or moves the text (a control, a line end) by its name and code point.
+QString shownCharacter(char32_t code)
+{
+    if (QChar::isPrint(code) && code != U' ')
+        return QString::fromUcs4(&code, 1);
+    static const std::pair<char32_t, const char*> kNames[] = {
+        {0x00, "NUL"}, {0x09, "TAB"}, {0x0A, "LF"}, {0x0D, "CR"}, {0x1B, "ESC"}, {0x20, "空白"}, {0x7F, "DEL"},
+    };
+    const QString point = QStringLiteral("U+%1").arg(QString::number(code, 16).toUpper().rightJustified(4, u'0'));
+    for (const auto& [named, name] : kNames)
+        if (code == named)
+            return QStringLiteral("%1 (%2)").arg(QString::fromUtf8(name), point);
+    return point;
+}
+}  // namespace
+
 QString codeRefusedText(char32_t code, CodeRefusal why)
 {
-    const QString shown = why == CodeRefusal::BlankFirst ? QStringLiteral("空白") : QString::fromUcs4(&code, 1);
+    const QString shown = why == CodeRefusal::BlankFirst ? QStringLiteral("空白") : shownCharacter(code);
     QString reason;
     switch (why) {
     case CodeRefusal::NotAscii:

@@ -5,6 +5,8 @@
 namespace kelmor {
 
 namespace {
+constexpr int kScratchAttempts = 16;
+
 std::string scratchBeside(const std::string& path, int attempt)
 {
     const std::size_t slash = path.rfind('/');
@@ -16,17 +18,27 @@ std::string scratchBeside(const std::string& path, int attempt)
 
 int writeAtomically(FileOps& ops, const std::string& path, std::string_view bytes, bool replace)
 {
-    // Another writer's scratch file of the same name is left alone.
+    // A writer holds its scratch file's lock while it writes, so one whose
+    // lock is free was left by a writer that was killed: it goes. Another
+    // writer's is left alone, as is anything but a plain file.
+    for (int attempt = 1; attempt <= kScratchAttempts; ++attempt) {
+        const std::string stale = scratchBeside(path, attempt);
+        int error = 0;
+        if (const std::unique_ptr<ByteSource> left = ops.openLocked(stale, error))
+            ops.remove(stale);
+    }
     std::unique_ptr<WriteFile> file;
     std::string scratch;
     int error = EEXIST;
-    for (int attempt = 1; attempt <= 16 && error == EEXIST; ++attempt) {
+    for (int attempt = 1; attempt <= kScratchAttempts && error == EEXIST; ++attempt) {
         scratch = scratchBeside(path, attempt);
         file = ops.create(scratch, 0644, error);
     }
     if (!file)
-        return error;
-    error = file->write(bytes.data(), bytes.size());
+        return error == EEXIST ? EBUSY : error;  // never taken for `path` being there
+    error = file->lock();
+    if (error == 0)
+        error = file->write(bytes.data(), bytes.size());
     if (error == 0)
         error = file->flushToDisk();
     const int closed = file->close();

@@ -9,13 +9,20 @@ namespace kelmor {
 
 namespace {
 
-// Whether a BMP file holds all the pixels its header promises. Qt decodes a
-// cut-off file without a word, leaving the missing rows in whatever colour.
+// The largest side a tile sheet may have; a header asking for more is damage.
+constexpr qint64 kMostSide = 32767;
+
+// Whether a BMP file's header describes pixels the file holds. Qt decodes a
+// cut-off file without a word, leaving the missing rows in whatever colour;
+// and every size is checked before any arithmetic on it, which a hostile
+// header would overflow.
 bool holdsAllItsPixels(const QByteArray& bytes)
 {
     if (bytes.size() < 54 || !bytes.startsWith("BM"))
         return true;  // not a BMP header the check knows: the decoder decides
     const auto* p = reinterpret_cast<const uchar*>(bytes.constData());
+    if (qFromLittleEndian<quint32>(p + 14) < 40)
+        return true;  // an OS/2 header, whose fields stand elsewhere: the decoder decides
     const qint64 size = bytes.size();
     const qint64 declared = qFromLittleEndian<quint32>(p + 2);
     const qint64 pixelsAt = qFromLittleEndian<quint32>(p + 10);
@@ -24,9 +31,12 @@ bool holdsAllItsPixels(const QByteArray& bytes)
     const qint64 bits = qFromLittleEndian<quint16>(p + 28);
     const quint32 compression = qFromLittleEndian<quint32>(p + 30);
     const qint64 imageSize = qFromLittleEndian<quint32>(p + 34);
-    if (declared > size)
+    if (declared > size || pixelsAt > size || width <= 0 || width > kMostSide || height == 0 || height > kMostSide)
         return false;
-    // Uncompressed rows (plain or with bit fields) have a size of their own.
+    if (bits != 1 && bits != 2 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
+        return false;
+    // Uncompressed rows (plain or with bit fields) have a size of their own;
+    // within the bounds above, none of this comes near 64 bits.
     const qint64 needed =
         compression == 0 || compression == 3 ? pixelsAt + (width * bits + 31) / 32 * 4 * height : pixelsAt + imageSize;
     return needed <= size;
@@ -44,7 +54,8 @@ TileSheet::Status TileSheet::decode(const QByteArray& bytes)
     QImageReader reader(&buffer, "bmp");
     reader.setDecideFormatFromContent(true);
     QImage loaded = reader.read();
-    if (loaded.isNull())
+    // Smaller than one tile's graphic, it would draw every cell black.
+    if (loaded.isNull() || loaded.width() < 16 || loaded.height() < 16)
         return Status::Unreadable;
     setImage(loaded);
     return Status::Loaded;

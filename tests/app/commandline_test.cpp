@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include "app/levelreport.h"
 #include "support/tempdir.h"
 
 namespace kelmor::test {
@@ -121,6 +122,25 @@ TEST(CommandLine, GoodInputGoesOnToTheWindow)
     const Outcome version = run({QStringLiteral("--version")});
     EXPECT_EQ(version.code, 0);
     EXPECT_EQ(version.out, "kelmor-edit " KELMOR_VERSION "\n");
+}
+
+// What --list and --check print of a file's bytes never acts on a terminal.
+TEST(CommandLine, FieldsAreEscapedForATerminal)
+{
+    const std::pair<std::string, std::string> cases[] = {
+        {"*A\t\\\r\n", "*A\\t\\\\\\r\\n"},
+        {"\x1b]0;title\x07\x1b[2J", "\\x1B]0;title\\x07\\x1B[2J"},  // sets the title, clears the screen
+        {std::string("\0\x7f", 2), "\\x00\\x7F"},
+        {"\xc2\x9b"
+         "2J \xc2\xa0",
+         "\\xC2\\x9B"
+         "2J \xc2\xa0"},  // a C1 control; a no-break space stays
+        {"*マップ", "*マップ"},
+        {"\xff\xe3\x83", "\\xFF\\xE3\\x83"},                    // not UTF-8, and a sequence cut off
+        {"\xed\xa0\x80\xc0\xaf", "\\xED\\xA0\\x80\\xC0\\xAF"},  // a surrogate, an overlong "/"
+    };
+    for (const auto& [bytes, shown] : cases)
+        EXPECT_EQ(escapeField(bytes), shown);
 }
 
 // --list and --check read the level file with no display and no window.

@@ -52,6 +52,7 @@ TEST_F(Watching, EditsStayUntilTheUserChoosesToReload)
     writeLevel(levelText({{"*MAP001", uniformRows('7')}}));
     ASSERT_TRUE(barShows());
     EXPECT_TRUE(form->changeText()->text().contains(QStringLiteral("kelmor.cnf がほかのプログラムで変更されました")));
+    EXPECT_EQ(form->changeText()->textFormat(), Qt::PlainText);  // a file's name is no markup
     EXPECT_EQ(placesOnScreen(), places);
     EXPECT_EQ(row(0)[0], 'A');
     action("keepAction")->trigger();

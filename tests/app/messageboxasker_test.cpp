@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QDeadlineTimer>
 #include <QMessageBox>
 #include <QPushButton>
@@ -138,6 +139,30 @@ TEST(MessageBoxAsker, NoticesHaveAnOkButtonOnly)
     asker.notify(QStringLiteral("kelmor.bmp is not found"));
     EXPECT_TRUE(answerer.answered());
     EXPECT_TRUE(onlyOk);
+}
+
+// A notice quotes what was typed and files' names: shown as they are, never
+// read as markup (an image it names would be loaded, a pipe for good).
+TEST(MessageBoxAsker, TextIsShownAsTyped)
+{
+    MessageBoxAsker asker;
+    const QString typed = QStringLiteral("map No <b>12</b> x <img src=\"/dev/zero\"> はありません。");
+    for (const bool question : {false, true}) {
+        QLabel* label = nullptr;
+        QString shown;
+        BoxAnswerer answerer(question ? QMessageBox::Yes : QMessageBox::Ok, [&](QMessageBox& box) {
+            label = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_label"));
+            if (label != nullptr && label->textFormat() == Qt::PlainText)
+                shown = label->text();
+        });
+        if (question)
+            asker.askYesNo(typed);
+        else
+            asker.notify(typed);
+        EXPECT_TRUE(answerer.answered());
+        EXPECT_NE(label, nullptr);
+        EXPECT_EQ(shown, typed);
+    }
 }
 
 }  // namespace

@@ -83,6 +83,23 @@ TEST(Messages, AMapNumberIsRefusedWithTheRangeThereIs)
               QStringLiteral("マップ番号は 32767 までです。\n1 から 32767 までの番号を入力してください。"));
     EXPECT_EQ(goToRefusalText(QStringLiteral("+2"), 3, level),
               QStringLiteral("「+2」はマップの番号ではありません。\n1 から 3 までの番号を入力してください。"));
+    // Full-width digits are digits; other characters that look like them are not.
+    EXPECT_TRUE(goToRefusalText(QStringLiteral(" ２ "), 3, level).isEmpty());
+    for (const QString& lookalike : {QStringLiteral("²"), QStringLiteral("①"), QStringLiteral("٢")})
+        EXPECT_FALSE(goToRefusalText(lookalike, 3, level).isEmpty()) << lookalike.toStdString();
+}
+
+TEST(Messages, ARefusedCharacterIsNamedWhenItShowsNothing)
+{
+    const std::pair<char32_t, QString> cases[] = {
+        {U'\r', QStringLiteral("「CR (U+000D)」")},  {U'\t', QStringLiteral("「TAB (U+0009)」")},
+        {U'\0', QStringLiteral("「NUL (U+0000)」")}, {0x85, QStringLiteral("「U+0085」")},
+        {U'あ', QStringLiteral("「あ」")},
+    };
+    for (const auto& [code, shown] : cases) {
+        const QString text = pasteRefusedText(code, 2, 3, CodeRefusal::NotAscii);
+        EXPECT_TRUE(text.contains(shown)) << text.toStdString();
+    }
 }
 
 }  // namespace

@@ -107,6 +107,33 @@ TEST_F(Export, RefusalsReplacingAndNothingLeftBeside)
     ASSERT_EQ(run(map1 + QStringList{QStringLiteral("--force")}).code, 0);
     EXPECT_EQ(picture("out.png").size(), QSize(560, 272));
     EXPECT_EQ(files(), (std::vector<std::string>{"kelmor.bmp", "kelmor.cnf", "out.png"}));
+
+    // Never over what it is drawn from, --force or not, by any name.
+    const std::string level = readFile(dir.file("kelmor.cnf"));
+    const std::string sheet = readFile(dir.file("kelmor.bmp"));
+    std::filesystem::create_symlink("kelmor.cnf", dir.file("link.png"));
+    const QString force = QStringLiteral("--force");
+    for (const QStringList& args :
+         {QStringList{QStringLiteral("--export-png"), QStringLiteral("1"), path("kelmor.cnf"), force, folder()},
+          QStringList{QStringLiteral("--export-png"), QStringLiteral("1"), path("kelmor.bmp"), force, folder()},
+          QStringList{QStringLiteral("--export-sheet"), path("link.png"), force, folder()},
+          QStringList{QStringLiteral("--thumbnail"), path("kelmor.cnf"), path("kelmor.cnf"), QStringLiteral("64"),
+                      force}}) {
+        const Outcome r = run(args);
+        EXPECT_EQ(r.code, 2) << args.join(QLatin1Char(' ')).toStdString();
+        EXPECT_NE(r.err.find("which the picture is drawn from"), std::string::npos) << r.err;
+    }
+    EXPECT_EQ(readFile(dir.file("kelmor.cnf")), level);
+    EXPECT_EQ(readFile(dir.file("kelmor.bmp")), sheet);
+    std::filesystem::remove(dir.file("link.png"));
+
+    // Scratch pictures a killed export left: taken for nothing, and removed.
+    std::filesystem::remove(dir.file("out.png"));
+    for (int n = 1; n <= 16; ++n)
+        writeFile(dir.file(".out.png." + std::to_string(n) + ".part"), "killed");
+    ASSERT_EQ(run(map1 + QStringList{force}).code, 0);
+    EXPECT_EQ(picture("out.png").size(), QSize(560, 272));
+    EXPECT_EQ(files(), (std::vector<std::string>{"kelmor.bmp", "kelmor.cnf", "out.png"}));
 }
 
 TEST_F(Export, SheetsAndThumbnails)

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QBuffer>
 #include <set>
 
 #include "model/catalogue.h"
@@ -61,6 +62,23 @@ TEST(TileSheet, WhatIsNoWholeBitmapIsUnreadable)
         SCOPED_TRACE(cut);
         EXPECT_EQ(sheet.decode(whole.left(cut)), TileSheet::Status::Unreadable);
     }
+
+    // Sizes no file holds, which the arithmetic on them would overflow.
+    QByteArray hostile = whole;
+    auto put = [&](int at, quint32 value, int size) {
+        for (int i = 0; i < size; ++i)
+            hostile[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
+    };
+    put(18, 0x7fffffff, 4);
+    put(22, 0x7fffffff, 4);
+    put(28, 65535, 2);
+    EXPECT_EQ(sheet.decode(hostile), TileSheet::Status::Unreadable);
+
+    // A bitmap smaller than one tile would draw every cell black.
+    QBuffer tiny;
+    tiny.open(QIODevice::WriteOnly);
+    QImage(1, 1, QImage::Format_RGB32).save(&tiny, "BMP");
+    EXPECT_EQ(sheet.decode(tiny.data()), TileSheet::Status::Unreadable);
 }
 
 }  // namespace
