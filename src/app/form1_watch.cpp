@@ -1,6 +1,7 @@
 // Following the level file and the tile sheet when another program changes
 // them: a map without edits is loaded again, one with edits is kept and the
-// bar above the form offers to load it again.
+// bar in the status bar line offers to load it again; a file that cannot be
+// read again changes nothing on screen.
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>

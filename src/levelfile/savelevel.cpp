@@ -144,10 +144,11 @@ bool overwritesAnother(const WrittenMap& written, const MapOrigin& origin)
     return origin.created || written.mapNo != origin.mapNo || written.oldRows != origin.rows;
 }
 
-std::string baseName(const std::string& path)
+// The level file is the scratch file itself, which a save removes first.
+bool isScratch(const SaveTarget& target)
 {
-    const std::size_t slash = path.rfind('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+    const std::size_t slash = target.level.rfind('/');
+    return target.level.substr(slash == std::string::npos ? 0 : slash + 1) == kScratchFileName;
 }
 
 // Whether the scratch file gives the map back as loading will find it: by the
@@ -187,36 +188,43 @@ SaveReport saveOnce(FileOps& ops, const std::string& levelName, SaveTarget& targ
         report.failure = {FileStep::Create, kScratchFileName, error};
         return report;
     }
+    const auto abandon = [&] {
+        if (const int err = ops.remove(target.scratch); err != 0 && err != ENOENT)
+            report.cleanup = {FileStep::Remove, kScratchFileName, err};
+        return report;
+    };
     WrittenMap written;
     report.failure = writeNextContent(ops, target.level, levelName, target.facts, *scratch, header, rows, written);
     scratch.reset();
     report.place = written.place;
-    if (!report.failure.failed() && expected && overwritesAnother(written, *expected))
+    if (report.failure.failed())
+        return abandon();
+    if (expected && overwritesAnother(written, *expected)) {
         report.conflict = MapOrigin{false, written.mapNo, written.oldRows};
-    if (!report.failure.failed() && !report.conflict)
-        report.failure = readBack(ops, target.scratch, written, header, rows);
+        return abandon();
+    }
+    if ((report.failure = readBack(ops, target.scratch, written, header, rows)).failed())
+        return abandon();
     FileFacts ours;
-    if (!report.failure.failed() && !report.conflict) {
-        if (const int err = ops.inspect(target.scratch, ours))
-            report.failure = {FileStep::ReadBack, kScratchFileName, err};
+    if (const int err = ops.inspect(target.scratch, ours)) {
+        report.failure = {FileStep::ReadBack, kScratchFileName, err};
+        return abandon();
     }
-    if (!report.failure.failed() && !report.conflict) {
-        // The last look before the rename. A program that takes no lock can
-        // still replace the file between this look and the rename; nothing
-        // short of the rename itself comparing could close that gap.
-        FileFacts now;
-        if (const int err = ops.inspect(target.level, now))
-            report.failure = {FileStep::Read, levelName, err};
-        else
-            changed = stampOf(now) != stampOf(target.facts);
+    // The last look before the rename. A program that takes no lock can still
+    // replace the file between this look and the rename; nothing short of a
+    // rename that compares could close that gap.
+    FileFacts now;
+    if (const int err = ops.inspect(target.level, now)) {
+        report.failure = {FileStep::Read, levelName, err};
+        return abandon();
     }
-    if (!report.failure.failed() && !report.conflict && !changed)
-        if (const int err = ops.renameOver(target.scratch, target.level))
-            report.failure = {FileStep::Rename, levelName, err};
-    if (report.failure.failed() || report.conflict || changed) {
-        if (const int err = ops.remove(target.scratch); err != 0 && err != ENOENT)
-            report.cleanup = {FileStep::Remove, kScratchFileName, err};
-        return report;
+    if (stampOf(now) != stampOf(target.facts)) {
+        changed = true;
+        return abandon();
+    }
+    if (const int err = ops.renameOver(target.scratch, target.level)) {
+        report.failure = {FileStep::Rename, levelName, err};
+        return abandon();
     }
     report.saved = {false, written.mapNo, RowsDigest::of(rows, kMapRows)};
     // The rename gives the file a new change time, so its stamp is taken
@@ -237,13 +245,13 @@ constexpr int kSaveAttempts = 3;
 
 bool isScratchFile(FileOps& ops, const std::string& folder, const std::string& levelName)
 {
-    return baseName(targetOf(ops, folder, levelName).level) == kScratchFileName;
+    return isScratch(targetOf(ops, folder, levelName));
 }
 
 void removeStaleScratch(FileOps& ops, const std::string& folder, const std::string& levelName)
 {
     const SaveTarget target = targetOf(ops, folder, levelName);
-    if (baseName(target.level) == kScratchFileName)
+    if (isScratch(target))
         return;  // that is the level file itself
     int error = 0;
     const std::unique_ptr<FolderLock> lock = ops.lockFolder(target.folder, error);
@@ -261,7 +269,7 @@ SaveReport saveMapToLevel(FileOps& ops, const std::string& folder, std::string_v
         return report;
     }
     SaveTarget target = targetOf(ops, folder, levelName);
-    if (baseName(target.level) == kScratchFileName) {
+    if (isScratch(target)) {
         report.failure = {FileStep::IsScratch, levelName, 0};
         return report;
     }
