@@ -81,11 +81,12 @@ std::optional<std::int64_t> wholeNumber(const std::string& text, std::int64_t lo
 // What the option takes after it, by name; nothing for a flag.
 int valuesOf(const std::string& option)
 {
-    if (option == "--export-png")
+    if (option == "--export-png" || option == "--diff")
         return 2;
     if (option == "--thumbnail")
         return 3;
-    if (option == "--export-sheet" || option == "--scale" || option == "--columns" || option == "--maps")
+    if (option == "--export-sheet" || option == "--scale" || option == "--columns" || option == "--maps" ||
+        option == "--textconv")
         return 1;
     return 0;
 }
@@ -106,11 +107,13 @@ StartRequest parseCommandLine(const std::vector<std::string>& args, const std::s
     Action action = Action::Edit;
     ExportOptions picture;
     std::vector<std::string> given;  // the export options seen, to check where they belong
-    std::string thumbnailIn;
+    std::string thumbnailIn;         // also --textconv's FILE and --diff's NEW
+    std::string diffOld;
     auto command = [&](Action wanted, const std::string& name) {
         if (action != Action::Edit)
-            return refuse("give one of --list, --check, --export-png, --export-sheet, --thumbnail, not " + name +
-                          " with another");
+            return refuse("give one of --list, --check, --diff, --textconv, --export-png, --export-sheet, "
+                          "--thumbnail, not " +
+                          name + " with another");
         action = wanted;
         return StartRequest{};
     };
@@ -125,9 +128,9 @@ StartRequest parseCommandLine(const std::vector<std::string>& args, const std::s
             continue;
         }
         if (arg == "--help" || arg == "-h")
-            return {Action::Help, {}, {}, {}, {}};
+            return {Action::Help, {}, {}, {}, {}, {}, {}};
         if (arg == "--version")
-            return {Action::Version, {}, {}, {}, {}};
+            return {Action::Version, {}, {}, {}, {}, {}, {}};
         const int count = valuesOf(arg);
         if (count == 0 && !isFlag(arg))
             return refuse("unknown option " + arg);
@@ -146,6 +149,13 @@ StartRequest parseCommandLine(const std::vector<std::string>& args, const std::s
                               value[0]);
             picture.map = *map;
             picture.out = value[1];
+        } else if (arg == "--diff") {
+            refused = command(Action::Diff, arg);
+            diffOld = value[0];
+            thumbnailIn = value[1];
+        } else if (arg == "--textconv") {
+            refused = command(Action::TextConv, arg);
+            thumbnailIn = value[0];
         } else if (arg == "--export-sheet") {
             refused = command(Action::ExportSheet, arg);
             picture.out = value[0];
@@ -200,16 +210,18 @@ StartRequest parseCommandLine(const std::vector<std::string>& args, const std::s
                                     : sheet ? " goes with --export-sheet"
                                             : " goes with an export"));
     }
-    if (action == Action::Thumbnail) {
+    if (action == Action::Thumbnail || action == Action::Diff || action == Action::TextConv) {
         if (!paths.empty())
-            return refuse("--thumbnail takes its level file as IN, not as PATH");
+            return refuse(action == Action::Thumbnail ? "--thumbnail takes its level file as IN, not as PATH"
+                          : action == Action::Diff    ? "--diff takes its level files as OLD and NEW, not as PATH"
+                                                      : "--textconv takes its level file as FILE, not as PATH");
         paths.push_back(thumbnailIn);
     }
     if (paths.size() > 1)
         return refuse("give one folder or level file, not " + std::to_string(paths.size()));
     StartRequest request;
     if (paths.empty()) {
-        request = {action, programFolder, kLevelFileName, {}, {}};
+        request = {action, programFolder, kLevelFileName, {}, {}, {}, {}};
     } else {
         if (paths.front().empty())
             return refuse("an empty path names no folder or level file");
@@ -218,6 +230,15 @@ StartRequest parseCommandLine(const std::vector<std::string>& args, const std::s
             request.action = action;
     }
     request.picture = picture;
+    if (action == Action::Diff) {
+        if (diffOld.empty())
+            return refuse("an empty path names no folder or level file");
+        const StartRequest old = locate(diffOld);
+        if (old.action == Action::Refuse)
+            return old;
+        request.oldFolder = old.folder;
+        request.oldLevelName = old.levelName;
+    }
     return request;
 }
 
@@ -226,6 +247,8 @@ std::string usageText()
     return "Usage: kelmor-edit [PATH]\n"
            "       kelmor-edit --list [PATH]\n"
            "       kelmor-edit --check [PATH]\n"
+           "       kelmor-edit --diff OLD NEW\n"
+           "       kelmor-edit --textconv FILE\n"
            "       kelmor-edit --export-png N OUT.png [--scale K] [--grid] [--codes] [--marker] [--force] [PATH]\n"
            "       kelmor-edit --export-sheet OUT.png [--columns C] [--maps A-B] [--force] [PATH]\n"
            "       kelmor-edit --thumbnail IN OUT SIZE [--force]\n"
@@ -242,6 +265,16 @@ std::string usageText()
            "                 or cut-off), tab-separated; no window\n"
            "      --check    print what is wrong in the level file as FILE:map N:row R:\n"
            "                 column C: message; exit 1 when anything is, 0 when not\n"
+           "      --diff OLD NEW\n"
+           "                 compare two level files map by map, the maps aligned by\n"
+           "                 their headers: maps added, removed, moved or renamed, each\n"
+           "                 changed cell as map N \"HEADER\": row R column C: X -> Y, and\n"
+           "                 items outside maps as line L: - or +; line ends (CR LF or\n"
+           "                 LF), quotes and empty lines are no change; exit 1 when the\n"
+           "                 files differ, 0 when not\n"
+           "      --textconv FILE\n"
+           "                 print FILE for git's diff driver: each row named by its\n"
+           "                 map's header and its number\n"
            "      --export-png N OUT.png\n"
            "                 draw map N as the editor shows it, with the tile sheet\n"
            "                 beside the level file, into OUT.png; --scale K enlarges it\n"
@@ -258,8 +291,8 @@ std::string usageText()
            "      --force    replace an existing picture (never without it)\n"
            "  -h, --help     show this and leave\n"
            "      --version  show the version and leave\n"
-           "A level file that cannot be read, for --list or --check, is exit 2, as is\n"
-           "any refused or failed export. Exports need no display.\n"
+           "A level file that cannot be read, for --list, --check, --diff or --textconv,\n"
+           "is exit 2, as is any refused or failed export. Exports need no display.\n"
            "\n"
            "Keys:\n"
            "  arrow keys, Home, End   move the cursor on the map\n"

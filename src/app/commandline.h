@@ -24,12 +24,15 @@ struct ExportOptions {
 // What the editor is started on, from its arguments: `kelmor-edit [PATH]`,
 // or `kelmor-edit OPTION… [PATH]` for the level file without a window.
 struct StartRequest {
-    enum class Action { Edit, Help, Version, Refuse, List, Check, ExportPng, ExportSheet, Thumbnail };
+    enum class Action { Edit, Help, Version, Refuse, List, Check, ExportPng, ExportSheet, Thumbnail, Diff, TextConv };
     Action action = Action::Edit;
     std::string folder;     // holds the level file, the tile sheet and the scratch file
     std::string levelName;  // the level file's name in `folder`
     std::string problem;    // for Refuse: what is wrong, in one line
     ExportOptions picture;  // for the exports
+    // For Diff: the old level file (the new one is `folder` and `levelName`).
+    std::string oldFolder;
+    std::string oldLevelName;
 };
 
 // PATH is a folder (its "kelmor.cnf") or a level file of any name, which may

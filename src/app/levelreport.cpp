@@ -4,10 +4,13 @@
 #include <array>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <ostream>
 #include <unordered_map>
 
 #include "edit/placepick.h"
+#include "levelfile/leveldiff.h"
+#include "levelfile/mapload.h"
 #include "levelfile/mapsave.h"
 
 namespace kelmor {
@@ -21,20 +24,24 @@ const char* stateOf(const LoadedMap& map)
     return map.rowsRead < kMapRows ? "cut-off" : "ok";
 }
 
+void tellReadFailure(const LevelFile& level, const FileFailure& failure, std::ostream& err)
+{
+    err << "kelmor-edit: cannot read " << level.path();
+    if (failure.step == FileStep::NotRegular)
+        err << ": not a plain file\n";
+    else
+        err << (failure.step == FileStep::Read ? " to the end: " : ": ") << std::strerror(failure.error) << "\n";
+}
+
 // Walks the file's maps; false, with the reason told on `err`, when it
 // cannot be read to the end.
 bool walk(const LevelFile& level, std::ostream& err, const std::function<void(const LoadedMap&)>& onMap,
           const std::function<void(std::int64_t, const std::string&)>& onStray)
 {
     const FileFailure failure = level.walk(onMap, onStray);
-    if (!failure.failed())
-        return true;
-    err << "kelmor-edit: cannot read " << level.path();
-    if (failure.step == FileStep::NotRegular)
-        err << ": not a plain file\n";
-    else
-        err << (failure.step == FileStep::Read ? " to the end: " : ": ") << std::strerror(failure.error) << "\n";
-    return false;
+    if (failure.failed())
+        tellReadFailure(level, failure, err);
+    return !failure.failed();
 }
 
 // Prints findings as FILE:map N:row R:column C: message.
@@ -218,6 +225,87 @@ int checkLevel(const LevelFile& level, std::ostream& out, std::ostream& err)
     if (!read)
         return 2;
     return findings.count() > 0 ? 1 : 0;
+}
+
+}  // namespace kelmor
+
+namespace kelmor {
+
+namespace {
+std::string quoted(const std::string& text)
+{
+    return "\"" + escapeField(text) + "\"";
+}
+
+std::string cellShown(const std::string& code)
+{
+    return code.empty() ? "(none)" : escapeField(code);
+}
+
+// The file opened for reading, or null with the reason told.
+std::unique_ptr<ByteSource> openTold(const LevelFile& level, std::ostream& err)
+{
+    FileFailure failure;
+    std::unique_ptr<ByteSource> source = level.open(failure);
+    if (!source)
+        tellReadFailure(level, failure, err);
+    return source;
+}
+}  // namespace
+
+int diffLevelFiles(const LevelFile& oldLevel, const LevelFile& newLevel, std::ostream& out, std::ostream& err)
+{
+    const std::unique_ptr<ByteSource> was = openTold(oldLevel, err);
+    const std::unique_ptr<ByteSource> now = was ? openTold(newLevel, err) : nullptr;
+    if (!was || !now)
+        return 2;
+    const LevelDiff diff = diffLevels(*was, *now);
+    for (const auto& [source, level] : {std::pair{was.get(), &oldLevel}, std::pair{now.get(), &newLevel}})
+        if (source->error() != 0) {
+            tellReadFailure(*level, {FileStep::Read, level->name(), source->error()}, err);
+            return 2;
+        }
+    for (const MapChange& change : diff.maps) {
+        const std::string map = "map " + std::to_string(change.newNo) + " " + quoted(change.header) + ": ";
+        switch (change.kind) {
+        case MapChange::Kind::Added: out << map << "added\n"; break;
+        case MapChange::Kind::Removed:
+            out << "old map " << change.oldNo << " " << quoted(change.header) << ": removed\n";
+            break;
+        case MapChange::Kind::Moved: out << map << "moved from map " << change.oldNo << "\n"; break;
+        case MapChange::Kind::Renamed: out << map << "renamed from " << quoted(change.oldHeader) << "\n"; break;
+        case MapChange::Kind::Changed: break;
+        }
+        for (const CellChange& cell : change.cells)
+            out << map << "row " << cell.row << " column " << cell.column << ": " << cellShown(cell.from) << " -> "
+                << cellShown(cell.to) << "\n";
+    }
+    for (const LineChange& line : diff.lines)
+        out << "line " << line.line << ": " << (line.added ? "+ " : "- ") << quoted(line.text) << "\n";
+    return diff.same() ? 0 : 1;
+}
+
+int textConv(const LevelFile& level, std::ostream& out, std::ostream& err)
+{
+    const std::unique_ptr<ByteSource> source = openTold(level, err);
+    if (!source)
+        return 2;
+    ItemReader reader(*source);
+    MapWalker walker(reader);
+    const auto stray = [&](std::int64_t, const std::string& item) { out << escapeField(item) << "\n"; };
+    while (const LoadedMap* map = walker.next(stray)) {
+        const std::string header = escapeField(map->header);
+        out << header << "\n";
+        for (int r = 0; r < map->rowsRead; ++r)
+            out << header << (r < 10 ? " 0" : " ") << r << " |" << escapeField(map->rows[static_cast<std::size_t>(r)])
+                << "|\n";
+        out << "\n";
+    }
+    if (source->error() != 0) {
+        tellReadFailure(level, {FileStep::Read, level.name(), source->error()}, err);
+        return 2;
+    }
+    return 0;
 }
 
 }  // namespace kelmor

@@ -15,6 +15,16 @@ namespace kelmor {
 int listMaps(const LevelFile& level, std::ostream& out, std::ostream& err);
 int checkLevel(const LevelFile& level, std::ostream& out, std::ostream& err);
 
+// --diff: every difference of `newLevel` from `oldLevel`, a line each (maps
+// added, removed, moved, renamed, each changed cell, items outside maps);
+// 0 when there is none, 1 when there are some, 2 when either cannot be read.
+int diffLevelFiles(const LevelFile& oldLevel, const LevelFile& newLevel, std::ostream& out, std::ostream& err);
+// --textconv, for git's diff: each map's header, then its rows each named by
+// the header and its number ("*MAP012 03 |…|"), so that a hunk names the map
+// and the row; the items outside maps as they are. 0, or 2 when the file
+// cannot be read.
+int textConv(const LevelFile& level, std::ostream& out, std::ostream& err);
+
 // A header on one line of a tab-separated list, safe on a terminal: tab,
 // line ends and the backslash itself written as \t, \n, \r and \\, every
 // other control character (below 0x20, 0x7F, and the C1 controls U+0080 to

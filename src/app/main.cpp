@@ -110,6 +110,15 @@ int main(int argc, char* argv[])
         return request.action == kelmor::StartRequest::Action::List ? kelmor::listMaps(level, std::cout, std::cerr)
                                                                     : kelmor::checkLevel(level, std::cout, std::cerr);
     }
+    case kelmor::StartRequest::Action::Diff:
+    case kelmor::StartRequest::Action::TextConv: {
+        const std::unique_ptr<kelmor::FileOps> ops = kelmor::makePosixFileOps();
+        const kelmor::LevelFile level(*ops, request.folder, request.levelName);
+        if (request.action == kelmor::StartRequest::Action::TextConv)
+            return kelmor::textConv(level, std::cout, std::cerr);
+        const kelmor::LevelFile old(*ops, request.oldFolder, request.oldLevelName);
+        return kelmor::diffLevelFiles(old, level, std::cout, std::cerr);
+    }
     case kelmor::StartRequest::Action::ExportPng:
     case kelmor::StartRequest::Action::ExportSheet:
     case kelmor::StartRequest::Action::Thumbnail: {

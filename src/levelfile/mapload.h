@@ -51,6 +51,8 @@ public:
     // The next map, or null at the end; it stays valid until the next call.
     const LoadedMap* next(const std::function<void(std::int64_t before, const std::string& item)>& stray,
                           bool withRows = true);
+    // Where the item last read starts: within `stray`, the stray item's place.
+    std::uint64_t itemOffset() const { return current_.offset; }
 
 private:
     ItemReader& reader_;

@@ -143,6 +143,54 @@ TEST(CommandLine, FieldsAreEscapedForATerminal)
         EXPECT_EQ(escapeField(bytes), shown);
 }
 
+// --diff between two files, and --textconv as git's diff driver in a
+// scratch repository, set up as the README says.
+TEST(CommandLine, DiffAndGitNameTheMapAndTheRow)
+{
+    TempDir dir;
+    const std::string before = levelText({{"*MAP001", uniformRows('1')}, {"*MAP002", uniformRows('2')}});
+    std::vector<std::string> rows = uniformRows('2');
+    rows[3][7] = 'K';
+    const std::string after = levelText({{"*MAP001", uniformRows('1')}, {"*MAP002", rows}});
+    writeFile(dir.file("a.cnf"), before);
+    writeFile(dir.file("b.cnf"), after);
+    const QString a = QString::fromStdString(dir.file("a.cnf")), b = QString::fromStdString(dir.file("b.cnf"));
+    const QString diffOption = QStringLiteral("--diff");
+    EXPECT_EQ(run({diffOption, a, a}).code, 0);
+    const Outcome differ = run({diffOption, a, b});
+    EXPECT_EQ(differ.code, 1);
+    EXPECT_EQ(differ.out, "map 2 \"*MAP002\": row 3 column 7: 2 -> K\n");
+    EXPECT_EQ(run({diffOption, a, QString::fromStdString(dir.file("none.cnf"))}).code, 2);
+
+    const QString repo = QString::fromStdString(dir.path());
+    const auto git = [&](const QStringList& args) {
+        QProcess p;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("HOME"), repo);
+        env.insert(QStringLiteral("GIT_CONFIG_NOSYSTEM"), QStringLiteral("1"));
+        p.setProcessEnvironment(env);
+        p.setWorkingDirectory(repo);
+        p.start(QStringLiteral("git"), QStringList{QStringLiteral("-c"), QStringLiteral("user.name=t"),
+                                                   QStringLiteral("-c"), QStringLiteral("user.email=t@example.org")} +
+                                           args);
+        p.waitForFinished(20000);
+        EXPECT_EQ(p.exitCode(), 0) << args.join(QLatin1Char(' ')).toStdString()
+                                   << p.readAllStandardError().toStdString();
+        return p.readAllStandardOutput().toStdString();
+    };
+    git({QStringLiteral("init"), QStringLiteral("-q")});
+    writeFile(dir.file(".gitattributes"), "*.cnf diff=kelmor\n");
+    git({QStringLiteral("config"), QStringLiteral("diff.kelmor.textconv"),
+         QStringLiteral(KELMOR_PROGRAM " --textconv")});
+    writeFile(dir.file("kelmor.cnf"), before);
+    git({QStringLiteral("add"), QStringLiteral(".")});
+    git({QStringLiteral("commit"), QStringLiteral("-q"), QStringLiteral("-m"), QStringLiteral("maps")});
+    writeFile(dir.file("kelmor.cnf"), after);
+    const std::string shown = git({QStringLiteral("diff"), QStringLiteral("kelmor.cnf")});
+    EXPECT_NE(shown.find("\n-*MAP002 03 |" + std::string(35, '2') + "|\n"), std::string::npos) << shown;
+    EXPECT_NE(shown.find("\n+*MAP002 03 |" + rows[3] + "|\n"), std::string::npos) << shown;
+}
+
 // --list and --check read the level file with no display and no window.
 TEST(CommandLine, ListAndCheckTellEveryMapAndEveryFinding)
 {
