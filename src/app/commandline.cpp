@@ -14,10 +14,16 @@ namespace fs = std::filesystem;
 
 namespace {
 
-StartRequest refuse(std::string problem)
+StartRequest withAction(StartRequest::Action action)
 {
     StartRequest request;
-    request.action = StartRequest::Action::Refuse;
+    request.action = action;
+    return request;
+}
+
+StartRequest refuse(std::string problem)
+{
+    StartRequest request = withAction(StartRequest::Action::Refuse);
     request.problem = std::move(problem);
     return request;
 }
@@ -83,7 +89,7 @@ int valuesOf(const std::string& option)
 {
     if (option == "--export-png" || option == "--diff")
         return 2;
-    if (option == "--thumbnail")
+    if (option == "--thumbnail" || option == "--merge")
         return 3;
     if (option == "--export-sheet" || option == "--scale" || option == "--columns" || option == "--maps" ||
         option == "--textconv")
@@ -109,10 +115,11 @@ StartRequest parseCommandLine(const std::vector<std::string>& args, const std::s
     std::vector<std::string> given;  // the export options seen, to check where they belong
     std::string thumbnailIn;         // also --textconv's FILE and --diff's NEW
     std::string diffOld;
+    std::vector<std::string> merged;
     auto command = [&](Action wanted, const std::string& name) {
         if (action != Action::Edit)
-            return refuse("give one of --list, --check, --diff, --textconv, --export-png, --export-sheet, "
-                          "--thumbnail, not " +
+            return refuse("give one of --list, --check, --diff, --textconv, --merge, --export-png, "
+                          "--export-sheet, --thumbnail, not " +
                           name + " with another");
         action = wanted;
         return StartRequest{};
@@ -128,9 +135,9 @@ StartRequest parseCommandLine(const std::vector<std::string>& args, const std::s
             continue;
         }
         if (arg == "--help" || arg == "-h")
-            return {Action::Help, {}, {}, {}, {}, {}, {}};
+            return withAction(Action::Help);
         if (arg == "--version")
-            return {Action::Version, {}, {}, {}, {}, {}, {}};
+            return withAction(Action::Version);
         const int count = valuesOf(arg);
         if (count == 0 && !isFlag(arg))
             return refuse("unknown option " + arg);
@@ -153,6 +160,9 @@ StartRequest parseCommandLine(const std::vector<std::string>& args, const std::s
             refused = command(Action::Diff, arg);
             diffOld = value[0];
             thumbnailIn = value[1];
+        } else if (arg == "--merge") {
+            refused = command(Action::Merge, arg);
+            merged.assign(value, value + 3);
         } else if (arg == "--textconv") {
             refused = command(Action::TextConv, arg);
             thumbnailIn = value[0];
@@ -217,11 +227,22 @@ StartRequest parseCommandLine(const std::vector<std::string>& args, const std::s
                                                       : "--textconv takes its level file as FILE, not as PATH");
         paths.push_back(thumbnailIn);
     }
+    if (action == Action::Merge) {
+        // Git's own scratch files, named as git names them: read and written as given.
+        if (paths.size() > 1)
+            return refuse("--merge takes BASE OURS THEIRS and at most a NAME after them");
+        StartRequest request = withAction(action);
+        request.merged = merged;
+        request.mergeName = paths.empty() ? merged[1] : paths.front();
+        return request;
+    }
     if (paths.size() > 1)
         return refuse("give one folder or level file, not " + std::to_string(paths.size()));
     StartRequest request;
     if (paths.empty()) {
-        request = {action, programFolder, kLevelFileName, {}, {}, {}, {}};
+        request = withAction(action);
+        request.folder = programFolder;
+        request.levelName = kLevelFileName;
     } else {
         if (paths.front().empty())
             return refuse("an empty path names no folder or level file");
@@ -249,6 +270,7 @@ std::string usageText()
            "       kelmor-edit --check [PATH]\n"
            "       kelmor-edit --diff OLD NEW\n"
            "       kelmor-edit --textconv FILE\n"
+           "       kelmor-edit --merge BASE OURS THEIRS [NAME]\n"
            "       kelmor-edit --export-png N OUT.png [--scale K] [--grid] [--codes] [--marker] [--force] [PATH]\n"
            "       kelmor-edit --export-sheet OUT.png [--columns C] [--maps A-B] [--force] [PATH]\n"
            "       kelmor-edit --thumbnail IN OUT SIZE [--force]\n"
@@ -275,6 +297,12 @@ std::string usageText()
            "      --textconv FILE\n"
            "                 print FILE for git's diff driver: each row named by its\n"
            "                 map's header and its number\n"
+           "      --merge BASE OURS THEIRS [NAME]\n"
+           "                 git's merge driver: merge THEIRS into OURS map by map and\n"
+           "                 cell by cell, from BASE; never a conflict marker in the\n"
+           "                 file: OURS is kept where both changed, and each conflict is\n"
+           "                 told on standard error (NAME:map N ...); exit 1 when there\n"
+           "                 is one, 0 when not, 2 when nothing could be merged\n"
            "      --export-png N OUT.png\n"
            "                 draw map N as the editor shows it, with the tile sheet\n"
            "                 beside the level file, into OUT.png; --scale K enlarges it\n"

@@ -24,7 +24,20 @@ struct ExportOptions {
 // What the editor is started on, from its arguments: `kelmor-edit [PATH]`,
 // or `kelmor-edit OPTION… [PATH]` for the level file without a window.
 struct StartRequest {
-    enum class Action { Edit, Help, Version, Refuse, List, Check, ExportPng, ExportSheet, Thumbnail, Diff, TextConv };
+    enum class Action {
+        Edit,
+        Help,
+        Version,
+        Refuse,
+        List,
+        Check,
+        ExportPng,
+        ExportSheet,
+        Thumbnail,
+        Diff,
+        TextConv,
+        Merge
+    };
     Action action = Action::Edit;
     std::string folder;     // holds the level file, the tile sheet and the scratch file
     std::string levelName;  // the level file's name in `folder`
@@ -33,6 +46,9 @@ struct StartRequest {
     // For Diff: the old level file (the new one is `folder` and `levelName`).
     std::string oldFolder;
     std::string oldLevelName;
+    // For Merge: BASE, OURS and THEIRS as given, and the name messages use.
+    std::vector<std::string> merged;
+    std::string mergeName;
 };
 
 // PATH is a folder (its "kelmor.cnf") or a level file of any name, which may

@@ -5,11 +5,14 @@
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <unordered_map>
 
 #include "edit/placepick.h"
+#include "fs/atomicwrite.h"
 #include "levelfile/leveldiff.h"
+#include "levelfile/levelmerge.h"
 #include "levelfile/mapload.h"
 #include "levelfile/mapsave.h"
 
@@ -283,6 +286,41 @@ int diffLevelFiles(const LevelFile& oldLevel, const LevelFile& newLevel, std::os
     for (const LineChange& line : diff.lines)
         out << "line " << line.line << ": " << (line.added ? "+ " : "- ") << quoted(line.text) << "\n";
     return diff.same() ? 0 : 1;
+}
+
+int mergeLevelFiles(const std::vector<std::string>& files, const std::string& name, FileOps& ops, std::ostream& err)
+{
+    // A level file the editor reads is far smaller; this bounds what is held.
+    constexpr std::size_t kMostBytes = std::size_t{1} << 30;
+    std::unique_ptr<FileBytes> bytes[3];
+    for (std::size_t f = 0; f < 3; ++f) {
+        int error = 0;
+        if (!(bytes[f] = ops.wholeFile(files[f], kMostBytes, error))) {
+            err << "kelmor-edit: cannot read " << files[f] << ": " << std::strerror(error) << "\n";
+            return 2;
+        }
+    }
+    const std::string_view ours = bytes[1]->bytes();
+    const LevelMerge merge = mergeLevels(bytes[0]->bytes(), ours, bytes[2]->bytes());
+    if (!merge.merged) {
+        err << "kelmor-edit: " << name
+            << ": a map does not stand on lines of its own (a header or its last row shares a line with "
+               "another item), so the maps cannot be merged; nothing was changed\n";
+        return 2;
+    }
+    FileFacts facts;
+    int error = ops.inspect(files[1], facts);
+    const bool unchanged =
+        merge.pieces.size() == 1 && merge.pieces[0].data() == ours.data() && merge.pieces[0].size() == ours.size();
+    if (error == 0 && !unchanged)
+        error = writeAtomically(ops, files[1], merge.pieces, true, facts.exists ? &facts : nullptr);
+    if (error != 0) {
+        err << "kelmor-edit: cannot write " << files[1] << ": " << std::strerror(error) << "\n";
+        return 2;
+    }
+    for (const std::string& conflict : merge.conflicts)
+        err << escapeField(name) << ":" << escapeField(conflict) << "\n";
+    return merge.conflicts.empty() ? 0 : 1;
 }
 
 int textConv(const LevelFile& level, std::ostream& out, std::ostream& err)

@@ -2,6 +2,7 @@
 
 #include <iosfwd>
 #include <string>
+#include <vector>
 
 #include "levelfile/levelfile.h"
 
@@ -24,6 +25,12 @@ int diffLevelFiles(const LevelFile& oldLevel, const LevelFile& newLevel, std::os
 // and the row; the items outside maps as they are. 0, or 2 when the file
 // cannot be read.
 int textConv(const LevelFile& level, std::ostream& out, std::ostream& err);
+
+// --merge, git's merge driver: THEIRS merged into OURS from BASE (`files`,
+// in that order) and written over OURS in one step, its mode kept; each
+// conflict told on `err` after `name`. 0 for a clean merge, 1 with
+// conflicts, 2 when nothing could be merged (OURS is then as it was).
+int mergeLevelFiles(const std::vector<std::string>& files, const std::string& name, FileOps& ops, std::ostream& err);
 
 // A header on one line of a tab-separated list, safe on a terminal: tab,
 // line ends and the backslash itself written as \t, \n, \r and \\, every

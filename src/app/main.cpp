@@ -119,6 +119,10 @@ int main(int argc, char* argv[])
         const kelmor::LevelFile old(*ops, request.oldFolder, request.oldLevelName);
         return kelmor::diffLevelFiles(old, level, std::cout, std::cerr);
     }
+    case kelmor::StartRequest::Action::Merge: {
+        const std::unique_ptr<kelmor::FileOps> ops = kelmor::makePosixFileOps();
+        return kelmor::mergeLevelFiles(request.merged, request.mergeName, *ops, std::cerr);
+    }
     case kelmor::StartRequest::Action::ExportPng:
     case kelmor::StartRequest::Action::ExportSheet:
     case kelmor::StartRequest::Action::Thumbnail: {

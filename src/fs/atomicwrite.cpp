@@ -16,7 +16,13 @@ std::string scratchBeside(const std::string& path, int attempt)
 }
 }  // namespace
 
-int writeAtomically(FileOps& ops, const std::string& path, std::string_view bytes, bool replace)
+int writeAtomically(FileOps& ops, const std::string& path, std::string_view bytes, bool replace, const FileFacts* like)
+{
+    return writeAtomically(ops, path, std::vector<std::string_view>{bytes}, replace, like);
+}
+
+int writeAtomically(FileOps& ops, const std::string& path, const std::vector<std::string_view>& pieces, bool replace,
+                    const FileFacts* like)
 {
     // A writer holds its scratch file's lock while it writes, so one whose
     // lock is free was left by a writer that was killed: it goes. Another
@@ -37,8 +43,11 @@ int writeAtomically(FileOps& ops, const std::string& path, std::string_view byte
     if (!file)
         return error == EEXIST ? EBUSY : error;  // never taken for `path` being there
     error = file->lock();
-    if (error == 0)
-        error = file->write(bytes.data(), bytes.size());
+    if (error == 0 && like != nullptr)
+        error = file->adopt(*like);
+    for (const std::string_view piece : pieces)
+        if (error == 0 && !piece.empty())
+            error = file->write(piece.data(), piece.size());
     if (error == 0)
         error = file->flushToDisk();
     const int closed = file->close();

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "fs/fileops.h"
 
@@ -13,6 +14,12 @@ namespace kelmor {
 // failure either, and scratch files that killed writers left are removed.
 // 0, or the errno of the first failure (EBUSY: other writers hold every
 // scratch name beside it).
-int writeAtomically(FileOps& ops, const std::string& path, std::string_view bytes, bool replace);
+// With `like`, the file takes its permission bits (and owner and group
+// where this user may give them).
+int writeAtomically(FileOps& ops, const std::string& path, std::string_view bytes, bool replace,
+                    const FileFacts* like = nullptr);
+// The same for a file written in pieces, one after another.
+int writeAtomically(FileOps& ops, const std::string& path, const std::vector<std::string_view>& pieces, bool replace,
+                    const FileFacts* like = nullptr);
 
 }  // namespace kelmor

@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "fs/bytesource.h"
 
@@ -40,6 +41,14 @@ public:
     // open, also under another name, and let go by the system when the
     // editor dies: how a recovery file is known to belong to a running editor.
     virtual int lock() = 0;
+};
+
+// A whole file's bytes in memory, mapped where the system can rather than
+// copied: a large file copied costs its size again in page faults.
+class FileBytes {
+public:
+    virtual ~FileBytes();
+    virtual std::string_view bytes() const = 0;
 };
 
 // Held while a save reads and replaces the level file; let go when destroyed,
@@ -84,6 +93,9 @@ public:
     // that is actually read and written. A link that cannot be followed (a
     // loop) is left as it stands.
     virtual std::string resolve(const std::string& path) = 0;
+    // The whole of a plain file of at most `limit` bytes; null with `error`
+    // set as openRead sets it, or EFBIG. By default read into memory.
+    virtual std::unique_ptr<FileBytes> wholeFile(const std::string& path, std::size_t limit, int& error);
 };
 
 // The whole of a small file: its bytes, or nothing with `error` set as

@@ -68,6 +68,11 @@ std::vector<std::int64_t> linesAt(ByteSource& file, const std::vector<std::uint6
     return lines;
 }
 
+std::vector<std::string_view> viewsOf(const std::vector<std::string>& texts)
+{
+    return {texts.begin(), texts.end()};
+}
+
 // The cells in which two maps' rows differ.
 std::vector<CellChange> cellChanges(const MapRows& from, const MapRows& to)
 {
@@ -87,7 +92,8 @@ std::vector<CellChange> cellChanges(const MapRows& from, const MapRows& to)
 
 }  // namespace
 
-std::vector<Edit> editScript(const std::vector<std::string>& a, const std::vector<std::string>& b, int mostEdits)
+std::vector<Edit> editScript(const std::vector<std::string_view>& a, const std::vector<std::string_view>& b,
+                             int mostEdits)
 {
     // What both begin and end with needs no search.
     std::size_t head = 0;
@@ -167,7 +173,7 @@ LevelDiff diffLevels(ByteSource& oldFile, ByteSource& newFile)
     // The maps the alignment leaves over, paired where they can be: the same
     // rows at the same place of one run of changes under another header is
     // a rename; the same header elsewhere is a move.
-    const std::vector<Edit> script = editScript(was.headers, now.headers);
+    const std::vector<Edit> script = editScript(viewsOf(was.headers), viewsOf(now.headers));
     std::vector<std::int64_t> oldPartner(was.headers.size(), -1), newPartner(now.headers.size(), -1);
     std::vector<bool> renamed(now.headers.size(), false);
     {
@@ -242,7 +248,7 @@ LevelDiff diffLevels(ByteSource& oldFile, ByteSource& newFile)
     }
 
     // The items outside maps, as lines of a diff.
-    const std::vector<Edit> strays = editScript(was.strays, now.strays);
+    const std::vector<Edit> strays = editScript(viewsOf(was.strays), viewsOf(now.strays));
     std::vector<std::uint64_t> droppedAt, addedAt;
     std::size_t s = 0, t = 0;
     for (const Edit e : strays) {

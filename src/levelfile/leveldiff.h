@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "fs/bytesource.h"
@@ -55,7 +56,7 @@ LevelDiff diffLevels(ByteSource& oldFile, ByteSource& newFile);
 // drops and adds as a diff of lines finds. Past `mostEdits` of them in the
 // part that differs, all of that part of `a` is dropped and `b`'s added.
 enum class Edit : char { Keep, Drop, Add };
-std::vector<Edit> editScript(const std::vector<std::string>& a, const std::vector<std::string>& b,
+std::vector<Edit> editScript(const std::vector<std::string_view>& a, const std::vector<std::string_view>& b,
                              int mostEdits = 1000);
 
 }  // namespace kelmor

@@ -143,6 +143,27 @@ TEST(CommandLine, FieldsAreEscapedForATerminal)
         EXPECT_EQ(escapeField(bytes), shown);
 }
 
+// Git in a scratch repository of its own, with nothing of this machine's
+// configuration.
+Outcome runGit(const QString& repo, const QStringList& args)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("HOME"), repo);
+    env.insert(QStringLiteral("GIT_CONFIG_NOSYSTEM"), QStringLiteral("1"));
+    p.setProcessEnvironment(env);
+    p.setWorkingDirectory(repo);
+    p.start(QStringLiteral("git"), QStringList{QStringLiteral("-c"), QStringLiteral("user.name=t"),
+                                               QStringLiteral("-c"), QStringLiteral("user.email=t@example.org")} +
+                                       args);
+    Outcome r;
+    if (p.waitForFinished(20000) && p.exitStatus() == QProcess::NormalExit)
+        r.code = p.exitCode();
+    r.out = p.readAllStandardOutput().toStdString();
+    r.err = p.readAllStandardError().toStdString();
+    return r;
+}
+
 // --diff between two files, and --textconv as git's diff driver in a
 // scratch repository, set up as the README says.
 TEST(CommandLine, DiffAndGitNameTheMapAndTheRow)
@@ -164,19 +185,9 @@ TEST(CommandLine, DiffAndGitNameTheMapAndTheRow)
 
     const QString repo = QString::fromStdString(dir.path());
     const auto git = [&](const QStringList& args) {
-        QProcess p;
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        env.insert(QStringLiteral("HOME"), repo);
-        env.insert(QStringLiteral("GIT_CONFIG_NOSYSTEM"), QStringLiteral("1"));
-        p.setProcessEnvironment(env);
-        p.setWorkingDirectory(repo);
-        p.start(QStringLiteral("git"), QStringList{QStringLiteral("-c"), QStringLiteral("user.name=t"),
-                                                   QStringLiteral("-c"), QStringLiteral("user.email=t@example.org")} +
-                                           args);
-        p.waitForFinished(20000);
-        EXPECT_EQ(p.exitCode(), 0) << args.join(QLatin1Char(' ')).toStdString()
-                                   << p.readAllStandardError().toStdString();
-        return p.readAllStandardOutput().toStdString();
+        const Outcome r = runGit(repo, args);
+        EXPECT_EQ(r.code, 0) << args.join(QLatin1Char(' ')).toStdString() << r.err;
+        return r.out;
     };
     git({QStringLiteral("init"), QStringLiteral("-q")});
     writeFile(dir.file(".gitattributes"), "*.cnf diff=kelmor\n");
@@ -189,6 +200,53 @@ TEST(CommandLine, DiffAndGitNameTheMapAndTheRow)
     const std::string shown = git({QStringLiteral("diff"), QStringLiteral("kelmor.cnf")});
     EXPECT_NE(shown.find("\n-*MAP002 03 |" + std::string(35, '2') + "|\n"), std::string::npos) << shown;
     EXPECT_NE(shown.find("\n+*MAP002 03 |" + rows[3] + "|\n"), std::string::npos) << shown;
+}
+
+// --merge as git's merge driver, set up as the README says: two branches
+// merged for real, one file cleanly and one with a conflict.
+TEST(CommandLine, GitMergesLevelFilesMapByMap)
+{
+    TempDir dir;
+    const QString repo = QString::fromStdString(dir.path());
+    const auto git = [&](const QStringList& args) {
+        const Outcome r = runGit(repo, args);
+        EXPECT_EQ(r.code, 0) << args.join(QLatin1Char(' ')).toStdString() << r.err;
+    };
+    const auto level = [](char first, char second) {
+        std::vector<std::string> one = uniformRows('1'), two = uniformRows('2');
+        one[3][4] = first;
+        two[5][6] = second;
+        return levelText({{"*MAP001", one}, {"*MAP002", two}});
+    };
+    const auto commit = [&](const std::string& clean, const std::string& conflicting) {
+        writeFile(dir.file("clean.cnf"), clean);
+        writeFile(dir.file("conflict.cnf"), conflicting);
+        git({QStringLiteral("commit"), QStringLiteral("-qam"), QStringLiteral("maps")});
+    };
+    git({QStringLiteral("init"), QStringLiteral("-q")});
+    writeFile(dir.file(".gitattributes"), "*.cnf merge=kelmor\n");
+    git({QStringLiteral("config"), QStringLiteral("merge.kelmor.driver"),
+         QStringLiteral(KELMOR_PROGRAM " --merge %O %A %B %P")});
+    writeFile(dir.file("clean.cnf"), level('1', '2'));
+    writeFile(dir.file("conflict.cnf"), level('1', '2'));
+    git({QStringLiteral("add"), QStringLiteral(".")});
+    git({QStringLiteral("commit"), QStringLiteral("-qm"), QStringLiteral("base")});
+    git({QStringLiteral("branch"), QStringLiteral("theirs")});
+    commit(level('A', '2'), level('X', '2'));
+    git({QStringLiteral("checkout"), QStringLiteral("-q"), QStringLiteral("theirs")});
+    commit(level('1', 'B'), level('Y', '2'));
+    git({QStringLiteral("checkout"), QStringLiteral("-q"), QStringLiteral("-")});
+
+    const Outcome merged = runGit(repo, {QStringLiteral("merge"), QStringLiteral("-q"), QStringLiteral("theirs")});
+    EXPECT_NE(merged.code, 0);
+    EXPECT_NE(merged.err.find("conflict.cnf:map 1 \"*MAP001\":row 3:column 4: ours X, theirs Y, base 1"),
+              std::string::npos)
+        << merged.err;
+    EXPECT_EQ(readFile(dir.file("clean.cnf")), level('A', 'B'));
+    EXPECT_EQ(readFile(dir.file("conflict.cnf")), level('X', '2'));  // ours kept, and no marker in it
+    EXPECT_NE(runGit(repo, {QStringLiteral("status"), QStringLiteral("--porcelain")}).out.find("UU conflict.cnf"),
+              std::string::npos);
+    EXPECT_EQ(run({QStringLiteral("--check"), QString::fromStdString(dir.file("conflict.cnf"))}).code, 0);
 }
 
 // --list and --check read the level file with no display and no window.

@@ -50,7 +50,7 @@ if(MAN)
   if(failed OR problems)
     message(FATAL_ERROR "man -l does not render the manual page:\n${problems}")
   endif()
-  foreach(option --list --check --diff --textconv --help --version Ctrl+G --export-png --export-sheet --thumbnail --scale --grid
+  foreach(option --list --check --diff --textconv --merge --help --version Ctrl+G --export-png --export-sheet --thumbnail --scale --grid
                  --codes --marker --columns --maps --force)
     string(FIND "${page}" "${option}" at)
     if(at EQUAL -1)
