@@ -218,11 +218,13 @@ TEST(CommandLine, GitMergesLevelFilesMapByMap)
         two[5][6] = second;
         return levelText({{"*MAP001", one}, {"*MAP002", two}});
     };
-    const auto commit = [&](const std::string& clean, const std::string& conflicting) {
-        writeFile(dir.file("clean.cnf"), clean);
-        writeFile(dir.file("conflict.cnf"), conflicting);
-        git({QStringLiteral("commit"), QStringLiteral("-qam"), QStringLiteral("maps")});
+    const auto commitOn = [&](const char* branch, const char* file, const std::string& bytes) {
+        git({QStringLiteral("checkout"), QStringLiteral("-q"), QString::fromLatin1(branch)});
+        writeFile(dir.file(file), bytes);
+        git({QStringLiteral("commit"), QStringLiteral("-qam"), QString::fromLatin1(file)});
     };
+    const QStringList mergeTheirs{QStringLiteral("merge"), QStringLiteral("-q"), QStringLiteral("--no-edit"),
+                                  QStringLiteral("theirs")};
     git({QStringLiteral("init"), QStringLiteral("-q")});
     writeFile(dir.file(".gitattributes"), "*.cnf merge=kelmor\n");
     git({QStringLiteral("config"), QStringLiteral("merge.kelmor.driver"),
@@ -231,18 +233,24 @@ TEST(CommandLine, GitMergesLevelFilesMapByMap)
     writeFile(dir.file("conflict.cnf"), level('1', '2'));
     git({QStringLiteral("add"), QStringLiteral(".")});
     git({QStringLiteral("commit"), QStringLiteral("-qm"), QStringLiteral("base")});
+    git({QStringLiteral("branch"), QStringLiteral("ours")});
     git({QStringLiteral("branch"), QStringLiteral("theirs")});
-    commit(level('A', '2'), level('X', '2'));
-    git({QStringLiteral("checkout"), QStringLiteral("-q"), QStringLiteral("theirs")});
-    commit(level('1', 'B'), level('Y', '2'));
-    git({QStringLiteral("checkout"), QStringLiteral("-q"), QStringLiteral("-")});
 
-    const Outcome merged = runGit(repo, {QStringLiteral("merge"), QStringLiteral("-q"), QStringLiteral("theirs")});
+    // Each side changed its own map: a merge commit with both.
+    commitOn("theirs", "clean.cnf", level('1', 'B'));
+    commitOn("ours", "clean.cnf", level('A', '2'));
+    git(mergeTheirs);
+    EXPECT_EQ(runGit(repo, {QStringLiteral("show"), QStringLiteral("HEAD:clean.cnf")}).out, level('A', 'B'));
+    EXPECT_NE(runGit(repo, {QStringLiteral("rev-parse"), QStringLiteral("HEAD^2")}).code, 128);
+
+    // Both changed one cell differently: ours kept, told, and git stops.
+    commitOn("theirs", "conflict.cnf", level('Y', '2'));
+    commitOn("ours", "conflict.cnf", level('X', '2'));
+    const Outcome merged = runGit(repo, mergeTheirs);
     EXPECT_NE(merged.code, 0);
     EXPECT_NE(merged.err.find("conflict.cnf:map 1 \"*MAP001\":row 3:column 4: ours X, theirs Y, base 1"),
               std::string::npos)
         << merged.err;
-    EXPECT_EQ(readFile(dir.file("clean.cnf")), level('A', 'B'));
     EXPECT_EQ(readFile(dir.file("conflict.cnf")), level('X', '2'));  // ours kept, and no marker in it
     EXPECT_NE(runGit(repo, {QStringLiteral("status"), QStringLiteral("--porcelain")}).out.find("UU conflict.cnf"),
               std::string::npos);
