@@ -19,6 +19,8 @@ namespace {
 
 // Reads a file through a file descriptor that it owns.
 // A file mapped whole, its pages taken in one go rather than one fault each.
+// (A file another program cut short while it is mapped would fault; the
+// merge driver maps git's own copies.)
 class MappedBytes final : public FileBytes {
 public:
     MappedBytes(void* at, std::size_t size) : at_(at), size_(size) {}
@@ -155,14 +157,15 @@ public:
         return nullptr;
     }
 
-    std::unique_ptr<ByteSource> openRead(const std::string& path, int& error) override
+    // A plain file opened for reading, or -1 with `error` set.
+    static int openPlain(const std::string& path, std::size_t& size, int& error)
     {
         // Without waiting: opening a pipe for reading would block until
         // something writes into it.
         const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
         if (fd < 0) {
             error = errno;
-            return nullptr;
+            return -1;
         }
         // Only a plain file is a level file: a folder, a pipe or a device
         // (one that never ends) is refused.
@@ -170,22 +173,26 @@ public:
         error = ::fstat(fd, &st) != 0 ? errno : S_ISDIR(st.st_mode) ? EISDIR : !S_ISREG(st.st_mode) ? ENODEV : 0;
         if (error != 0) {
             ::close(fd);
-            return nullptr;
+            return -1;
         }
-        return std::make_unique<PosixSource>(fd, true);
+        size = static_cast<std::size_t>(st.st_size);
+        return fd;
+    }
+
+    std::unique_ptr<ByteSource> openRead(const std::string& path, int& error) override
+    {
+        std::size_t size = 0;
+        const int fd = openPlain(path, size, error);
+        return fd < 0 ? nullptr : std::make_unique<PosixSource>(fd, true);
     }
 
     std::unique_ptr<FileBytes> wholeFile(const std::string& path, std::size_t limit, int& error) override
     {
-        const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-        if (fd < 0) {
-            error = errno;
+        std::size_t size = 0;
+        const int fd = openPlain(path, size, error);
+        if (fd < 0)
             return nullptr;
-        }
-        struct stat st {};
-        error = ::fstat(fd, &st) != 0 ? errno : S_ISDIR(st.st_mode) ? EISDIR : !S_ISREG(st.st_mode) ? ENODEV : 0;
-        const auto size = static_cast<std::size_t>(st.st_size);
-        if (error == 0 && size > limit)
+        if (size > limit)
             error = EFBIG;
         void* at = nullptr;
         if (error == 0 && size > 0) {
