@@ -157,6 +157,33 @@ std::vector<Edit> editScript(const std::vector<std::string_view>& a, const std::
     return script;
 }
 
+Alignment align(const std::vector<std::string_view>& a, const std::vector<std::string_view>& b,
+                const std::function<bool(std::size_t inA, std::size_t inB)>& renamed)
+{
+    Alignment result{editScript(a, b), std::vector<std::int64_t>(a.size(), -1)};
+    std::vector<std::size_t> dropped, added;
+    const auto pairRun = [&] {
+        for (std::size_t k = 0; k < std::min(dropped.size(), added.size()); ++k)
+            if (renamed(dropped[k], added[k]))
+                result.partner[dropped[k]] = static_cast<std::int64_t>(added[k]);
+        dropped.clear();
+        added.clear();
+    };
+    std::size_t i = 0, j = 0;
+    for (const Edit e : result.script) {
+        if (e == Edit::Keep) {
+            pairRun();
+            result.partner[i++] = static_cast<std::int64_t>(j++);
+        } else if (e == Edit::Drop) {
+            dropped.push_back(i++);
+        } else {
+            added.push_back(j++);
+        }
+    }
+    pairRun();
+    return result;
+}
+
 LevelDiff diffLevels(ByteSource& oldFile, ByteSource& newFile)
 {
     LevelDiff diff;
@@ -173,35 +200,17 @@ LevelDiff diffLevels(ByteSource& oldFile, ByteSource& newFile)
     // The maps the alignment leaves over, paired where they can be: the same
     // rows at the same place of one run of changes under another header is
     // a rename; the same header elsewhere is a move.
-    const std::vector<Edit> script = editScript(viewsOf(was.headers), viewsOf(now.headers));
-    std::vector<std::int64_t> oldPartner(was.headers.size(), -1), newPartner(now.headers.size(), -1);
+    const Alignment aligned = align(viewsOf(was.headers), viewsOf(now.headers),
+                                    [&](std::size_t o, std::size_t n) { return was.rows[o] == now.rows[n]; });
+    const std::vector<Edit>& script = aligned.script;
+    std::vector<std::int64_t> oldPartner = aligned.partner, newPartner(now.headers.size(), -1);
     std::vector<bool> renamed(now.headers.size(), false);
     {
-        std::vector<std::size_t> dropped, added;
-        std::size_t i = 0, j = 0;
-        const auto pairRun = [&] {
-            for (std::size_t k = 0; k < std::min(dropped.size(), added.size()); ++k)
-                if (was.rows[dropped[k]] == now.rows[added[k]]) {
-                    oldPartner[dropped[k]] = static_cast<std::int64_t>(added[k]);
-                    newPartner[added[k]] = static_cast<std::int64_t>(dropped[k]);
-                    renamed[added[k]] = true;
-                }
-            dropped.clear();
-            added.clear();
-        };
-        for (const Edit e : script) {
-            if (e == Edit::Keep) {
-                pairRun();
-                oldPartner[i] = static_cast<std::int64_t>(j);
-                newPartner[j] = static_cast<std::int64_t>(i);
-                ++i, ++j;
-            } else if (e == Edit::Drop) {
-                dropped.push_back(i++);
-            } else {
-                added.push_back(j++);
+        for (std::size_t o = 0; o < oldPartner.size(); ++o)
+            if (const std::int64_t n = oldPartner[o]; n >= 0) {
+                newPartner[static_cast<std::size_t>(n)] = static_cast<std::int64_t>(o);
+                renamed[static_cast<std::size_t>(n)] = was.headers[o] != now.headers[static_cast<std::size_t>(n)];
             }
-        }
-        pairRun();
         std::multimap<std::string, std::size_t> unpaired;
         for (std::size_t o = 0; o < was.headers.size(); ++o)
             if (oldPartner[o] < 0)

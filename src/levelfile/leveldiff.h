@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -58,5 +59,16 @@ LevelDiff diffLevels(ByteSource& oldFile, ByteSource& newFile);
 enum class Edit : char { Keep, Drop, Add };
 std::vector<Edit> editScript(const std::vector<std::string_view>& a, const std::vector<std::string_view>& b,
                              int mostEdits = 1000);
+
+// `a` aligned with `b`: the edit script, and for each element of `a` the
+// element of `b` it stays as, or -1. Besides what the script keeps, the k-th
+// dropped and the k-th added of one run of changes stay as each other where
+// `renamed` says they are one thing under another name.
+struct Alignment {
+    std::vector<Edit> script;
+    std::vector<std::int64_t> partner;
+};
+Alignment align(const std::vector<std::string_view>& a, const std::vector<std::string_view>& b,
+                const std::function<bool(std::size_t inA, std::size_t inB)>& renamed);
 
 }  // namespace kelmor

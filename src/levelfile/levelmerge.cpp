@@ -167,31 +167,11 @@ std::vector<std::int64_t> matchTo(const std::vector<Unit>& base, const std::vect
         a.push_back(u.key);
     for (const Unit& u : side)
         b.push_back(u.key);
-    std::vector<std::int64_t> match(base.size(), -1);
-    std::vector<std::size_t> dropped, added;
-    const auto pairRenames = [&] {
-        for (std::size_t k = 0; k < std::min(dropped.size(), added.size()); ++k) {
-            const Unit& was = base[dropped[k]];
-            const Unit& now = side[added[k]];
-            if (was.map && now.map && sameRows(was, now))
-                match[dropped[k]] = static_cast<std::int64_t>(added[k]);
-        }
-        dropped.clear();
-        added.clear();
-    };
-    std::size_t i = 0, j = 0;
-    for (const Edit e : editScript(a, b)) {
-        if (e == Edit::Keep) {
-            pairRenames();
-            match[i++] = static_cast<std::int64_t>(j++);
-        } else if (e == Edit::Drop) {
-            dropped.push_back(i++);
-        } else {
-            added.push_back(j++);
-        }
-    }
-    pairRenames();
-    return match;
+    return align(a, b,
+                 [&](std::size_t was, std::size_t now) {
+                     return base[was].map && side[now].map && sameRows(base[was], side[now]);
+                 })
+        .partner;
 }
 
 std::string lineEndOf(std::string_view file)
