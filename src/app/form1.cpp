@@ -160,10 +160,12 @@ void Form1::buildCatalogueAndPalette()
 {
     parts_ = standardCatalogue();
     const Palette palette = buildPalette(parts_);
-    Combo1->clear();
+    QStringList entries;
     for (const std::string& item : palette.items)
-        Combo1->addItem(QString::fromStdString(item));
-    partsMax_ = palette.partsMax;
+        entries.append(QString::fromStdString(item));
+    session_.setPalette(entries, palette.partsMax);
+    Combo1->clear();
+    Combo1->addItems(entries);
     Combo1->setCurrentIndex(0);
 }
 

@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "document/editsession.h"
 #include "document/mapdocument.h"
 #include "model/catalogue.h"
 #include "model/mapnumber.h"
@@ -32,6 +33,7 @@ class MapView;
 class OverviewDelegate;
 class OverviewWindow;
 class PalettePanel;
+class ToolBox;
 struct CellPos;
 
 // The editor window: the form of thirteen controls under a menu bar. It shows
@@ -58,6 +60,8 @@ public:
 
     MapDocument& document() { return document_; }
     const MapDocument& document() const { return document_; }
+    // The palette's code and the selection.
+    EditSession& session() { return session_; }
     // The 565 x 329 form that holds the controls, under the menu bar.
     QWidget* form() const { return form_; }
 
@@ -130,14 +134,7 @@ private:
     // The tools, the selection and the clipboard, duplicating a map.
     void createTools();
     QAction* mapAction(const char* name, const QString& text, const QKeySequence& key);
-    // The palette's code, when every one of `cells` may take it; else
-    // nothing, and the user is told why.
-    std::optional<char> paletteCodeFor(const std::vector<CellPos>& cells);
-    void putPalette(const std::vector<CellPos>& cells, const QString& step, int stroke = 0);
-    void brush(const QList<QPoint>& passed, bool first);
     bool copySelection();
-    void fillSelection(char code, const QString& step);
-    void paste();
     void duplicateMap();
     // What creating and duplicating share: the unsaved-changes check, then
     // the number after the last map, asked for; nothing when not to go on.
@@ -191,8 +188,9 @@ private:
     Asker& asker_;
     FileOps& fileOps_;
     MapDocument document_;
+    // The palette's code and the selection, beside the document.
+    EditSession session_{document_};
     Catalogue parts_;
-    int partsMax_ = 0;
     TileSheet tileSheet_;
     QWidget* form_ = nullptr;
 
@@ -227,9 +225,7 @@ private:
     QAction* pasteAction_ = nullptr;
     QAction* deleteAction_ = nullptr;
     QAction* duplicateAction_ = nullptr;
-    // The brush stroke under way, whose steps merge into one.
-    int stroke_ = 0;
-    bool strokeRefused_ = false;
+    ToolBox* toolBox_ = nullptr;
     OverviewWindow* overview_ = nullptr;
     MapOverview* overviewMaps_ = nullptr;
     OverviewDelegate* overviewDelegate_ = nullptr;

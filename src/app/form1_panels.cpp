@@ -73,11 +73,8 @@ void Form1::createPanels()
 
 void Form1::choosePalette(int position)
 {
-    if (position < 0 || position >= Combo1->count())
-        return;
-    Combo1->setCurrentIndex(position);
     // As a pick does: typed text gives way even when the index stays.
-    Combo1->setEditText(Combo1->itemText(position));
+    session_.choosePalette(position);
 }
 
 void Form1::showStatusCell(int row, int column)

@@ -5,24 +5,6 @@
 
 namespace kelmor {
 
-PlaceCellCommand::PlaceCellCommand(MapDocument& document, CellPos cell, char before, char after)
-    : QUndoCommand(QStringLiteral("セルの配置")),
-      document_(document),
-      cell_(cell),
-      before_(before),
-      after_(after)
-{}
-
-void PlaceCellCommand::redo()
-{
-    document_.writeCell(cell_, after_);
-}
-
-void PlaceCellCommand::undo()
-{
-    document_.writeCell(cell_, before_);
-}
-
 PlaceCellsCommand::PlaceCellsCommand(MapDocument& document, std::vector<Change> changes, const QString& text,
                                      int stroke)
     : QUndoCommand(text),

@@ -3,31 +3,21 @@
 #include <QUndoCommand>
 #include <vector>
 
-#include "edit/cellpick.h"
+#include "edit/cellgeometry.h"
 #include "model/mapgrid.h"
 
 namespace kelmor {
 
 class MapDocument;
 
-// One placed cell, as a step of the map's history.
-class PlaceCellCommand final : public QUndoCommand {
-public:
-    PlaceCellCommand(MapDocument& document, CellPos cell, char before, char after);
-    void redo() override;
-    void undo() override;
-
-private:
-    MapDocument& document_;
-    CellPos cell_;
-    char before_;
-    char after_;
-};
-
-// Cells put at once (a stroke, a rectangle, a fill, a paste), as one step of
-// the history. The steps of one brush stroke merge into one.
+// Cells put at once (a pen press, a stroke, a shape, a fill, a paste), as
+// one step of the history. The steps of one brush stroke merge into one.
 class PlaceCellsCommand final : public QUndoCommand {
 public:
+    // What QUndoStack asks before it merges: steps of strokes may merge,
+    // other steps never.
+    static constexpr int kStrokeMergeId = 1;
+
     struct Change {
         CellPos cell;
         char before;
@@ -37,7 +27,7 @@ public:
     PlaceCellsCommand(MapDocument& document, std::vector<Change> changes, const QString& text, int stroke);
     void redo() override;
     void undo() override;
-    int id() const override { return stroke_ != 0 ? 1 : -1; }
+    int id() const override { return stroke_ != 0 ? kStrokeMergeId : -1; }
     bool mergeWith(const QUndoCommand* other) override;
 
 private:

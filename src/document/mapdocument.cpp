@@ -64,6 +64,7 @@ void MapDocument::loaded(const MapLoad& result)
     cleanHeader_ = header_;
     startHistory(true);
     emit rowsChanged();
+    emit mapReplaced();
     // The edits of the map that was on screen were saved or given up.
     recovery_->settled();
 }
@@ -85,6 +86,7 @@ void MapDocument::create(MapNumber number)
     becomeNew(number);
     eraseToTemplate(rows_);
     emit rowsChanged();
+    emit mapReplaced();
     // A map never saved has no state to come back to: it stays unsaved.
     startHistory(false);
     recovery_->changedNow();
@@ -94,6 +96,7 @@ void MapDocument::duplicate(MapNumber number)
 {
     becomeNew(number);
     startHistory(false);
+    emit mapReplaced();
     recovery_->changedNow();
 }
 
@@ -171,6 +174,7 @@ void MapDocument::restore(const Recovery& recovery, RecoveryOrphan orphan)
     setHeader(filteredHeader(headerCodec_.decode(recovery.header)));
     rows_ = recovery.rows;
     emit rowsChanged();
+    emit mapReplaced();
     // Unsaved, and no state in the history to come back to as saved.
     startHistory(false);
     setMarked(true);
@@ -189,22 +193,19 @@ void MapDocument::markPressed()
     setMarked(true);
 }
 
-void MapDocument::putCell(CellPos cell, char code)
-{
-    if (const std::optional<char> before = codeAt(rows_, cell))
-        history_.push(new PlaceCellCommand(*this, cell, *before, code));
-}
-
-int MapDocument::putCells(const std::vector<std::pair<CellPos, char>>& cells, const QString& text, int stroke)
+int MapDocument::putCells(const std::vector<std::pair<CellPos, char>>& cells, const QString& text, int stroke,
+                          StepWhen when)
 {
     std::vector<PlaceCellsCommand::Change> changes;
+    int changed = 0;
     for (const auto& [cell, code] : cells) {
         const std::optional<char> before = codeAt(rows_, cell);
-        if (before && *before != code)
-            changes.push_back({cell, *before, code});
+        if (!before || (*before == code && when == StepWhen::Changed))
+            continue;
+        changes.push_back({cell, *before, code});
+        changed += *before != code ? 1 : 0;
     }
-    const int changed = static_cast<int>(changes.size());
-    if (changed > 0)
+    if (!changes.empty())
         history_.push(new PlaceCellsCommand(*this, std::move(changes), text, stroke));
     return changed;
 }

@@ -10,7 +10,7 @@
 
 #include "document/headercodec.h"
 #include "document/recoverypolicy.h"
-#include "edit/cellpick.h"
+#include "edit/cellgeometry.h"
 #include "levelfile/levelfile.h"
 #include "recovery/recovery.h"
 #include "model/mapgrid.h"
@@ -102,12 +102,14 @@ public:
 
     // A press on the map: marked, whatever it does.
     void markPressed();
-    // Puts `code` into the cell as one step of the history.
-    void putCell(CellPos cell, char code);
-    // Puts codes into cells as one step of the history (none when nothing
-    // changes); the cells a row does not have are left out. Steps of the same
-    // `stroke` (not 0) merge into one. Returns how many cells changed.
-    int putCells(const std::vector<std::pair<CellPos, char>>& cells, const QString& text, int stroke = 0);
+    // Whether putting codes that change nothing is a step of the history.
+    // A pen press always is, so that an undo after it answers to the press.
+    enum class StepWhen { Changed, Always };
+    // Puts codes into cells as one step of the history; the cells a row does
+    // not have are left out. Steps of the same `stroke` (not 0) merge into
+    // one. Returns how many cells changed.
+    int putCells(const std::vector<std::pair<CellPos, char>>& cells, const QString& text, int stroke = 0,
+                 StepWhen when = StepWhen::Changed);
     // Erases the map to the blank template as one step of the history.
     void erase();
     // The header box's text, filtered as the box always filters it; returns
@@ -128,6 +130,9 @@ signals:
     void rowsChanged();
     void cellChanged(CellPos cell);
     void markedChanged(bool marked);
+    // The map on screen was replaced as a whole (loaded, created, duplicated,
+    // restored): what was chosen on the old one means nothing on it.
+    void mapReplaced();
 
 private:
     void setMapNo(MapNumber number);

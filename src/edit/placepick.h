@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "edit/cellpick.h"
+#include "edit/cellgeometry.h"
 #include "model/mapgrid.h"
 
 namespace kelmor {

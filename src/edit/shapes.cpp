@@ -6,12 +6,6 @@
 
 namespace kelmor {
 
-CellRect CellRect::spanning(CellPos a, CellPos b)
-{
-    return {std::clamp(std::min(a.column, b.column), 0, kLastColumn), std::clamp(std::min(a.row, b.row), 0, kLastRow),
-            std::clamp(std::max(a.column, b.column), 0, kLastColumn), std::clamp(std::max(a.row, b.row), 0, kLastRow)};
-}
-
 std::vector<CellPos> rectCells(const MapRows& rows, const CellRect& rect)
 {
     std::vector<CellPos> cells;

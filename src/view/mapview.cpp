@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <algorithm>
 
+#include "document/editsession.h"
+#include "tools/cellactions.h"
 #include "view/cellcode.h"
 
 namespace kelmor {
@@ -31,11 +33,13 @@ int shiftCode(Qt::KeyboardModifiers modifiers)
         code |= 4;
     return code;
 }
-// The cells from `a` to `b`, both corners included, whichever way round.
-QRect spanning(QPoint a, QPoint b)
+void drawOutline(QPainter& painter, const QRect& pixels, Qt::PenStyle style)
 {
-    return QRect(QPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())),
-                 QPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())));
+    const QRect outline = pixels.adjusted(0, 0, -1, -1);
+    painter.setPen(QPen(Qt::black, 1));
+    painter.drawRect(outline);
+    painter.setPen(QPen(Qt::white, 1, style));
+    painter.drawRect(outline);
 }
 }  // namespace
 
@@ -51,6 +55,8 @@ void MapView::showMap(const MapRows& grid, const Catalogue& catalogue, const Til
 {
     image_.drawMap(grid, catalogue, sheet);
     rows_ = grid;
+    catalogue_ = &catalogue;
+    sheet_ = &sheet;
     update();
 }
 
@@ -69,49 +75,47 @@ void MapView::setCodesShown(bool shown)
     update();
 }
 
-void MapView::setTool(Tool tool)
+void MapView::setTools(ToolBox* tools)
 {
-    cancelRectangle();
-    dragging_ = false;
-    tool_ = tool;
+    tools_ = tools;
+    connect(tools_, &ToolBox::previewChanged, this, [this](const ToolPreview& before) {
+        update(pixelsOf(before));
+        update(pixelsOf(tools_->preview()));
+    });
+    connect(&tools_->context().session, &EditSession::selectionChanged, this, &MapView::showSelection);
 }
 
-QRect MapView::pixelsOf(const QRect& cells)
+QRect MapView::pixelsOf(const CellRect& cells)
 {
-    return QRect(cells.x() * kCellSize, cells.y() * kCellSize, cells.width() * kCellSize, cells.height() * kCellSize);
+    if (cells.empty())
+        return {};
+    return QRect(cells.left * kCellSize, cells.top * kCellSize, (cells.right - cells.left + 1) * kCellSize,
+                 (cells.bottom - cells.top + 1) * kCellSize);
 }
 
-void MapView::setSelection(const QRect& cells)
+QRect MapView::pixelsOf(const ToolPreview& preview)
 {
-    const QRect kept = cells.intersected(QRect(0, 0, kMapColumns, kMapRows));
-    if (kept == selection_)
-        return;
+    QRect pixels = pixelsOf(preview.outline);
+    for (const auto& [cell, code] : preview.cells)
+        pixels |= pixelsOf(CellRect::spanning(cell, cell));
+    return pixels;
+}
+
+void MapView::showSelection(const CellRect& cells)
+{
     update(pixelsOf(selection_));
-    selection_ = kept;
+    selection_ = cells;
     update(pixelsOf(selection_));
-    emit selectionChanged(selection_);
 }
 
-void MapView::setPreview(const QRect& cells)
+ToolEvent MapView::toolEvent(const QMouseEvent* event) const
 {
-    update(pixelsOf(preview_));
-    preview_ = cells;
-    update(pixelsOf(preview_));
-}
-
-bool MapView::cancelRectangle()
-{
-    if (tool_ != Tool::Rectangle || !dragging_)
-        return false;
-    dragging_ = false;
-    setPreview({});
-    return true;
-}
-
-QPoint MapView::cellUnder(const QPointF& at) const
-{
-    return {std::clamp(static_cast<int>(at.x()) / kCellSize, 0, kLastColumn),
-            std::clamp(static_cast<int>(at.y()) / kCellSize, 0, kLastRow)};
+    ToolEvent cellEvent;
+    cellEvent.cell = cellAt(event->position().x(), event->position().y());
+    cellEvent.button = event->button();
+    cellEvent.held = event->buttons();
+    cellEvent.modifiers = event->modifiers();
+    return cellEvent;
 }
 
 void MapView::setGridShown(bool shown)
@@ -140,11 +144,18 @@ QRect MapView::cursorRect() const
     return QRect(cursorColumn_ * kCellSize, cursorRow_ * kCellSize, kCellSize, kCellSize);
 }
 
-void MapView::pressCursorCell(int button)
+void MapView::actOnCursor(bool pick)
 {
-    const float half = kCellSize / 2.0f;
-    emit pressed(button, 0, static_cast<float>(cursorColumn_ * kCellSize) + half,
-                 static_cast<float>(cursorRow_ * kCellSize) + half);
+    if (tools_ == nullptr)
+        return;
+    ToolContext& context = tools_->context();
+    const CellPos cell{cursorColumn_, cursorRow_};
+    if (pick)
+        pickPress(context, cell);
+    else if (context.session.selection().empty())
+        penPress(context, cell);
+    else
+        paintSelection(context);
 }
 
 void MapView::paintEvent(QPaintEvent* event)
@@ -154,17 +165,12 @@ void MapView::paintEvent(QPaintEvent* event)
     painter.drawImage(area.topLeft(), image_.image(), area);
     if (codesShown_ || gridShown_)
         drawOverlay(painter, rows_, area, gridShown_, codesShown_);
-    // The selection dashed, the rectangle to be drawn solid, both in white
-    // on black so that they show on every tile.
-    for (const auto& [cells, style] : {std::pair{selection_, Qt::DashLine}, std::pair{preview_, Qt::SolidLine}}) {
-        if (cells.isEmpty())
-            continue;
-        const QRect outline = pixelsOf(cells).adjusted(0, 0, -1, -1);
-        painter.setPen(QPen(Qt::black, 1));
-        painter.drawRect(outline);
-        painter.setPen(QPen(Qt::white, 1, style));
-        painter.drawRect(outline);
-    }
+    // The selection dashed, what a tool would draw solid, both in white on
+    // black so that they show on every tile.
+    if (!selection_.empty())
+        drawOutline(painter, pixelsOf(selection_), Qt::DashLine);
+    if (tools_ != nullptr)
+        drawPreview(painter, tools_->preview());
     if (cursorShown_ && hasFocus()) {
         // White around black: seen on every tile, and unlike the red marker.
         const QRect cell = cursorRect();
@@ -186,7 +192,7 @@ void MapView::keyPressEvent(QKeyEvent* event)
     int row = cursorRow_;
     int column = cursorColumn_;
     const bool extend = modifiers.testFlag(Qt::ShiftModifier);
-    const QPoint from(cursorColumn_, cursorRow_);
+    const CellPos from{cursorColumn_, cursorRow_};
     switch (event->key()) {
     case Qt::Key_Left: --column; break;
     case Qt::Key_Right: ++column; break;
@@ -197,12 +203,8 @@ void MapView::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Space:
     case Qt::Key_P:
     case Qt::Key_G:
-        if (cursorShown_ && event->key() == Qt::Key_G) {
-            pressCursorCell(2);
-        } else if (cursorShown_ && selection_.isEmpty()) {
-            pressCursorCell(1);
-        } else if (cursorShown_) {
-            emit putPressed();
+        if (cursorShown_) {
+            actOnCursor(event->key() == Qt::Key_G);
         } else {
             showCursor();
             emit cursorMoved(cursorRow_, cursorColumn_);
@@ -215,13 +217,15 @@ void MapView::keyPressEvent(QKeyEvent* event)
         emit cursorMoved(row, column);  // at the edge: the key still says where it is
     else
         moveCursorTo(row, column);
-    if (extend) {
+    if (extend && tools_ != nullptr) {
         // From the corner opposite the cursor, or from where it was.
-        QPoint anchor = from;
-        if (!selection_.isEmpty() && selection_.contains(from))
-            anchor = QPoint(from.x() == selection_.left() ? selection_.right() : selection_.left(),
-                            from.y() == selection_.top() ? selection_.bottom() : selection_.top());
-        setSelection(spanning(anchor, QPoint(cursorColumn_, cursorRow_)));
+        EditSession& session = tools_->context().session;
+        const CellRect selection = session.selection();
+        CellPos anchor = from;
+        if (selection.contains(from))
+            anchor = {from.column == selection.left ? selection.right : selection.left,
+                      from.row == selection.top ? selection.bottom : selection.top};
+        session.setSelection(CellRect::spanning(anchor, {cursorColumn_, cursorRow_}));
     }
 }
 
@@ -245,33 +249,16 @@ void MapView::focusOutEvent(QFocusEvent* event)
 
 void MapView::mouseMoveEvent(QMouseEvent* event)
 {
-    if (dragging_) {
-        const QPoint cell = cellUnder(event->position());
-        if (cell != last_) {
-            const QPoint from = last_;
-            last_ = cell;
-            if (tool_ == Tool::Brush) {
-                // Every cell on the way from the last one: no gaps however fast.
-                QList<QPoint> cells;
-                const int steps = std::max(std::abs(cell.x() - from.x()), std::abs(cell.y() - from.y()));
-                for (int i = 1; i <= steps; ++i)
-                    cells.append(QPoint(from.x() + (cell.x() - from.x()) * i / steps,
-                                        from.y() + (cell.y() - from.y()) * i / steps));
-                emit brushed(cells, false);
-            } else if (tool_ == Tool::Rectangle) {
-                setPreview(spanning(anchor_, cell));
-            } else if (tool_ == Tool::Select) {
-                setSelection(spanning(anchor_, cell));
-            }
-        }
+    const ToolEvent moved = toolEvent(event);
+    if (tools_ != nullptr && !(moved.cell == lastMoved_)) {
+        lastMoved_ = moved.cell;
+        tools_->move(moved);
     }
-    const QPoint at = event->position().toPoint();
-    const int row = std::clamp(at.y() / kCellSize, 0, kLastRow);
-    const int column = std::clamp(at.x() / kCellSize, 0, kLastColumn);
-    if (at.x() >= 0 && at.y() >= 0 && (row != hoverRow_ || column != hoverColumn_)) {
-        hoverRow_ = row;
-        hoverColumn_ = column;
-        emit hovered(row, column);
+    const QPointF at = event->position();
+    if (at.x() >= 0 && at.y() >= 0 && (moved.cell.row != hoverRow_ || moved.cell.column != hoverColumn_)) {
+        hoverRow_ = moved.cell.row;
+        hoverColumn_ = moved.cell.column;
+        emit hovered(hoverRow_, hoverColumn_);
     }
     QWidget::mouseMoveEvent(event);
 }
@@ -286,53 +273,30 @@ void MapView::leaveEvent(QEvent* event)
 void MapView::mousePressEvent(QMouseEvent* event)
 {
     const QPointF at = event->position();
-    const QPoint cell = cellUnder(at);
-    const bool putting = event->button() == Qt::LeftButton || event->button() == Qt::MiddleButton;
     event->accept();
-    if (event->button() == Qt::RightButton && cancelRectangle())
-        return;  // nothing picked, nothing marked
-    if (tool_ == Tool::Pen || !putting || dragging_) {
-        if (!dragging_ || !putting)
-            emit pressed(buttonCode(event->button()), shiftCode(event->modifiers()), static_cast<float>(at.x()),
-                         static_cast<float>(at.y()));
-        return;
-    }
-    moveCursorTo(cell.y(), cell.x());
-    anchor_ = last_ = cell;
-    switch (tool_) {
-    case Tool::Pen: break;
-    case Tool::Brush:
-        dragging_ = true;
-        emit brushed({cell}, true);
-        break;
-    case Tool::Rectangle:
-        dragging_ = true;
-        setPreview(QRect(cell, cell));
-        break;
-    case Tool::Fill: emit fillPressed(cell); break;
-    case Tool::Select:
-        dragging_ = true;
-        setSelection(QRect(cell, cell));
-        break;
-    }
+    lastMoved_ = cellAt(at.x(), at.y());
+    emit pressed(buttonCode(event->button()), shiftCode(event->modifiers()), static_cast<float>(at.x()),
+                 static_cast<float>(at.y()));
 }
 
 void MapView::mouseReleaseEvent(QMouseEvent* event)
 {
-    const bool putting = event->button() == Qt::LeftButton || event->button() == Qt::MiddleButton;
-    if (!dragging_ || !putting) {
-        QWidget::mouseReleaseEvent(event);
-        return;
-    }
-    dragging_ = false;
-    const QRect cells = spanning(anchor_, last_);
-    if (tool_ == Tool::Rectangle) {
-        setPreview({});
-        emit rectangleDrawn(cells);
-    } else if (tool_ == Tool::Select) {
-        moveCursorTo(cells.top(), cells.left());
-    }
+    if (tools_ != nullptr)
+        tools_->release(toolEvent(event));
     event->accept();
+}
+
+void MapView::drawPreview(QPainter& painter, const ToolPreview& preview)
+{
+    if (!preview.outline.empty())
+        drawOutline(painter, pixelsOf(preview.outline), Qt::SolidLine);
+    for (const auto& [cell, code] : preview.cells) {
+        const QRect pixels = pixelsOf(CellRect::spanning(cell, cell));
+        if (code != '\0' && catalogue_ != nullptr && sheet_ != nullptr)
+            painter.drawImage(pixels.topLeft(), MapImage::cellPicture(code, *catalogue_, *sheet_));
+        else
+            drawOutline(painter, pixels, Qt::SolidLine);
+    }
 }
 
 }  // namespace kelmor

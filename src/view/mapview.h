@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include "tools/toolbox.h"
 #include "view/mapimage.h"
 
 namespace kelmor {
@@ -18,13 +19,12 @@ namespace kelmor {
 // the user cannot see.
 //
 // On demand it draws the grid and every cell's code over the image, never
-// into it.
+// into it. Pointer events go, as cells, to the chosen tool; the view names
+// no tool, and draws what the tool previews and the selection over the image.
 class MapView : public QWidget {
     Q_OBJECT
 
 public:
-    // What a left or middle press does; a right press gets in every tool.
-    enum class Tool { Pen, Brush, Rectangle, Fill, Select };
     explicit MapView(QWidget* parent = nullptr);
 
     // Draws the whole map and the marker, and repaints the view.
@@ -42,31 +42,16 @@ public:
     bool codesShown() const { return codesShown_; }
     void setGridShown(bool shown);
 
-    Tool tool() const { return tool_; }
-    // A tool chosen in the middle of a gesture ends that gesture.
-    void setTool(Tool tool);
-    // The selection in cells (x column, y row); empty for none. Drawn over
-    // the image, as the rectangle's preview is.
-    QRect selection() const { return selection_; }
-    void setSelection(const QRect& cells);
-    // Ends a rectangle being dragged without drawing it; false when there was none.
-    bool cancelRectangle();
+    // The tools its pointer events go to (in cells), whose preview it draws
+    // with the session's selection; its keys act on cells through them too.
+    void setTools(ToolBox* tools);
 
 signals:
-    // button: 1 left, 2 right, 4 middle, higher bits for other buttons;
-    // shift: 1 Shift, 2 Ctrl, 4 Alt; x, y in pixels from the top left.
+    // Every press of a button: button 1 left, 2 right, 4 middle, higher bits
+    // for other buttons; shift: 1 Shift, 2 Ctrl, 4 Alt; x, y in pixels from
+    // the top left.
     void pressed(int button, int shift, float x, float y);
     void cursorMoved(int row, int column);
-    // The brush passed over these cells (in order, without gaps); `first`
-    // when the stroke starts with them.
-    void brushed(const QList<QPoint>& cells, bool first);
-    // A rectangle dragged with the rectangle tool and let go.
-    void rectangleDrawn(const QRect& cells);
-    void fillPressed(const QPoint& cell);
-    // Space or P with a selection: a put into every cell of it (without one
-    // they press the cursor's cell, as a left press).
-    void putPressed();
-    void selectionChanged(const QRect& cells);
     // The pointer went over another cell, or left the view.
     void hovered(int row, int column);
     void hoverLeft();
@@ -84,25 +69,27 @@ protected:
 private:
     QRect cursorRect() const;
     void showCursor();
-    QPoint cellUnder(const QPointF& at) const;
-    // The view's pixels of a rectangle of cells.
-    static QRect pixelsOf(const QRect& cells);
-    void setPreview(const QRect& cells);
-    // A press on the cursor's cell, as the mouse would give it.
-    void pressCursorCell(int button);
+    // The view's pixels of a rectangle of cells, and of what a tool previews.
+    static QRect pixelsOf(const CellRect& cells);
+    static QRect pixelsOf(const ToolPreview& preview);
+    void showSelection(const CellRect& cells);
+    ToolEvent toolEvent(const QMouseEvent* event) const;
+    void drawPreview(QPainter& painter, const ToolPreview& preview);
+    // Space, P or G on the cursor's cell, once the cursor shows.
+    void actOnCursor(bool pick);
 
     MapImage image_;
     // What the image shows, for writing the codes over it.
     MapRows rows_;
+    // What the image was drawn with, for drawing a preview's cells alike.
+    const Catalogue* catalogue_ = nullptr;
+    const TileSheet* sheet_ = nullptr;
     bool codesShown_ = false;
     bool gridShown_ = false;
-    Tool tool_ = Tool::Pen;
-    QRect selection_;
-    QRect preview_;
-    // The gesture the held button makes: its start and its last cell.
-    bool dragging_ = false;
-    QPoint anchor_;
-    QPoint last_;
+    ToolBox* tools_ = nullptr;
+    // The selection as last drawn, to repaint where it was.
+    CellRect selection_;
+    CellPos lastMoved_{-1, -1};
     int hoverRow_ = -1;
     int hoverColumn_ = -1;
     int cursorRow_ = 0;

@@ -27,6 +27,11 @@ protected:
         doc.settleRecovery();
         return decodeRecovery(readFile(dir.file(".kelmor.cnf.recover")));
     }
+    // A pen press: a step even when the cell already holds the code.
+    void put(CellPos cell, char code)
+    {
+        doc.putCells({{cell, code}}, QStringLiteral("セルの配置"), 0, MapDocument::StepWhen::Always);
+    }
     SaveReport save()
     {
         return doc.save([](MapNumber) { return true; });
@@ -56,7 +61,7 @@ TEST_F(Document, WhatMarksTheMapAndWhatClearsIt)
     doc.declineSave();
 
     // A Yes that does not get the map saved keeps it.
-    doc.putCell({0, 0}, 'B');
+    put({0, 0}, 'B');
     ops.failAt(FaultyFileOps::Step::Rename, EIO);
     EXPECT_FALSE(save().ok());
     EXPECT_TRUE(doc.marked());
@@ -72,12 +77,12 @@ TEST_F(Document, WhatMarksTheMapAndWhatClearsIt)
 // shows another header than it did then: leaving it would drop that header.
 TEST_F(Document, UndoClearsTheMarkOnlyWithTheHeaderAsItWas)
 {
-    doc.putCell({3, 2}, 'B');
+    put({3, 2}, 'B');
     doc.history().undo();
     EXPECT_FALSE(doc.marked());
 
     doc.editHeader(QStringLiteral("*MAP001X"));
-    doc.putCell({3, 2}, 'B');
+    put({3, 2}, 'B');
     doc.history().undo();
     EXPECT_EQ(doc.rows(), rowsOf('1'));
     EXPECT_TRUE(doc.marked());
@@ -88,9 +93,9 @@ TEST_F(Document, UndoClearsTheMarkOnlyWithTheHeaderAsItWas)
 
     // Saved under the new header, that header is the one to come back to.
     doc.editHeader(QStringLiteral("*MAP001X"));
-    doc.putCell({3, 2}, 'B');
+    put({3, 2}, 'B');
     ASSERT_TRUE(save().ok());
-    doc.putCell({4, 2}, 'B');
+    put({4, 2}, 'B');
     doc.history().undo();
     EXPECT_FALSE(doc.marked());
 }
@@ -113,7 +118,7 @@ TEST_F(Document, AnOverwriteIsAskedWithNothingHeldAndAgainAfterAChange)
             otherProgramSaves(static_cast<char>('7' + asked));
         return true;
     };
-    doc.putCell({0, 0}, 'B');
+    put({0, 0}, 'B');
     otherProgramSaves('7');
 
     changes = 2;
@@ -143,7 +148,7 @@ TEST_F(Document, CreatingAndLoading)
     EXPECT_TRUE(doc.marked());
     EXPECT_TRUE(doc.differsFromFile());
     EXPECT_TRUE(doc.origin().created);
-    doc.putCell({1, 1}, 'C');
+    put({1, 1}, 'C');
     doc.history().undo();
     EXPECT_TRUE(doc.marked());  // never saved: no state to come back to
 
@@ -169,12 +174,12 @@ TEST_F(Document, TheRecoveryFileFollowsWhatDiffersFromTheFile)
     doc.editHeader(QStringLiteral("*MAP001"));
     EXPECT_FALSE(kept());  // back as the file has it
 
-    doc.putCell({0, 0}, 'B');
+    put({0, 0}, 'B');
     ASSERT_TRUE(kept());
     doc.declineSave();
     EXPECT_FALSE(kept());
 
-    doc.putCell({0, 0}, 'C');
+    put({0, 0}, 'C');
     ASSERT_TRUE(save().ok());
     EXPECT_FALSE(kept());
 
@@ -190,7 +195,7 @@ TEST_F(Document, TheRecoveryFileFollowsWhatDiffersFromTheFile)
     writeFile(dir.file("kelmor.cnf"), levelText({{"*MAP001", rows}}));
     doc.load(1);
     ASSERT_TRUE(doc.unsavable());
-    doc.putCell({0, 0}, 'B');
+    put({0, 0}, 'B');
     EXPECT_FALSE(kept());
 }
 

@@ -3,7 +3,7 @@
 #include <cmath>
 #include <limits>
 
-#include "edit/cellpick.h"
+#include "edit/cellgeometry.h"
 
 namespace kelmor {
 namespace {

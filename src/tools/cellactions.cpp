@@ -1,0 +1,80 @@
+#include "tools/cellactions.h"
+
+#include "document/editsession.h"
+#include "edit/shapes.h"
+
+namespace kelmor {
+
+namespace {
+std::vector<std::pair<CellPos, char>> filled(const std::vector<CellPos>& cells, char code)
+{
+    std::vector<std::pair<CellPos, char>> put;
+    put.reserve(cells.size());
+    for (const CellPos& cell : cells)
+        put.push_back({cell, code});
+    return put;
+}
+}  // namespace
+
+bool putPalette(ToolContext& context, const std::vector<CellPos>& cells, const QString& step, int stroke,
+                MapDocument::StepWhen when)
+{
+    const std::optional<char32_t> code = context.session.paletteCode();
+    if (!code)
+        return false;
+    for (const CellPos& cell : cells)
+        if (const CodeRefusal why = codeRefusal(*code, cell); why != CodeRefusal::None) {
+            context.refuse({*code, why, 0, 0});
+            return false;
+        }
+    context.document.putCells(filled(cells, static_cast<char>(*code)), step, stroke, when);
+    return true;
+}
+
+void penPress(ToolContext& context, CellPos cell)
+{
+    context.document.markPressed();
+    context.moveCursor(cell);
+    putPalette(context, {cell}, QStringLiteral("セルの配置"), 0, MapDocument::StepWhen::Always);
+}
+
+void pickPress(ToolContext& context, CellPos cell)
+{
+    context.document.markPressed();
+    context.moveCursor(cell);
+    context.session.pick(cell);
+}
+
+void paintSelection(ToolContext& context)
+{
+    context.document.markPressed();
+    putPalette(context, rectCells(context.document.rows(), context.session.selection()),
+               QStringLiteral("選択範囲を塗る"));
+}
+
+void clearSelection(ToolContext& context, const QString& step)
+{
+    const CellRect selection = context.session.selection();
+    if (selection.empty())
+        return;
+    context.document.markPressed();
+    context.document.putCells(filled(rectCells(context.document.rows(), selection), '0'), step);
+}
+
+void pasteText(ToolContext& context, const PasteText& text, CellPos at)
+{
+    if (text.refused) {
+        const auto& [code, line, column, why] = *text.refused;
+        context.refuse({code, why, line, column});
+        return;
+    }
+    CellRect covered;
+    const auto cells = pasteCells(context.document.rows(), text.lines, at, covered);
+    if (covered.empty())
+        return;
+    context.document.markPressed();
+    context.document.putCells(cells, QStringLiteral("貼り付け"));
+    context.session.setSelection(covered);
+}
+
+}  // namespace kelmor

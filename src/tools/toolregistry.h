@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QIcon>
+#include <QString>
+#include <Qt>
+#include <memory>
+#include <vector>
+
+#include "tools/tool.h"
+
+namespace kelmor {
+
+// One row a tool: everything the window needs to offer it (the ツール menu,
+// the tool bar, the status bar, the key table) and the way to make it. A
+// new tool is one class and one row here.
+struct ToolInfo {
+    // The action's object name, which tests and the key claims go by.
+    const char* objectName;
+    QString name;
+    Qt::Key key;
+    QIcon (*icon)();
+    std::unique_ptr<Tool> (*make)(ToolContext& context);
+
+    // What the status bar says while the tool is chosen.
+    QString statusText() const;
+};
+
+// Every tool, in the order the menu and the tool bar show them; the first
+// is the one the editor starts with.
+const std::vector<ToolInfo>& toolRegistry();
+
+}  // namespace kelmor
