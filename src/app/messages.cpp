@@ -1,9 +1,12 @@
 #include "app/messages.h"
 
+#include <QKeySequence>
+#include <QStringList>
 #include <cstring>
 #include <optional>
 
 #include "app/mapnumbertext.h"
+#include "tools/toolregistry.h"
 
 namespace kelmor {
 
@@ -248,28 +251,35 @@ QString pasteRefusedText(char32_t code, int line, int column, CodeRefusal why)
 
 QString keysText()
 {
-    return QStringLiteral(
-        "マップ上（Tab キーでマップに移動）:\n"
-        "  矢印キー: カーソルを 1 マス動かす\n"
-        "  Home / End: 行の最初 / 最後のマスへ\n"
-        "  Space または P: パレットの項目を置く（左クリックと同じ）\n"
-        "  G: マスの項目をパレットに取る（右クリックと同じ）\n"
-        "  （カーソルが見えていないときは、最初の Space / P / G でカーソルを表示）\n"
-        "  E / B / R / F / S: ペン / ブラシ / 矩形 / 塗りつぶし / 選択\n"
-        "  Shift+矢印キー: 選択を広げる　Ctrl+A: すべて選択　Esc: 選択解除\n"
-        "  Ctrl+C / Ctrl+X / Ctrl+V: コピー / 切り取り / 貼り付け（カーソルの位置へ）\n"
-        "  Delete: 選択範囲を「0」に　Space / P: 選択範囲をパレットの項目で塗る\n"
-        "どこでも:\n"
-        "  Ctrl+Z: 元に戻す\n"
-        "  Ctrl+Shift+Z / Ctrl+Y: やり直し\n"
-        "  Page Up / Page Down: 前のマップ / 次のマップ\n"
-        "  Ctrl+Home / Ctrl+End: 最初のマップ / 最後のマップ\n"
-        "  Ctrl+G: マップへ移動（番号を入力）\n"
-        "  Ctrl+L: マップ一覧（ヘッダーで検索、Enter でそのマップへ）\n"
-        "  Ctrl+S: マップ保存\n"
-        "  Ctrl+Q: 閉じる\n"
-        "  Alt+R / Alt+K: ファイルが外部で変更されたときの「再読み込み」/「このまま」\n"
-        "ヘッダーの欄では Ctrl+Z などはその欄の文字に、パレットでは Page Up / Page Down はパレットに働きます。");
+    // The tools' keys come from their registry, so a new tool is listed here.
+    QStringList keys;
+    QStringList names;
+    for (const ToolInfo& tool : toolRegistry()) {
+        keys.append(QKeySequence(tool.key).toString());
+        names.append(tool.name);
+    }
+    return QStringLiteral("マップ上（Tab キーでマップに移動）:\n"
+                          "  矢印キー: カーソルを 1 マス動かす\n"
+                          "  Home / End: 行の最初 / 最後のマスへ\n"
+                          "  Space または P: パレットの項目を置く（左クリックと同じ）\n"
+                          "  G: マスの項目をパレットに取る（右クリックと同じ）\n"
+                          "  （カーソルが見えていないときは、最初の Space / P / G でカーソルを表示）\n") +
+           QStringLiteral("  %1: %2\n").arg(keys.join(QStringLiteral(" / ")), names.join(QStringLiteral(" / "))) +
+           QStringLiteral(
+               "  Shift+矢印キー: 選択を広げる　Ctrl+A: すべて選択　Esc: 選択解除\n"
+               "  Ctrl+C / Ctrl+X / Ctrl+V: コピー / 切り取り / 貼り付け（カーソルの位置へ）\n"
+               "  Delete: 選択範囲を「0」に　Space / P: 選択範囲をパレットの項目で塗る\n"
+               "どこでも:\n"
+               "  Ctrl+Z: 元に戻す\n"
+               "  Ctrl+Shift+Z / Ctrl+Y: やり直し\n"
+               "  Page Up / Page Down: 前のマップ / 次のマップ\n"
+               "  Ctrl+Home / Ctrl+End: 最初のマップ / 最後のマップ\n"
+               "  Ctrl+G: マップへ移動（番号を入力）\n"
+               "  Ctrl+L: マップ一覧（ヘッダーで検索、Enter でそのマップへ）\n"
+               "  Ctrl+S: マップ保存\n"
+               "  Ctrl+Q: 閉じる\n"
+               "  Alt+R / Alt+K: ファイルが外部で変更されたときの「再読み込み」/「このまま」\n"
+               "ヘッダーの欄では Ctrl+Z などはその欄の文字に、パレットでは Page Up / Page Down はパレットに働きます。");
 }
 
 }  // namespace kelmor

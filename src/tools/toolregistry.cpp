@@ -2,6 +2,7 @@
 
 #include "tools/brushtool.h"
 #include "tools/filltool.h"
+#include "tools/linetool.h"
 #include "tools/pentool.h"
 #include "tools/rectangletool.h"
 #include "tools/selecttool.h"
@@ -29,6 +30,7 @@ const std::vector<ToolInfo>& toolRegistry()
         {"rectangleAction", QStringLiteral("矩形"), Qt::Key_R, &RectangleTool::icon, &make<RectangleTool>},
         {"fillAction", QStringLiteral("塗りつぶし"), Qt::Key_F, &FillTool::icon, &make<FillTool>},
         {"selectAction", QStringLiteral("選択"), Qt::Key_S, &SelectTool::icon, &make<SelectTool>},
+        {"lineAction", QStringLiteral("ライン"), Qt::Key_L, &LineTool::icon, &make<LineTool>},
     };
     return tools;
 }

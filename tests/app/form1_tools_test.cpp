@@ -7,10 +7,12 @@
 #include <QPushButton>
 #include <QMouseEvent>
 #include <QTest>
+#include <QLabel>
 #include <QUndoStack>
 
 #include "support/cellprint.h"
 #include "support/formfixture.h"
+#include "tools/toolregistry.h"
 #include "view/mapview.h"
 
 namespace kelmor::test {
@@ -32,6 +34,12 @@ protected:
     }
     static QPoint at(int column, int row) { return {column * 16 + 8, row * 16 + 8}; }
     void send(QEvent::Type type, QPoint p, Qt::MouseButton button, Qt::MouseButtons held)
+    {
+        QWidget* view = form->Picture2;
+        QMouseEvent event(type, p, view->mapToGlobal(p), button, held, Qt::NoModifier);
+        QApplication::sendEvent(view, &event);
+    }
+    void sendAt(QEvent::Type type, QPointF p, Qt::MouseButton button, Qt::MouseButtons held)
     {
         QWidget* view = form->Picture2;
         QMouseEvent event(type, p, view->mapToGlobal(p), button, held, Qt::NoModifier);
@@ -166,6 +174,73 @@ TEST_F(Tools, CopyPasteAndARefusedPaste)
     EXPECT_TRUE(asker.notices[0].contains(QStringLiteral("2 行目、2 文字目")));
     EXPECT_TRUE(asker.notices[0].contains(QStringLiteral("「*」はマップに置けません")));
     EXPECT_EQ(row(9), before);
+}
+
+TEST_F(Tools, EveryToolMeansTheCellThePenMeans)
+{
+    // Fractional positions, as a fractional display scale gives them: every
+    // tool, like the pen, rounds to the nearest pixel before it divides.
+    for (const ToolInfo& tool : toolRegistry()) {
+        form->findChild<QAction*>(QString::fromLatin1(tool.objectName))->trigger();
+        for (const auto& [x, cell] :
+             {std::pair{15.5, 1}, std::pair{15.99, 1}, std::pair{16.0, 1}, std::pair{15.49, 0}}) {
+            form->document().load(1);
+            sendAt(QEvent::MouseButtonPress, {x, x}, Qt::LeftButton, Qt::LeftButton);
+            sendAt(QEvent::MouseButtonRelease, {x, x}, Qt::LeftButton, Qt::NoButton);
+            EXPECT_EQ(form->Picture2->cursorColumn(), cell) << tool.objectName << " x=" << x;
+            EXPECT_EQ(form->Picture2->cursorRow(), cell) << tool.objectName << " y=" << x;
+            const bool puts =
+                tool.objectName != std::string("selectAction") && tool.objectName != std::string("fillAction");
+            if (puts) {
+                EXPECT_EQ(row(cell)[static_cast<std::size_t>(cell)], 'B') << tool.objectName << " x=" << x;
+            }
+        }
+    }
+    // A drag that leaves the view ends at the edge cells.
+    form->findChild<QAction*>(QStringLiteral("rectangleAction"))->trigger();
+    form->document().load(1);
+    sendAt(QEvent::MouseButtonPress, {20, 20}, Qt::LeftButton, Qt::LeftButton);
+    sendAt(QEvent::MouseMove, {-30.0, 400.0}, Qt::NoButton, Qt::LeftButton);
+    sendAt(QEvent::MouseButtonRelease, {-30.0, 400.0}, Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(row(16).substr(0, 3), "BB1");
+    EXPECT_EQ(row(0)[0], '1');
+}
+
+TEST_F(Tools, ASelectionGoesWithItsMap)
+{
+    key(Qt::Key_S);
+    drag(at(0, 0), {at(34, 16)});
+    ASSERT_EQ(selection(), CellRect::wholeMap());
+    key(Qt::Key_PageDown);
+    ASSERT_EQ(form->document().mapNo(), 2);
+    EXPECT_TRUE(selection().empty());
+    key(Qt::Key_Delete);
+    EXPECT_EQ(row(8), std::string(35, '2'));
+    EXPECT_FALSE(form->document().marked());
+}
+
+TEST_F(Tools, ALineFromItsKeyPreviewedThenPut)
+{
+    key(Qt::Key_L);
+    EXPECT_TRUE(chosen("lineAction"));
+    EXPECT_EQ(form->toolStatus()->text(), QStringLiteral("ツール: ライン"));
+    const QImage before = viewPixels();
+    send(QEvent::MouseButtonPress, at(1, 1), Qt::LeftButton, Qt::LeftButton);
+    // Clear of the red marker, which a put cell paints over for good.
+    send(QEvent::MouseMove, at(9, 2), Qt::NoButton, Qt::LeftButton);
+    EXPECT_TRUE(cellShowsTile(viewPixels(), 2, 9, standardCatalogue().tileOf(1)));  // previewed, not put
+    EXPECT_EQ(row(2)[9], '1');
+    send(QEvent::MouseButtonRelease, at(9, 2), Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(row(1)[1], 'B');
+    EXPECT_EQ(row(2)[9], 'B');
+    EXPECT_EQ(steps(), 1);
+    key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(viewPixels(), before);
+    // The key table lists it with the other tools.
+    form->findChild<QAction*>(QStringLiteral("keysAction"))->trigger();
+    ASSERT_FALSE(asker.notices.empty());
+    EXPECT_TRUE(asker.notices.back().contains(
+        QStringLiteral("E / B / R / F / S / L: ペン / ブラシ / 矩形 / 塗りつぶし / 選択 / ライン")));
 }
 
 TEST_F(Tools, DuplicateCopiesTheMapOnScreenAsANewOne)
