@@ -16,42 +16,20 @@ QIcon LineTool::icon()
     });
 }
 
-void LineTool::begin(const ToolEvent& event)
+void LineTool::finish()
 {
-    dragging_ = true;
-    anchor_ = last_ = event.cell;
-}
-
-void LineTool::move(const ToolEvent& event)
-{
-    if (dragging_)
-        last_ = event.cell;
-}
-
-void LineTool::release(const ToolEvent& event)
-{
-    if (!dragging_ || (event.button != Qt::LeftButton && event.button != Qt::MiddleButton))
-        return;
-    dragging_ = false;
     context_.document.markPressed();
-    putPalette(context_, lineCells(anchor_, last_), QStringLiteral("ライン"));
-}
-
-bool LineTool::cancel()
-{
-    const bool was = dragging_;
-    dragging_ = false;
-    return was;
+    putPalette(context_, lineCells(anchor(), last()), QStringLiteral("ライン"));
 }
 
 ToolPreview LineTool::preview() const
 {
-    if (!dragging_)
+    if (!dragging())
         return {};
     const std::optional<char32_t> code = context_.session.paletteCode();
     const char shown = code && isPlaceableCode(*code) ? static_cast<char>(*code) : '\0';
     ToolPreview preview;
-    for (const CellPos& cell : lineCells(anchor_, last_))
+    for (const CellPos& cell : lineCells(anchor(), last()))
         preview.cells.push_back({cell, shown});
     return preview;
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tools/tool.h"
+#include "tools/dragtool.h"
 
 namespace kelmor {
 
@@ -8,24 +8,14 @@ namespace kelmor {
 // become), let go: the cells of the straight line between them take the
 // palette's code as one step. Escape or a right press while dragging
 // cancels it.
-class LineTool final : public Tool {
+class LineTool final : public DragTool {
 public:
-    using Tool::Tool;
+    using DragTool::DragTool;
     static QIcon icon();
-
-    void move(const ToolEvent& event) override;
-    void release(const ToolEvent& event) override;
-    bool cancel() override;
     ToolPreview preview() const override;
 
 protected:
-    void begin(const ToolEvent& event) override;
-    bool busy() const override { return dragging_; }
-
-private:
-    bool dragging_ = false;
-    CellPos anchor_;
-    CellPos last_;
+    void finish() override;
 };
 
 }  // namespace kelmor

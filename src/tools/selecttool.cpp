@@ -15,24 +15,13 @@ QIcon SelectTool::icon()
     });
 }
 
-void SelectTool::begin(const ToolEvent& event)
+void SelectTool::dragged()
 {
-    dragging_ = true;
-    anchor_ = event.cell;
-    context_.session.setSelection(CellRect::spanning(anchor_, anchor_));
+    context_.session.setSelection(CellRect::spanning(anchor(), last()));
 }
 
-void SelectTool::move(const ToolEvent& event)
+void SelectTool::finish()
 {
-    if (dragging_)
-        context_.session.setSelection(CellRect::spanning(anchor_, event.cell));
-}
-
-void SelectTool::release(const ToolEvent& event)
-{
-    if (!dragging_ || (event.button != Qt::LeftButton && event.button != Qt::MiddleButton))
-        return;
-    dragging_ = false;
     const CellRect selection = context_.session.selection();
     context_.moveCursor({selection.left, selection.top});
 }

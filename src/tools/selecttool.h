@@ -1,27 +1,22 @@
 #pragma once
 
-#include "tools/tool.h"
+#include "tools/dragtool.h"
 
 namespace kelmor {
 
 // 選択: press and drag to select a rectangle of cells; let go, and the
 // keyboard cursor goes to its top left, where a paste would put it back.
-// Selecting changes no cell and leaves the unsaved mark alone.
-class SelectTool final : public Tool {
+// Selecting changes no cell and leaves the unsaved mark alone. A right press
+// while dragging picks, and Escape clears the selection, as they do at rest.
+class SelectTool final : public DragTool {
 public:
-    using Tool::Tool;
+    using DragTool::DragTool;
     static QIcon icon();
-
-    void move(const ToolEvent& event) override;
-    void release(const ToolEvent& event) override;
+    bool cancel() override { return false; }
 
 protected:
-    void begin(const ToolEvent& event) override;
-    bool busy() const override { return dragging_; }
-
-private:
-    bool dragging_ = false;
-    CellPos anchor_;
+    void dragged() override;
+    void finish() override;
 };
 
 }  // namespace kelmor
