@@ -1,6 +1,7 @@
 // The editor's work on level files of 100, 10,000 and 100,000 maps, each
 // measured side by side with its physical floor in the same run, and the
-// full redraw against one plain image copy. Prints one table of ratios.
+// full redraw against one plain image copy, and a map moved in the largest
+// file a map number reaches against writing that file once. Prints one table of ratios.
 #include <benchmark/benchmark.h>
 
 #include <QFile>
@@ -14,11 +15,13 @@
 #include <vector>
 
 #include "levelfile/itemreader.h"
+#include "levelfile/levelfile.h"
 #include "levelfile/mapcount.h"
 #include "levelfile/mapload.h"
 #include "levelfile/savelevel.h"
 #include "levelgen.h"
 #include "model/blanktemplate.h"
+#include "model/mapnumber.h"
 #include "view/mapimage.h"
 
 using namespace kelmor;
@@ -121,6 +124,18 @@ void writeFloor(benchmark::State& state)
     }
 }
 
+// The last map moved to the front, as --move-map does it: the whole file
+// read, put together and written in one step.
+void moveMap(benchmark::State& state)
+{
+    const std::string folder = saveFolder(state.range(0));
+    auto ops = makePosixFileOps();
+    const LevelFile level(*ops, folder);
+    for (auto _ : state)
+        if (!level.changeOrder(MapOrderChange::move(state.range(0), 1)).ok())
+            state.SkipWithError("move failed");
+}
+
 void fullRedraw(benchmark::State& state)
 {
     TileSheet sheet;
@@ -165,6 +180,18 @@ BENCHMARK(loadLast)->Apply(threeSizes)->Repetitions(5);
 BENCHMARK(countMaps)->Apply(threeSizes)->Repetitions(5);
 BENCHMARK(writeFloor)->Apply(threeSizes)->UseRealTime()->Repetitions(9);
 BENCHMARK(saveMiddle)->Apply(threeSizes)->UseRealTime()->Repetitions(9);
+BENCHMARK(writeFloor)
+    ->Arg(kLastMapNo)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(9)
+    ->ReportAggregatesOnly();
+BENCHMARK(moveMap)
+    ->Arg(kLastMapNo)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(9)
+    ->ReportAggregatesOnly();
 BENCHMARK(imageCopyFloor)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
 BENCHMARK(fullRedraw)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly();
 
@@ -190,7 +217,7 @@ public:
 
 int main(int argc, char* argv[])
 {
-    for (std::int64_t maps : {100, 10000, 100000})
+    for (std::int64_t maps : {std::int64_t{100}, std::int64_t{10000}, std::int64_t{100000}, kLastMapNo})
         levelFile(maps);
     benchmark::Initialize(&argc, argv);
     Collector collector;
@@ -208,6 +235,9 @@ int main(int argc, char* argv[])
         rows.push_back({"save middle map, " + s + " maps", "saveMiddle/" + s + "/real_time",
                         "writeFloor/" + s + "/real_time", "ms", 1.5});
     }
+    const std::string most = std::to_string(kLastMapNo);
+    rows.push_back({"move the last map to the front, " + most + " maps", "moveMap/" + most + "/real_time",
+                    "writeFloor/" + most + "/real_time", "ms", 3.0});
     rows.push_back({"full redraw", "fullRedraw", "imageCopyFloor", "µs", 3.0});
 
     std::printf("\n| figure | time | floor | ratio | target |\n|---|---|---|---|---|\n");

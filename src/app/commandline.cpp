@@ -87,12 +87,12 @@ std::optional<std::int64_t> wholeNumber(const std::string& text, std::int64_t lo
 // What the option takes after it, by name; nothing for a flag.
 int valuesOf(const std::string& option)
 {
-    if (option == "--export-png" || option == "--diff")
+    if (option == "--export-png" || option == "--diff" || option == "--move-map")
         return 2;
     if (option == "--thumbnail" || option == "--merge")
         return 3;
     if (option == "--export-sheet" || option == "--scale" || option == "--columns" || option == "--maps" ||
-        option == "--textconv")
+        option == "--textconv" || option == "--insert-map" || option == "--delete-map")
         return 1;
     return 0;
 }
@@ -116,10 +116,11 @@ StartRequest parseCommandLine(const std::vector<std::string>& args, const std::s
     std::string thumbnailIn;         // also --textconv's FILE and --diff's NEW
     std::string diffOld;
     std::vector<std::string> merged;
+    MapOrderChange order;
     auto command = [&](Action wanted, const std::string& name) {
         if (action != Action::Edit)
-            return refuse("give one of --list, --check, --diff, --textconv, --merge, --export-png, "
-                          "--export-sheet, --thumbnail, not " +
+            return refuse("give one of --list, --check, --diff, --textconv, --merge, --move-map, --insert-map, "
+                          "--delete-map, --export-png, --export-sheet, --thumbnail, not " +
                           name + " with another");
         action = wanted;
         return StartRequest{};
@@ -163,6 +164,20 @@ StartRequest parseCommandLine(const std::vector<std::string>& args, const std::s
         } else if (arg == "--merge") {
             refused = command(Action::Merge, arg);
             merged.assign(value, value + 3);
+        } else if (arg == "--move-map" || arg == "--insert-map" || arg == "--delete-map") {
+            refused = command(Action::ChangeOrder, arg);
+            // One past the last map: where --insert-map appends.
+            std::int64_t numbers[2] = {0, 0};
+            for (int v = 0; v < count; ++v) {
+                const auto number = wholeNumber(value[v], 1, kLastMapNo + 1);
+                if (!number)
+                    return refuse(arg + ": a map number must be 1 to " + std::to_string(kLastMapNo + 1) + ", not " +
+                                  value[v]);
+                numbers[v] = *number;
+            }
+            order = arg == "--move-map"     ? MapOrderChange::move(numbers[0], numbers[1])
+                    : arg == "--insert-map" ? MapOrderChange::insert(numbers[0])
+                                            : MapOrderChange::remove(numbers[0]);
         } else if (arg == "--textconv") {
             refused = command(Action::TextConv, arg);
             thumbnailIn = value[0];
@@ -251,6 +266,7 @@ StartRequest parseCommandLine(const std::vector<std::string>& args, const std::s
             request.action = action;
     }
     request.picture = picture;
+    request.order = order;
     if (action == Action::Diff) {
         if (diffOld.empty())
             return refuse("an empty path names no folder or level file");
@@ -271,6 +287,9 @@ std::string usageText()
            "       kelmor-edit --diff OLD NEW\n"
            "       kelmor-edit --textconv FILE\n"
            "       kelmor-edit --merge BASE OURS THEIRS [NAME]\n"
+           "       kelmor-edit --move-map FROM TO [PATH]\n"
+           "       kelmor-edit --insert-map N [PATH]\n"
+           "       kelmor-edit --delete-map N [PATH]\n"
            "       kelmor-edit --export-png N OUT.png [--scale K] [--grid] [--codes] [--marker] [--force] [PATH]\n"
            "       kelmor-edit --export-sheet OUT.png [--columns C] [--maps A-B] [--force] [PATH]\n"
            "       kelmor-edit --thumbnail IN OUT SIZE [--force]\n"
@@ -303,6 +322,19 @@ std::string usageText()
            "                 file: OURS is kept where both changed, and each conflict is\n"
            "                 told on standard error (NAME:map N ...); exit 1 when there\n"
            "                 is one, 0 when not, 2 when nothing could be merged\n"
+           "      --move-map FROM TO\n"
+           "                 move map FROM so that it becomes map TO; every other byte\n"
+           "                 of the file stays as it is\n"
+           "      --insert-map N\n"
+           "                 put a blank map in as map N (1 to the number of maps + 1),\n"
+           "                 under *MAPnnn for N, or the lowest number above it that no\n"
+           "                 map has as its header; prints that header\n"
+           "      --delete-map N\n"
+           "                 delete map N (not the file's only map)\n"
+           "                 These three write the whole file in one step, its mode kept,\n"
+           "                 and refuse a map whose header shares its line or that is\n"
+           "                 damaged or cut off; exit 0, or 2 with the reason and the\n"
+           "                 file as it was\n"
            "      --export-png N OUT.png\n"
            "                 draw map N as the editor shows it, with the tile sheet\n"
            "                 beside the level file, into OUT.png; --scale K enlarges it\n"

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "levelfile/maporder.h"
+
 namespace kelmor {
 
 // What a picture export is asked for (see usageText).
@@ -36,7 +38,8 @@ struct StartRequest {
         Thumbnail,
         Diff,
         TextConv,
-        Merge
+        Merge,
+        ChangeOrder
     };
     Action action = Action::Edit;
     std::string folder;     // holds the level file, the tile sheet and the scratch file
@@ -49,6 +52,8 @@ struct StartRequest {
     // For Merge: BASE, OURS and THEIRS as given, and the name messages use.
     std::vector<std::string> merged;
     std::string mergeName;
+    // For ChangeOrder: --move-map, --insert-map or --delete-map.
+    MapOrderChange order;
 };
 
 // PATH is a folder (its "kelmor.cnf") or a level file of any name, which may

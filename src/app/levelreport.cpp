@@ -18,15 +18,6 @@
 
 namespace kelmor {
 
-namespace {
-
-const char* stateOf(const LoadedMap& map)
-{
-    if (map.damaged())
-        return "damaged";
-    return map.rowsRead < kMapRows ? "cut-off" : "ok";
-}
-
 void tellReadFailure(const LevelFile& level, const FileFailure& failure, std::ostream& err)
 {
     err << "kelmor-edit: cannot read " << level.path();
@@ -34,6 +25,15 @@ void tellReadFailure(const LevelFile& level, const FileFailure& failure, std::os
         err << ": not a plain file\n";
     else
         err << (failure.step == FileStep::Read ? " to the end: " : ": ") << std::strerror(failure.error) << "\n";
+}
+
+namespace {
+
+const char* stateOf(const LoadedMap& map)
+{
+    if (map.damaged())
+        return "damaged";
+    return map.rowsRead < kMapRows ? "cut-off" : "ok";
 }
 
 // Walks the file's maps; false, with the reason told on `err`, when it

@@ -32,6 +32,9 @@ int textConv(const LevelFile& level, std::ostream& out, std::ostream& err);
 // conflicts, 2 when nothing could be merged (OURS is then as it was).
 int mergeLevelFiles(const std::vector<std::string>& files, const std::string& name, FileOps& ops, std::ostream& err);
 
+// "kelmor-edit: cannot read PATH…" and why, for a failure to read the level file.
+void tellReadFailure(const LevelFile& level, const FileFailure& failure, std::ostream& err);
+
 // A header on one line of a tab-separated list, safe on a terminal: tab,
 // line ends and the backslash itself written as \t, \n, \r and \\, every
 // other control character (below 0x20, 0x7F, and the C1 controls U+0080 to

@@ -14,6 +14,7 @@
 
 #include "app/commandline.h"
 #include "app/levelreport.h"
+#include "app/mapordercommand.h"
 #include "app/pictureexport.h"
 #include "app/form1.h"
 #include "app/messageboxasker.h"
@@ -118,6 +119,12 @@ int main(int argc, char* argv[])
             return kelmor::textConv(level, std::cout, std::cerr);
         const kelmor::LevelFile old(*ops, request.oldFolder, request.oldLevelName);
         return kelmor::diffLevelFiles(old, level, std::cout, std::cerr);
+    }
+    case kelmor::StartRequest::Action::ChangeOrder: {
+        const std::unique_ptr<kelmor::FileOps> ops = kelmor::makePosixFileOps();
+        const kelmor::LevelFile level(*ops, request.folder.empty() ? programFolder() : request.folder,
+                                      request.levelName);
+        return kelmor::changeMapOrderCommand(level, request.order, std::cout, std::cerr);
     }
     case kelmor::StartRequest::Action::Merge: {
         const std::unique_ptr<kelmor::FileOps> ops = kelmor::makePosixFileOps();

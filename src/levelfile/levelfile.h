@@ -10,6 +10,7 @@
 #include "fs/fileops.h"
 #include "fs/filestamp.h"
 #include "levelfile/mapload.h"
+#include "levelfile/reorderlevel.h"
 #include "levelfile/savelevel.h"
 #include "model/mapgrid.h"
 
@@ -61,6 +62,11 @@ public:
     // Once saved, `stamp` is the file's new stamp.
     SaveReport save(std::string_view header, const MapRows& rows, const MapOrigin* expected = nullptr,
                     FileStamp* stamp = nullptr) const;
+    // Moves, inserts or deletes a map; see changeMapOrderInLevel.
+    OrderReport changeOrder(const MapOrderChange& change, const OrderExpectation* expected = nullptr) const
+    {
+        return changeMapOrderInLevel(ops_, folder_, name_, change, expected);
+    }
     // The file's stamp now; see stampFile.
     int stamp(FileStamp& stamp) const { return stampFile(ops_, path(), stamp); }
     // Every map in file order and the items that belong to none (see

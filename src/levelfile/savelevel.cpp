@@ -5,6 +5,7 @@
 
 #include "levelfile/itemreader.h"
 #include "levelfile/mapload.h"
+#include "levelfile/savetarget.h"
 
 namespace kelmor {
 
@@ -98,27 +99,6 @@ HeaderProblem headerProblem(std::string_view header)
 
 namespace {
 
-// Where a save writes, and what it found there before writing anything.
-struct SaveTarget {
-    std::string level;   // the file itself, links followed
-    std::string folder;  // the folder it stands in, which the save locks
-    std::string scratch;
-    FileFacts facts;
-};
-
-// The rename replaces the file a link points to, never the link; the
-// scratch file stands beside that file, so the rename stays on its disk,
-// and that folder is the one two saves must take turns in.
-SaveTarget targetOf(FileOps& ops, const std::string& folder, const std::string& levelName)
-{
-    SaveTarget target;
-    target.level = ops.resolve(folder + "/" + levelName);
-    const std::size_t slash = target.level.rfind('/');
-    target.folder = slash == std::string::npos ? "." : slash == 0 ? "/" : target.level.substr(0, slash);
-    target.scratch = target.folder + "/" + kScratchFileName;
-    return target;
-}
-
 // Checks everything that can be known before the scratch file is made.
 FileFailure prepare(FileOps& ops, const std::string& levelName, SaveTarget& target)
 {
@@ -142,13 +122,6 @@ bool overwritesAnother(const WrittenMap& written, const MapOrigin& origin)
     if (written.place == SavePlace::Appended)
         return false;
     return origin.created || written.mapNo != origin.mapNo || written.oldRows != origin.rows;
-}
-
-// The level file is the scratch file itself, which a save removes first.
-bool isScratch(const SaveTarget& target)
-{
-    const std::size_t slash = target.level.rfind('/');
-    return target.level.substr(slash == std::string::npos ? 0 : slash + 1) == kScratchFileName;
 }
 
 // Whether the scratch file gives the map back as loading will find it: by the
@@ -245,13 +218,13 @@ constexpr int kSaveAttempts = 3;
 
 bool isScratchFile(FileOps& ops, const std::string& folder, const std::string& levelName)
 {
-    return isScratch(targetOf(ops, folder, levelName));
+    return isScratchTarget(targetOf(ops, folder, levelName));
 }
 
 void removeStaleScratch(FileOps& ops, const std::string& folder, const std::string& levelName)
 {
     const SaveTarget target = targetOf(ops, folder, levelName);
-    if (isScratch(target))
+    if (isScratchTarget(target))
         return;  // that is the level file itself
     int error = 0;
     const std::unique_ptr<FolderLock> lock = ops.lockFolder(target.folder, error);
@@ -269,7 +242,7 @@ SaveReport saveMapToLevel(FileOps& ops, const std::string& folder, std::string_v
         return report;
     }
     SaveTarget target = targetOf(ops, folder, levelName);
-    if (isScratch(target)) {
+    if (isScratchTarget(target)) {
         report.failure = {FileStep::IsScratch, levelName, 0};
         return report;
     }

@@ -315,3 +315,64 @@ TEST(CommandLine, ListAndCheckTellEveryMapAndEveryFinding)
 
 }  // namespace
 }  // namespace kelmor::test
+
+namespace kelmor::test {
+namespace {
+
+TEST(CommandLine, MapsMovedInsertedAndDeletedOrTheReasonWhyNot)
+{
+    TempDir dir;
+    const std::string path = dir.file("stages.cnf");
+    const QString level = QString::fromStdString(path);
+    const auto map = [](const char* header, char fill) { return levelText({{header, uniformRows(fill)}}); };
+    writeFile(path, map("*A", '1') + map("*B", '2') + map("*C", '3'));
+    std::filesystem::permissions(path, std::filesystem::perms(0640));
+
+    Outcome r = run({QStringLiteral("--move-map"), QStringLiteral("3"), QStringLiteral("1"), level});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(readFile(path), map("*C", '3') + map("*A", '1') + map("*B", '2'));
+    EXPECT_EQ(std::filesystem::status(path).permissions(), std::filesystem::perms(0640));
+    r = run({QStringLiteral("--insert-map"), QStringLiteral("4"), level});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(r.out, "*MAP004\n");
+    r = run({QStringLiteral("--delete-map"), QStringLiteral("4"), level});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(readFile(path), map("*C", '3') + map("*A", '1') + map("*B", '2'));
+
+    // Through a link from another folder: the file it points to changes.
+    TempDir game;
+    std::filesystem::create_symlink(path, game.file("kelmor.cnf"));
+    r = run({QStringLiteral("--delete-map"), QStringLiteral("1"), QString::fromStdString(game.path())});
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_TRUE(std::filesystem::is_symlink(game.file("kelmor.cnf")));
+    const std::string two = map("*A", '1') + map("*B", '2');
+    EXPECT_EQ(readFile(path), two);
+
+    writeFile(dir.file("one.cnf"), map("*A", '1'));
+    const struct {
+        QStringList args;
+        const char* says;
+    } refusals[] = {
+        {{QStringLiteral("--delete-map"), QStringLiteral("3"), level}, "there is no map 3 (the file has 2 maps)"},
+        {{QStringLiteral("--move-map"), QStringLiteral("0"), QStringLiteral("1"), level}, "a map number must be"},
+        {{QStringLiteral("--insert-map"), QStringLiteral("x"), level}, "a map number must be"},
+        {{QStringLiteral("--move-map"), QStringLiteral("1")}, "needs 2 values"},
+        {{QStringLiteral("--delete-map"), QStringLiteral("1"), QStringLiteral("--list"), level}, "give one of"},
+        {{QStringLiteral("--delete-map"), QStringLiteral("1"), QString::fromStdString(dir.file("one.cnf"))},
+         "only map"},
+        {{QStringLiteral("--delete-map"), QStringLiteral("1"), QString::fromStdString(dir.file("none.cnf"))},
+         "cannot read"},
+    };
+    for (const auto& c : refusals) {
+        SCOPED_TRACE(c.args.join(QLatin1Char(' ')).toStdString());
+        r = run(c.args);
+        EXPECT_EQ(r.code, 2);
+        EXPECT_NE(r.err.find(c.says), std::string::npos) << r.err;
+    }
+    EXPECT_EQ(readFile(path), two);
+    EXPECT_FALSE(std::filesystem::exists(dir.file("none.cnf")));
+    EXPECT_NE(run({QStringLiteral("--help")}).out.find("--move-map FROM TO"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace kelmor::test
