@@ -117,6 +117,23 @@ void brushMove(benchmark::State& state)
         state.SkipWithError("something was asked");
 }
 
+// One pointer move while the whole map, selected, is dragged: every cell
+// previewed where it would land, and the view repainted.
+void selectionDrag(benchmark::State& state)
+{
+    Painting painting("selectAction");
+    painting.form.session().setSelection(CellRect::wholeMap());
+    painting.send(QEvent::MouseButtonPress, {10, 8}, Qt::LeftButton, Qt::LeftButton);
+    bool across = false;
+    for (auto _ : state) {
+        across = !across;
+        painting.send(QEvent::MouseMove, across ? CellPos{12, 9} : CellPos{8, 7}, Qt::NoButton, Qt::LeftButton);
+    }
+    painting.send(QEvent::MouseButtonRelease, {10, 8}, Qt::LeftButton, Qt::NoButton);
+    if (painting.asker.asked != 0)
+        state.SkipWithError("something was asked");
+}
+
 // A fill that changes every cell of the map, with two palette entries in turn.
 void fillWholeMap(benchmark::State& state)
 {
@@ -215,6 +232,7 @@ public:
 BENCHMARK(readOnce)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 BENCHMARK(lastMapInWindow)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 BENCHMARK(brushMove)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(selectionDrag)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 BENCHMARK(fillWholeMap)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 BENCHMARK(overviewFirstScreen)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 BENCHMARK(overviewToTheEnd)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
@@ -239,6 +257,7 @@ int main(int argc, char* argv[])
          {std::tuple{"lastMapInWindow", "\">|\" in the window", "≤ 16 ms"},
           std::tuple{"brushMove", "one pointer move of a brush stroke", "≤ 16 ms"},
           std::tuple{"fillWholeMap", "a fill of the whole map", "≤ 16 ms"},
+          std::tuple{"selectionDrag", "one pointer move dragging a whole-map selection", "≤ 16 ms"},
           std::tuple{"overviewFirstScreen", "マップ一覧, first screen", "a few ×"},
           std::tuple{"overviewToTheEnd", "マップ一覧, scrolled to the end", "≤ 16 ms"},
           std::tuple{"list", "--list", "—"}, std::tuple{"check", "--check", "—"}}) {

@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QStatusBar>
 #include <QToolBar>
 
 #include "app/asker.h"
@@ -19,6 +20,11 @@
 #include "view/mapview.h"
 
 namespace kelmor {
+
+namespace {
+// How long a tool's passing message stays in the status bar.
+constexpr int kStatusMessageMs = 5000;
+}  // namespace
 
 // An action of the map alone: its key works while the map has the focus, so
 // the header box and the palette keep their own typing and editing keys.
@@ -40,6 +46,8 @@ void Form1::createTools()
                                         : pasteRefusedText(refused.code, refused.line, refused.column, refused.why));
     };
     context.moveCursor = [this](CellPos cell) { Picture2->moveCursorTo(cell.row, cell.column); };
+    context.clipboardText = [] { return QGuiApplication::clipboard()->text(); };
+    context.showStatus = [this](const QString& text) { statusBar()->showMessage(text, kStatusMessageMs); };
     toolBox_ = new ToolBox(std::move(context));
     toolBox_->setParent(this);
     Picture2->setTools(toolBox_);
@@ -89,7 +97,8 @@ void Form1::createTools()
     connect(deleteAction_, &QAction::triggered, this,
             [this] { clearSelection(toolBox_->context(), QStringLiteral("削除")); });
     connect(pasteAction_, &QAction::triggered, this, [this] {
-        pasteText(toolBox_->context(), readPasteText(QGuiApplication::clipboard()->text().toStdU32String()),
+        ToolContext& at = toolBox_->context();
+        pasteText(at, readPasteText(at.clipboardText().toStdU32String()),
                   {Picture2->cursorColumn(), Picture2->cursorRow()});
     });
     connect(duplicateAction_, &QAction::triggered, this, &Form1::duplicateMap);

@@ -22,7 +22,7 @@ void DragTool::release(const ToolEvent& event)
     if (!dragging_ || (event.button != Qt::LeftButton && event.button != Qt::MiddleButton))
         return;
     dragging_ = false;
-    finish();
+    finish(event);
 }
 
 bool DragTool::cancel()

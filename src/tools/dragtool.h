@@ -21,8 +21,8 @@ protected:
     bool dragging() const { return dragging_; }
     // The pointer is at another cell of the drag (the pressed one first).
     virtual void dragged() {}
-    // The button was let go at `last()`.
-    virtual void finish() = 0;
+    // The button was let go at `last()` (with `event`'s modifiers).
+    virtual void finish(const ToolEvent& event) = 0;
     CellPos anchor() const { return anchor_; }
     CellPos last() const { return last_; }
 

@@ -16,7 +16,7 @@ QIcon LineTool::icon()
     });
 }
 
-void LineTool::finish()
+void LineTool::finish(const ToolEvent& /*event*/)
 {
     context_.document.markPressed();
     putPalette(context_, lineCells(anchor(), last()), QStringLiteral("ライン"));

@@ -15,7 +15,7 @@ public:
     ToolPreview preview() const override;
 
 protected:
-    void finish() override;
+    void finish(const ToolEvent& event) override;
 };
 
 }  // namespace kelmor

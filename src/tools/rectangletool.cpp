@@ -13,7 +13,7 @@ QIcon RectangleTool::icon()
     return drawToolIcon([](QPainter& p, const QColor&) { p.drawRect(2, 3, 11, 9); });
 }
 
-void RectangleTool::finish()
+void RectangleTool::finish(const ToolEvent& /*event*/)
 {
     context_.document.markPressed();
     putPalette(context_, rectCells(context_.document.rows(), CellRect::spanning(anchor(), last())),

@@ -14,7 +14,7 @@ public:
     ToolPreview preview() const override;
 
 protected:
-    void finish() override;
+    void finish(const ToolEvent& event) override;
 };
 
 }  // namespace kelmor

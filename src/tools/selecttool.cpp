@@ -1,8 +1,12 @@
 #include "tools/selecttool.h"
 
 #include <QPainter>
+#include <array>
+#include <optional>
 
 #include "document/editsession.h"
+#include "document/mapdocument.h"
+#include "edit/shapes.h"
 #include "tools/toolicon.h"
 
 namespace kelmor {
@@ -15,15 +19,81 @@ QIcon SelectTool::icon()
     });
 }
 
-void SelectTool::dragged()
+void SelectTool::begin(const ToolEvent& event)
 {
-    context_.session.setSelection(CellRect::spanning(anchor(), last()));
+    from_ = context_.session.selection();
+    moving_ = from_.contains(event.cell);
+    DragTool::begin(event);
 }
 
-void SelectTool::finish()
+void SelectTool::dragged()
 {
-    const CellRect selection = context_.session.selection();
-    context_.moveCursor({selection.left, selection.top});
+    if (!moving_)
+        context_.session.setSelection(CellRect::spanning(anchor(), last()));
+}
+
+bool SelectTool::cancel()
+{
+    if (!moving_ || !dragging())
+        return false;  // Escape clears the selection instead
+    moving_ = false;
+    return DragTool::cancel();
+}
+
+std::vector<std::pair<CellPos, char>> SelectTool::moved() const
+{
+    const int right = last().column - anchor().column;
+    const int down = last().row - anchor().row;
+    std::vector<std::pair<CellPos, char>> cells;
+    for (const CellPos& cell : rectCells(context_.document.rows(), from_)) {
+        const CellPos to{cell.column + right, cell.row + down};
+        if (CellRect::wholeMap().contains(to))
+            cells.push_back({to, *codeAt(context_.document.rows(), cell)});
+    }
+    return cells;
+}
+
+ToolPreview SelectTool::preview() const
+{
+    if (!moving_ || !dragging() || last() == anchor())
+        return {};
+    return {{}, moved()};
+}
+
+void SelectTool::finish(const ToolEvent& event)
+{
+    const bool moving = moving_;
+    moving_ = false;
+    if (!moving || last() == anchor()) {
+        // A click: the cell alone, as a press outside the selection makes it.
+        if (moving)
+            context_.session.setSelection(CellRect::spanning(last(), last()));
+        const CellRect selection = context_.session.selection();
+        context_.moveCursor({selection.left, selection.top});
+        return;
+    }
+    // What each cell ends as: "0" where the cells left, unless one lands there.
+    std::array<std::optional<char>, kMapColumns * kMapRows> end;
+    const auto at = [](CellPos cell) { return static_cast<std::size_t>(cell.row * kMapColumns + cell.column); };
+    if (!event.modifiers.testFlag(Qt::ControlModifier))
+        for (const CellPos& cell : rectCells(context_.document.rows(), from_))
+            end[at(cell)] = '0';
+    for (const auto& [cell, code] : moved())
+        end[at(cell)] = code;
+    std::vector<std::pair<CellPos, char>> cells;
+    for (int row = 0; row < kMapRows; ++row)
+        for (int column = 0; column < kMapColumns; ++column)
+            if (const std::optional<char> code = end[at({column, row})])
+                cells.push_back({{column, row}, *code});
+    context_.document.markPressed();
+    context_.document.putCells(cells, event.modifiers.testFlag(Qt::ControlModifier) ? QStringLiteral("選択範囲の複製")
+                                                                                    : QStringLiteral("選択範囲の移動"));
+    const CellRect to =
+        CellRect{from_.left + last().column - anchor().column, from_.top + last().row - anchor().row,
+                 from_.right + last().column - anchor().column, from_.bottom + last().row - anchor().row}
+            .clipped();
+    context_.session.setSelection(to);
+    context_.moveCursor({to.left, to.top});
 }
 
 }  // namespace kelmor

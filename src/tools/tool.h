@@ -38,14 +38,19 @@ struct CodeRefused {
     int column = 0;
 };
 
-// What a tool may reach: the map, the palette and the selection, and the
-// window's ways of telling the user and of moving the keyboard cursor.
+// What a tool may reach: the map, the palette and the selection, the
+// clipboard's text, and the window's ways of telling the user and of moving
+// the keyboard cursor.
 struct ToolContext {
     MapDocument& document;
     EditSession& session;
     // Told as a notice; nothing was changed.
     std::function<void(const CodeRefused&)> refuse = [](const CodeRefused&) {};
     std::function<void(CellPos)> moveCursor = [](CellPos) {};
+    // The clipboard's text as it stands now.
+    std::function<QString()> clipboardText = [] { return QString(); };
+    // A passing message in the status bar.
+    std::function<void(const QString&)> showStatus = [](const QString&) {};
 };
 
 // What a tool wants drawn over the map while a gesture is under way: a

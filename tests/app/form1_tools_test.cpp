@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QTest>
 #include <QLabel>
+#include <QStatusBar>
 #include <QUndoStack>
 
 #include "support/cellprint.h"
@@ -180,6 +181,7 @@ TEST_F(Tools, EveryToolMeansTheCellThePenMeans)
 {
     // Fractional positions, as a fractional display scale gives them: every
     // tool, like the pen, rounds to the nearest pixel before it divides.
+    QGuiApplication::clipboard()->setText(QStringLiteral("B"));  // what the stamp puts
     for (const ToolInfo& tool : toolRegistry()) {
         form->findChild<QAction*>(QString::fromLatin1(tool.objectName))->trigger();
         for (const auto& [x, cell] :
@@ -241,6 +243,29 @@ TEST_F(Tools, ALineFromItsKeyPreviewedThenPut)
     ASSERT_FALSE(asker.notices.empty());
     EXPECT_TRUE(asker.notices.back().contains(
         QStringLiteral("E / B / R / F / S / L: ペン / ブラシ / 矩形 / 塗りつぶし / 選択 / ライン")));
+}
+
+TEST_F(Tools, APlatformMovedDownARowInFourActions)
+{
+    for (int c = 10; c < 22; ++c)
+        setCell(8, c, 'X');  // a 12-cell platform
+    asker.answer({true});
+    form->Command1->click();
+    const std::string before = level();
+    form->findChild<QAction*>(QStringLiteral("selectAction"))->trigger();  // the tool in hand
+
+    drag(at(10, 8), {at(21, 8)});         // 1: select it
+    drag(at(15, 8), {at(15, 9)});         // 2: drag it down a row
+    asker.answer({true});                 // 4: yes, save
+    key(Qt::Key_S, Qt::ControlModifier);  // 3: Ctrl+S
+    EXPECT_EQ(row(8), std::string(35, '1').replace(10, 12, std::string(12, '0')));
+    EXPECT_EQ(row(9), std::string(35, '1').replace(10, 12, std::string(12, 'X')));
+    std::string expected = before;
+    const std::size_t row8 = expected.find("\r\n", expected.find("*MAP001")) + 2 + 8 * 37;
+    expected.replace(row8 + 10, 12, std::string(12, '0'));
+    expected.replace(row8 + 37 + 10, 12, std::string(12, 'X'));
+    EXPECT_EQ(level(), expected);
+    EXPECT_EQ(selection(), (CellRect{10, 9, 21, 9}));
 }
 
 TEST_F(Tools, DuplicateCopiesTheMapOnScreenAsANewOne)

@@ -343,7 +343,7 @@ TEST_F(EndToEnd, AKilledEditorsEditsComeBackAtTheNextStart)
 
 // A stage painted with the tools, and the clipboard shared with another
 // program (xclip) both ways.
-TEST_F(EndToEnd, PaintWithTheToolsAndTheClipboardAcrossPrograms)
+TEST_F(EndToEnd, PaintWithTheToolsAndTheClipboardAcrossProgramsAndMoveWhatIsSelected)
 {
     if (QStandardPaths::findExecutable(QStringLiteral("xclip")).isEmpty())
         GTEST_FAIL() << "xclip is not installed; run tools/setup test";
@@ -382,7 +382,10 @@ TEST_F(EndToEnd, PaintWithTheToolsAndTheClipboardAcrossPrograms)
     for (int r = 2; r <= 4; ++r)
         for (int c = 5; c <= 8; ++c)
             painted[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)] = 'K';
-    painted[2][10] = painted[3][10] = '7';
+    // The pasted cells, selected now, dragged three rows down: "0" where they were.
+    dragCells(2, 10, 5, 10);
+    painted[2][10] = painted[3][10] = '0';
+    painted[5][10] = painted[6][10] = '7';
     xdo({QStringLiteral("key"), QStringLiteral("ctrl+s")});
     ASSERT_TRUE(answer("Return"));
     EXPECT_TRUE(levelBecomes(levelText({{"*E2E1", painted}, {"*E2E2", map2}})));

@@ -30,6 +30,8 @@ protected:
         ToolContext context{doc, session};
         context.refuse = [this](const CodeRefused& refused) { refusals.push_back(refused); };
         context.moveCursor = [this](CellPos cell) { cursor = cell; };
+        context.clipboardText = [this] { return clipboard; };
+        context.showStatus = [this](const QString& text) { statuses.push_back(text); };
         box = std::make_unique<ToolBox>(std::move(context));
     }
     void choose(const std::string& name)
@@ -53,14 +55,15 @@ protected:
     {
         box->release(event(cell, button, Qt::NoButton));
     }
-    void drag(CellPos from, std::initializer_list<CellPos> through)
+    void drag(CellPos from, std::initializer_list<CellPos> through, Qt::KeyboardModifiers atRelease = {})
     {
         press(from);
         CellPos last = from;
         for (const CellPos cell : through)
             move(last = cell);
-        release(last);
+        box->release(event(last, Qt::LeftButton, Qt::NoButton, atRelease));
     }
+    std::string row(int r) const { return doc.rows()[static_cast<std::size_t>(r)]; }
     char at(int column, int row) const
     {
         return doc.rows()[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
@@ -82,6 +85,8 @@ protected:
     std::unique_ptr<ToolBox> box;
     std::vector<CodeRefused> refusals;
     CellPos cursor{-1, -1};
+    QString clipboard;
+    std::vector<QString> statuses;
 };
 
 TEST_F(ToolsAlone, ThePenActsOnThePressedCellAndEveryPressIsAStep)
@@ -220,6 +225,55 @@ TEST_F(ToolsAlone, ALineIsPreviewedPutInOneStepCancelledOrRefusedWhole)
     EXPECT_EQ(refusals[0].why, CodeRefusal::BlankFirst);
     EXPECT_EQ(at(2, 8), '1');
     EXPECT_EQ(steps(), 1);
+}
+
+TEST_F(ToolsAlone, DraggingTheSelectionMovesOrCopiesItsCells)
+{
+    doc.writeCell({2, 2}, 'K');
+    doc.writeCell({3, 2}, 'L');
+    choose("selectAction");
+    drag({2, 2}, {{3, 2}});
+    ASSERT_EQ(session.selection(), (CellRect{2, 2, 3, 2}));
+    // Moved one cell right: they overlap the cells they left.
+    drag({3, 2}, {{4, 2}});
+    EXPECT_EQ(row(2).substr(1, 5), "10KL1");
+    EXPECT_EQ(session.selection(), (CellRect{3, 2, 4, 2}));
+    EXPECT_EQ(cursor, (CellPos{3, 2}));
+    EXPECT_EQ(steps(), 1);
+    EXPECT_TRUE(doc.marked());
+    // With Ctrl at the release, copied; the originals stay.
+    drag({3, 2}, {{3, 6}}, Qt::ControlModifier);
+    EXPECT_EQ(row(2).substr(3, 2), "KL");
+    EXPECT_EQ(row(6).substr(3, 2), "KL");
+    EXPECT_EQ(steps(), 2);
+    // Dragged over the edge: what would leave the map is clipped away.
+    drag({3, 6}, {{34, 6}});
+    EXPECT_EQ(row(6).substr(33), "1K");
+    EXPECT_EQ(row(6).substr(3, 2), "00");
+    EXPECT_EQ(session.selection(), (CellRect{34, 6, 34, 6}));
+
+    // A click inside the selection selects that cell alone.
+    session.setSelection({0, 0, 5, 5});
+    drag({4, 4}, {});
+    EXPECT_EQ(session.selection(), (CellRect{4, 4, 4, 4}));
+    // Escape or a right press cancels a move: nothing put, picked or marked.
+    doc.declineSave();
+    session.setSelection({3, 2, 4, 2});
+    const int before = steps();
+    for (const bool right : {false, true}) {
+        press({3, 2});
+        move({10, 10});
+        EXPECT_FALSE(box->preview().cells.empty());
+        if (right)
+            press({10, 10}, Qt::RightButton);
+        else
+            EXPECT_TRUE(box->cancel());
+        release({10, 10});
+        EXPECT_EQ(session.selection(), (CellRect{3, 2, 4, 2}));
+    }
+    EXPECT_EQ(steps(), before);
+    EXPECT_FALSE(doc.marked());
+    EXPECT_EQ(session.paletteCode(), U'B');
 }
 
 TEST_F(ToolsAlone, AGestureEndsWhenTheMapIsReplacedOrAnotherToolIsChosen)
