@@ -2,10 +2,12 @@
 
 #include "tools/brushtool.h"
 #include "tools/filltool.h"
+#include "tools/frametool.h"
 #include "tools/linetool.h"
 #include "tools/pentool.h"
 #include "tools/rectangletool.h"
 #include "tools/selecttool.h"
+#include "tools/stamptool.h"
 
 namespace kelmor {
 
@@ -31,6 +33,8 @@ const std::vector<ToolInfo>& toolRegistry()
         {"fillAction", QStringLiteral("塗りつぶし"), Qt::Key_F, &FillTool::icon, &make<FillTool>},
         {"selectAction", QStringLiteral("選択"), Qt::Key_S, &SelectTool::icon, &make<SelectTool>},
         {"lineAction", QStringLiteral("ライン"), Qt::Key_L, &LineTool::icon, &make<LineTool>},
+        {"frameAction", QStringLiteral("枠"), Qt::Key_O, &FrameTool::icon, &make<FrameTool>},
+        {"stampAction", QStringLiteral("スタンプ"), Qt::Key_T, &StampTool::icon, &make<StampTool>},
     };
     return tools;
 }

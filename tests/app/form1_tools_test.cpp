@@ -241,8 +241,8 @@ TEST_F(Tools, ALineFromItsKeyPreviewedThenPut)
     // The key table lists it with the other tools.
     form->findChild<QAction*>(QStringLiteral("keysAction"))->trigger();
     ASSERT_FALSE(asker.notices.empty());
-    EXPECT_TRUE(asker.notices.back().contains(
-        QStringLiteral("E / B / R / F / S / L: ペン / ブラシ / 矩形 / 塗りつぶし / 選択 / ライン")));
+    EXPECT_TRUE(asker.notices.back().contains(QStringLiteral(
+        "E / B / R / F / S / L / O / T: ペン / ブラシ / 矩形 / 塗りつぶし / 選択 / ライン / 枠 / スタンプ")));
 }
 
 TEST_F(Tools, APlatformMovedDownARowInFourActions)
@@ -266,6 +266,31 @@ TEST_F(Tools, APlatformMovedDownARowInFourActions)
     expected.replace(row8 + 37 + 10, 12, std::string(12, 'X'));
     EXPECT_EQ(level(), expected);
     EXPECT_EQ(selection(), (CellRect{10, 9, 21, 9}));
+}
+
+TEST_F(Tools, FramesAndStampsByThePointer)
+{
+    key(Qt::Key_O);
+    EXPECT_EQ(form->toolStatus()->text(), QStringLiteral("ツール: 枠"));
+    drag(at(2, 2), {at(4, 6), at(6, 6)});
+    EXPECT_EQ(row(2).substr(2, 5), "BBBBB");
+    EXPECT_EQ(row(4).substr(2, 5), "B111B");
+    EXPECT_EQ(steps(), 1);
+
+    QGuiApplication::clipboard()->setText(QStringLiteral("KL"));
+    key(Qt::Key_T);
+    const QImage still = viewPixels();
+    send(QEvent::MouseMove, at(20, 12), Qt::NoButton, Qt::NoButton);
+    EXPECT_NE(viewPixels(), still);  // the stamp follows the pointer
+    EXPECT_EQ(row(12).substr(20, 2), "11");
+    drag(at(20, 12), {at(20, 14)});
+    for (int r = 12; r <= 14; ++r)
+        EXPECT_EQ(row(r).substr(20, 2), "KL") << r;
+    EXPECT_EQ(steps(), 2);
+    QGuiApplication::clipboard()->clear();
+    drag(at(0, 0), {});
+    EXPECT_EQ(row(0)[0], '1');
+    EXPECT_FALSE(form->statusBar()->currentMessage().isEmpty());
 }
 
 TEST_F(Tools, DuplicateCopiesTheMapOnScreenAsANewOne)

@@ -276,6 +276,58 @@ TEST_F(ToolsAlone, DraggingTheSelectionMovesOrCopiesItsCells)
     EXPECT_EQ(session.paletteCode(), U'B');
 }
 
+TEST_F(ToolsAlone, FramesOfEveryShape)
+{
+    choose("frameAction");
+    drag({1, 1}, {});           // 1 x 1
+    drag({3, 1}, {{3, 5}});     // 1 x n
+    drag({10, 10}, {{5, 13}});  // n x m, dragged backwards
+    EXPECT_EQ(changedCells(), 1 + 5 + (6 * 2 + 2 * 2));
+    EXPECT_EQ(row(11).substr(5, 6), "B1111B");
+    EXPECT_EQ(row(10).substr(5, 6), "BBBBBB");
+    EXPECT_EQ(steps(), 3);
+    press({20, 2});
+    move({25, 6});
+    EXPECT_EQ(box->preview().outline, (CellRect{20, 2, 25, 6}));
+    EXPECT_TRUE(box->cancel());
+    release({25, 6});
+    EXPECT_EQ(steps(), 3);
+    session.setPaletteText(QStringLiteral(" "));
+    drag({0, 15}, {{3, 16}});
+    ASSERT_EQ(refusals.size(), 1u);
+    EXPECT_EQ(row(15)[1], '1');
+}
+
+TEST_F(ToolsAlone, AStampFollowsThePointerAndPutsTheClipboardWhereverItGoes)
+{
+    choose("stampAction");
+    clipboard = QStringLiteral("KL\nM");
+    move({5, 5}, Qt::NoButton);
+    EXPECT_EQ(box->preview().cells,
+              (std::vector<std::pair<CellPos, char>>{{{5, 5}, 'K'}, {{6, 5}, 'L'}, {{5, 6}, 'M'}}));
+    drag({5, 5}, {{8, 5}});
+    for (int c = 5; c <= 8; ++c)
+        EXPECT_EQ(row(5)[static_cast<std::size_t>(c)], 'K') << c;
+    EXPECT_EQ(row(5)[9], 'L');
+    EXPECT_EQ(steps(), 1);
+    EXPECT_TRUE(session.selection().empty());
+    // Larger than the map, at its last cell: clipped.
+    clipboard = QString(40, QLatin1Char('Q')) + QStringLiteral("\n") + QString(40, QLatin1Char('Q'));
+    drag({34, 16}, {});
+    EXPECT_EQ(row(16)[34], 'Q');
+    EXPECT_EQ(steps(), 2);
+    // Refused, or nothing to stamp: nothing put.
+    clipboard = QStringLiteral("K*");
+    drag({0, 0}, {});
+    ASSERT_EQ(refusals.size(), 1u);
+    EXPECT_EQ(refusals[0].column, 2);
+    clipboard.clear();
+    drag({0, 0}, {});
+    EXPECT_EQ(statuses.size(), 1u);
+    EXPECT_EQ(row(0)[0], '1');
+    EXPECT_EQ(steps(), 2);
+}
+
 TEST_F(ToolsAlone, AGestureEndsWhenTheMapIsReplacedOrAnotherToolIsChosen)
 {
     choose("rectangleAction");
