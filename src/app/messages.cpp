@@ -249,6 +249,56 @@ QString pasteRefusedText(char32_t code, int line, int column, CodeRefusal why)
            codeRefusedText(code, why);
 }
 
+QString orderRefusedText(const OrderReport& report, const QString& levelName)
+{
+    if (report.changed)
+        return QStringLiteral("%1 はマップ一覧を読み込んだ後でほかのプログラムに変更されたため、何も変えていません。"
+                              "一覧を読み込み直しました。もう一度やり直してください。")
+            .arg(levelName);
+    switch (report.refusal) {
+    case OrderRefusal::None: break;
+    case OrderRefusal::NoSuchMap: return QStringLiteral("そのマップは %1 にありません。").arg(levelName);
+    case OrderRefusal::OnlyMap:
+        return QStringLiteral(
+                   "%1 のただ一つのマップは削除できません。レベルファイルにはマップが少なくとも一つ要ります。")
+            .arg(levelName);
+    case OrderRefusal::Full:
+        return QStringLiteral("%1 にはすでにマップが %2 個あり、これ以上挿入できません。")
+            .arg(levelName, QString::number(kLastMapNo));
+    case OrderRefusal::Unclear:
+        return QStringLiteral("%1 の中で、関係するマップの始まりか終わりがはっきりしないため（ヘッダーがほかの項目と"
+                              "同じ行にある、マップが壊れているか途中で切れている、引用符が閉じていない）、"
+                              "何も変えていません。")
+            .arg(levelName);
+    }
+    if (!report.failure.failed())
+        return {};
+    if (report.failure.step == FileStep::Folder)
+        return QStringLiteral("並べ替えは済みましたが、フォルダーをディスクに書き込めませんでした（%1）。"
+                              "停電などがあると元に戻るおそれがあります。")
+            .arg(reasonOf(report.failure.error));
+    return QStringLiteral("%1 を書き換えられなかったため、何も変えていません（%2）。")
+        .arg(levelName,
+             report.failure.error != 0 ? reasonOf(report.failure.error) : QStringLiteral("書き込めないファイルです"));
+}
+
+QString orderUndoRefusedText(bool undo, const QString& levelName)
+{
+    return QStringLiteral("並べ替えを%1せん。%2 は並べ替えの後に書き換えられています（このエディタの保存を含みます）。"
+                          "その内容を失わないよう、何も変えていません。")
+        .arg(undo ? QStringLiteral("元に戻せま") : QStringLiteral("やり直せま"), levelName);
+}
+
+QString deleteMapQuestion(MapNumber mapNo, const QString& header)
+{
+    return QStringLiteral("map No %1「%2」をレベルファイルから削除してもよろしいですか?").arg(mapNo).arg(header);
+}
+
+QString mapInsertedText(MapNumber mapNo, const QString& header)
+{
+    return QStringLiteral("空のマップ「%1」を map No %2 として挿入しました。").arg(header).arg(mapNo);
+}
+
 QString keysText()
 {
     // The tools' keys come from their registry, so a new tool is listed here.
@@ -279,6 +329,10 @@ QString keysText()
                "  Ctrl+S: マップ保存\n"
                "  Ctrl+Q: 閉じる\n"
                "  Alt+R / Alt+K: ファイルが外部で変更されたときの「再読み込み」/「このまま」\n"
+               "マップ一覧の中:\n"
+               "  Alt+↑ / Alt+↓: マップを一つ上 / 下へ移動（ドラッグでも移動）\n"
+               "  Insert / Shift+Insert: 後ろ / 前に空のマップを挿入　Delete: マップを削除\n"
+               "  Ctrl+Z / Ctrl+Shift+Z: 並べ替えを元に戻す / やり直す\n"
                "ヘッダーの欄では Ctrl+Z などはその欄の文字に、パレットでは Page Up / Page Down はパレットに働きます。");
 }
 

@@ -38,6 +38,15 @@ QString goToRefusalText(const QString& typed, MapNumber last, const QString& lev
 QString codeRefusedText(char32_t code, CodeRefusal why);
 // A paste refused for the character at `line` and `column` of its text (from 1).
 QString pasteRefusedText(char32_t code, int line, int column, CodeRefusal why);
+// A change of the maps' order from マップ一覧 that was refused, or that
+// failed (nothing for neither).
+QString orderRefusedText(const OrderReport& report, const QString& levelName);
+// An undo or redo of such a change that the file no longer allows.
+QString orderUndoRefusedText(bool undo, const QString& levelName);
+// The question before a map is deleted from the level file.
+QString deleteMapQuestion(MapNumber mapNo, const QString& header);
+// The status bar's word after a blank map was put in.
+QString mapInsertedText(MapNumber mapNo, const QString& header);
 // The keys, for the help menu.
 QString keysText();
 

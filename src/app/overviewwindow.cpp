@@ -1,10 +1,16 @@
 #include "app/overviewwindow.h"
 
+#include <QAction>
+#include <QDropEvent>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
 #include <QLineEdit>
 #include <QListView>
 #include <QSortFilterProxyModel>
 #include <QVBoxLayout>
+#include <functional>
 
 #include "document/mapoverview.h"
 #include "view/overviewdelegate.h"
@@ -39,9 +45,19 @@ OverviewWindow::OverviewWindow(MapOverview& maps, OverviewDelegate* delegate, QW
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
+    // A map is dragged to its new place; the file is changed, never the list.
+    list_->setDragEnabled(true);
+    list_->setAcceptDrops(true);
+    list_->viewport()->setAcceptDrops(true);
+    list_->setDropIndicatorShown(true);
+    list_->setDragDropMode(QAbstractItemView::DragDrop);
+    list_->viewport()->installEventFilter(this);
+
     auto* layout = new QVBoxLayout(this);
+    layout->setMenuBar(new QMenuBar(this));
     layout->addWidget(search_);
     layout->addWidget(list_);
+    createActions();
     resize(460, 480);
 
     connect(search_, &QLineEdit::textChanged, filter_, &QSortFilterProxyModel::setFilterFixedString);
@@ -53,6 +69,100 @@ OverviewWindow::OverviewWindow(MapOverview& maps, OverviewDelegate* delegate, QW
     connect(list_, &QListView::activated, this, &OverviewWindow::choose);
     connect(list_, &QListView::doubleClicked, this, &OverviewWindow::choose);
     setTabOrder(search_, list_);
+}
+
+QAction* OverviewWindow::listAction(const char* name, const QString& text, const QKeySequence& key)
+{
+    auto* action = new QAction(text, this);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(key);
+    // In the search field the same keys edit its text.
+    action->setShortcutContext(Qt::WidgetShortcut);
+    list_->addAction(action);
+    return action;
+}
+
+void OverviewWindow::createActions()
+{
+    const auto on = [this](const std::function<MapOrderChange(MapNumber)>& change) {
+        return [this, change] {
+            if (const MapNumber mapNo = current(); mapNo > 0)
+                emit changeAsked(change(mapNo));
+        };
+    };
+    QAction* up = listAction("moveMapUpAction", QStringLiteral("上へ移動(&U)"), QKeySequence(Qt::ALT | Qt::Key_Up));
+    QAction* down =
+        listAction("moveMapDownAction", QStringLiteral("下へ移動(&D)"), QKeySequence(Qt::ALT | Qt::Key_Down));
+    QAction* after =
+        listAction("insertMapAfterAction", QStringLiteral("後ろに空のマップを挿入(&I)"), QKeySequence(Qt::Key_Insert));
+    QAction* before = listAction("insertMapBeforeAction", QStringLiteral("前に空のマップを挿入(&B)"),
+                                 QKeySequence(Qt::SHIFT | Qt::Key_Insert));
+    QAction* remove =
+        listAction("deleteMapAction", QStringLiteral("マップを削除(&R)..."), QKeySequence(Qt::Key_Delete));
+    undo_ = listAction("undoOrderAction", QStringLiteral("並べ替えを元に戻す(&Z)"), QKeySequence::Undo);
+    redo_ = listAction("redoOrderAction", QStringLiteral("並べ替えをやり直す(&Y)"),
+                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    setUndoable(false, false);
+    connect(up, &QAction::triggered, this, on([](MapNumber n) { return MapOrderChange::move(n, n - 1); }));
+    connect(down, &QAction::triggered, this, on([](MapNumber n) { return MapOrderChange::move(n, n + 1); }));
+    connect(after, &QAction::triggered, this, on([](MapNumber n) { return MapOrderChange::insert(n + 1); }));
+    connect(before, &QAction::triggered, this, on([](MapNumber n) { return MapOrderChange::insert(n); }));
+    connect(remove, &QAction::triggered, this, on([](MapNumber n) { return MapOrderChange::remove(n); }));
+    connect(undo_, &QAction::triggered, this, &OverviewWindow::undoAsked);
+    connect(redo_, &QAction::triggered, this, &OverviewWindow::redoAsked);
+
+    QMenu* menu = static_cast<QMenuBar*>(layout()->menuBar())->addMenu(QStringLiteral("並べ替え(&O)"));
+    menu->addActions({up, down});
+    menu->addSeparator();
+    menu->addActions({after, before, remove});
+    menu->addSeparator();
+    menu->addActions({undo_, redo_});
+    list_->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void OverviewWindow::setUndoable(bool undo, bool redo)
+{
+    undo_->setEnabled(undo);
+    redo_->setEnabled(redo);
+}
+
+MapNumber OverviewWindow::current() const
+{
+    const QModelIndex index = list_->currentIndex();
+    return index.isValid() ? index.data(MapOverview::MapNoRole).toLongLong() : 0;
+}
+
+bool OverviewWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == list_->viewport() &&
+        (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove || event->type() == QEvent::Drop))
+        return dropped(event);
+    return QWidget::eventFilter(watched, event);
+}
+
+bool OverviewWindow::dropped(QEvent* event)
+{
+    auto* drop = static_cast<QDropEvent*>(event);
+    // Only a map of a list, and only while every map shows: with maps hidden
+    // by a search, where one lands between them is unclear.
+    const QMimeData* dragged = drop->mimeData();
+    if (dragged == nullptr || !dragged->hasFormat(filter_->mimeTypes().value(0)) || !search_->text().isEmpty()) {
+        drop->ignore();
+        return true;
+    }
+    drop->setDropAction(Qt::MoveAction);
+    drop->accept();
+    if (event->type() != QEvent::Drop)
+        return true;
+    const QModelIndex target = list_->indexAt(drop->position().toPoint());
+    const MapNumber from = current();
+    const MapNumber to =
+        target.isValid() ? target.data(MapOverview::MapNoRole).toLongLong() : filter_->rowCount();  // past the end
+    if (from > 0 && to > 0 && to != from)
+        emit changeAsked(MapOrderChange::move(from, to));
+    // The view does not move anything itself.
+    drop->setDropAction(Qt::IgnoreAction);
+    return true;
 }
 
 void OverviewWindow::choose(const QModelIndex& index)

@@ -152,6 +152,47 @@ void MapDocument::acceptOutsideChange()
     levelFile_.stamp(knownStamp_);
 }
 
+OrderReport MapDocument::changeOrder(const MapOrderChange& change, const FileStamp& listed)
+{
+    const OrderExpectation expected{listed, std::nullopt};
+    OrderReport report = levelFile_.changeOrder(change, &expected, true);
+    const std::int64_t grown = change.kind == MapOrderChange::Kind::Insert   ? 1
+                               : change.kind == MapOrderChange::Kind::Delete ? -1
+                                                                             : 0;
+    followOrder(report, change, report.count + grown);
+    return report;
+}
+
+OrderReport MapDocument::replaceOrder(std::string_view expected, std::string_view bytes, const MapOrderChange& renumber,
+                                      std::int64_t count)
+{
+    OrderReport report = levelFile_.replaceBytes(expected, bytes);
+    followOrder(report, renumber, count);
+    return report;
+}
+
+void MapDocument::followOrder(const OrderReport& report, const MapOrderChange& change, std::int64_t count)
+{
+    deletedOnScreen_ = false;
+    // Nothing written, or the change failed before the rename: as it was.
+    if (report.changed || report.refusal != OrderRefusal::None || report.stamp == report.before)
+        return;
+    // This editor's own change is no change from outside, unless one was
+    // already waiting to be told.
+    if (knownStamp_ == report.before)
+        knownStamp_ = report.stamp;
+    if (origin_.created) {
+        setMapNo(count + 1);
+    } else if (const std::int64_t now = change.numberAfter(mapNo_); now == 0) {
+        deletedOnScreen_ = true;
+        return;
+    } else if (now != mapNo_) {
+        origin_.mapNo = now;
+        setMapNo(now);
+    }
+    recovery_->changedNow();
+}
+
 void MapDocument::declineSave()
 {
     setMarked(false);

@@ -100,6 +100,22 @@ public:
     // and the save still asks before it overwrites a map that changed.
     void acceptOutsideChange();
 
+    // Moves, inserts or deletes a map of the level file (see
+    // LevelFile::changeOrder), refused when the file is no longer as it was
+    // at `listed`. The map on screen stays the same map under its new number,
+    // origin and recovery file included; a created map not yet saved becomes
+    // the one after the last. The map on screen deleted is the caller's to
+    // replace (`deletedOnScreen`). The bytes before and after are kept in
+    // the report for undoing it.
+    OrderReport changeOrder(const MapOrderChange& change, const FileStamp& listed);
+    // Writes `bytes` back while the file holds `expected` (an order change
+    // undone or done again), the map on screen renumbered by `renumber`, the
+    // file holding `count` maps afterwards.
+    OrderReport replaceOrder(std::string_view expected, std::string_view bytes, const MapOrderChange& renumber,
+                             std::int64_t count);
+    // The map on screen was deleted from the file by the last order change.
+    bool deletedOnScreen() const { return deletedOnScreen_; }
+
     // A press on the map: marked, whatever it does.
     void markPressed();
     // Whether putting codes that change nothing is a step of the history.
@@ -136,6 +152,8 @@ signals:
 
 private:
     void setMapNo(MapNumber number);
+    // The map on screen after this editor changed the maps' order.
+    void followOrder(const OrderReport& report, const MapOrderChange& change, std::int64_t count);
     // The map on screen becomes a new map `number`, not in the file yet.
     void becomeNew(MapNumber number);
     void setHeader(const QString& text);
@@ -160,6 +178,7 @@ private:
     FileStamp unreadStamp_;
     bool unsavable_ = false;
     bool cutOff_ = false;
+    bool deletedOnScreen_ = false;
     bool marked_ = false;
     // The map as the level file holds it (loaded or saved).
     std::string fileHeader_;

@@ -165,4 +165,9 @@ QByteArray MapOverview::rowsOf(int row) const
     return rows;
 }
 
+Qt::ItemFlags MapOverview::flags(const QModelIndex& index) const
+{
+    return QAbstractListModel::flags(index) | (index.isValid() ? Qt::ItemIsDragEnabled : Qt::ItemIsDropEnabled);
+}
+
 }  // namespace kelmor

@@ -49,9 +49,13 @@ public:
     const FileFailure& failure() const { return failure_; }
     // The row of map `mapNo`, or -1 when the list has no such map.
     int rowOf(MapNumber mapNo) const;
+    // The file's stamp as it was when it was listed.
+    const FileStamp& stamp() const { return stamp_; }
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
+    // A map can be dragged to another place in the list.
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
 
 private:
     struct Entry {

@@ -63,9 +63,15 @@ public:
     SaveReport save(std::string_view header, const MapRows& rows, const MapOrigin* expected = nullptr,
                     FileStamp* stamp = nullptr) const;
     // Moves, inserts or deletes a map; see changeMapOrderInLevel.
-    OrderReport changeOrder(const MapOrderChange& change, const OrderExpectation* expected = nullptr) const
+    OrderReport changeOrder(const MapOrderChange& change, const OrderExpectation* expected = nullptr,
+                            bool keepBytes = false) const
     {
-        return changeMapOrderInLevel(ops_, folder_, name_, change, expected);
+        return changeMapOrderInLevel(ops_, folder_, name_, change, expected, keepBytes);
+    }
+    // See replaceLevelBytes.
+    OrderReport replaceBytes(std::string_view expected, std::string_view bytes) const
+    {
+        return replaceLevelBytes(ops_, folder_, name_, expected, bytes);
     }
     // The file's stamp now; see stampFile.
     int stamp(FileStamp& stamp) const { return stampFile(ops_, path(), stamp); }

@@ -137,6 +137,33 @@ MapOrder refused(OrderRefusal why, std::string reason, std::int64_t count)
 
 }  // namespace
 
+MapOrderChange MapOrderChange::inverse() const
+{
+    switch (kind) {
+    case Kind::Move: return move(to, from);
+    case Kind::Insert: return remove(from);
+    case Kind::Delete: return insert(from);
+    }
+    return *this;
+}
+
+std::int64_t MapOrderChange::numberAfter(std::int64_t mapNo) const
+{
+    switch (kind) {
+    case Kind::Move:
+        if (mapNo == from)
+            return to;
+        if (from < to && mapNo > from && mapNo <= to)
+            return mapNo - 1;
+        if (to < from && mapNo >= to && mapNo < from)
+            return mapNo + 1;
+        return mapNo;
+    case Kind::Insert: return mapNo >= from ? mapNo + 1 : mapNo;
+    case Kind::Delete: return mapNo == from ? 0 : mapNo > from ? mapNo - 1 : mapNo;
+    }
+    return mapNo;
+}
+
 std::string MapOrder::text() const
 {
     std::string text;

@@ -20,6 +20,11 @@ struct MapOrderChange {
     static MapOrderChange move(std::int64_t from, std::int64_t to) { return {Kind::Move, from, to}; }
     static MapOrderChange insert(std::int64_t at) { return {Kind::Insert, at, at}; }
     static MapOrderChange remove(std::int64_t mapNo) { return {Kind::Delete, mapNo, mapNo}; }
+
+    // The change that takes the maps back where they were.
+    MapOrderChange inverse() const;
+    // The number map `mapNo` has after the change; 0 for the map deleted.
+    std::int64_t numberAfter(std::int64_t mapNo) const;
 };
 
 enum class OrderRefusal {

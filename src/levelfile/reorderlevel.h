@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "fs/filefailure.h"
 #include "fs/fileops.h"
@@ -27,8 +28,14 @@ struct OrderReport {
     bool changed = false;
     std::string header;  // Insert: the header the blank map was given
     std::int64_t count = 0;
-    // Once written: the new file's stamp, taken under the folder's lock.
+    // The file's stamp before, and once written the new file's stamp, taken
+    // under the folder's lock.
+    FileStamp before;
     FileStamp stamp;
+    // With `keepBytes`, once written: the file's bytes before and after, so
+    // that the change can be taken back (see replaceLevelBytes).
+    std::string bytesBefore;
+    std::string bytesAfter;
 
     bool ok() const { return !failure.failed() && refusal == OrderRefusal::None && !changed; }
 };
@@ -39,6 +46,14 @@ struct OrderReport {
 // as a save follows them), forced to disk and renamed over it, with the
 // file's mode. A kill at any moment leaves the old file or the new one.
 OrderReport changeMapOrderInLevel(FileOps& ops, const std::string& folder, const std::string& levelName,
-                                  const MapOrderChange& change, const OrderExpectation* expected = nullptr);
+                                  const MapOrderChange& change, const OrderExpectation* expected = nullptr,
+                                  bool keepBytes = false);
+
+// Writes `bytes` as the level file, in the same one step, only while the
+// file holds exactly `expected` (checked under the folder's lock); else
+// `changed`, and nothing is written. How a change of the maps' order is
+// undone and done again.
+OrderReport replaceLevelBytes(FileOps& ops, const std::string& folder, const std::string& levelName,
+                              std::string_view expected, std::string_view bytes);
 
 }  // namespace kelmor

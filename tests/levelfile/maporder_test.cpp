@@ -252,3 +252,50 @@ TEST(OrderCrash, EveryFailingStepOfAMoveLeavesTheOldFileOrTheNew)
 
 }  // namespace
 }  // namespace kelmor
+
+namespace kelmor {
+namespace {
+
+TEST(MapOrder, EveryMapKnowsItsNumberAfterAChangeAndBack)
+{
+    std::string file;
+    for (int n = 1; n <= 5; ++n)
+        file += levelText({{"*M" + std::to_string(n), uniformRows('1')}});
+    const auto headerOf = [](const std::string& bytes, std::int64_t mapNo) {
+        MemorySource source(bytes);
+        ItemReader reader(source);
+        return loadMap(reader, mapNo).header;
+    };
+    for (const MapOrderChange change :
+         {MapOrderChange::move(1, 5), MapOrderChange::move(5, 2), MapOrderChange::move(3, 3), MapOrderChange::insert(1),
+          MapOrderChange::insert(6), MapOrderChange::remove(3)}) {
+        const std::string after = changeMapOrder(file, change).text();
+        for (std::int64_t mapNo = 1; mapNo <= 5; ++mapNo) {
+            const std::int64_t now = change.numberAfter(mapNo);
+            if (now == 0) {
+                EXPECT_EQ(change.kind, MapOrderChange::Kind::Delete);
+                continue;
+            }
+            EXPECT_EQ(headerOf(after, now), "*M" + std::to_string(mapNo));
+            EXPECT_EQ(change.inverse().numberAfter(now), mapNo);
+        }
+    }
+}
+
+TEST_F(OrderInLevel, BytesGoBackOnlyOverTheFileTheChangeWrote)
+{
+    const LevelFile file(*ops, dir.path());
+    OrderReport moved = file.changeOrder(MapOrderChange::move(1, 3), nullptr, true);
+    ASSERT_TRUE(moved.ok());
+    EXPECT_EQ(moved.bytesBefore, old);
+    EXPECT_EQ(moved.bytesAfter, readFile(level()));
+    EXPECT_TRUE(file.replaceBytes(moved.bytesAfter, moved.bytesBefore).ok());
+    EXPECT_EQ(readFile(level()), old);
+    // Undone already: the file is not what the change wrote any more.
+    const OrderReport again = file.replaceBytes(moved.bytesAfter, moved.bytesBefore);
+    EXPECT_TRUE(again.changed);
+    EXPECT_EQ(readFile(level()), old);
+}
+
+}  // namespace
+}  // namespace kelmor
