@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <cstdio>
 #include <filesystem>
@@ -134,6 +135,25 @@ void selectionDrag(benchmark::State& state)
         state.SkipWithError("something was asked");
 }
 
+// One key in typing mode, along a row of 35 codes and again from its start:
+// the code put, its cell redrawn, the cursor moved, the run's step merged.
+void typingKey(benchmark::State& state)
+{
+    Painting painting("penAction");
+    painting.form.findChild<QAction*>(QStringLiteral("typingAction"))->trigger();
+    MapView* view = painting.form.Picture2;
+    int typed = 0;
+    for (auto _ : state) {
+        if (typed++ % kMapColumns == 0)
+            view->moveCursorTo(8, 0);
+        QKeyEvent key(QEvent::KeyPress, Qt::Key_B, Qt::NoModifier, QStringLiteral("b"));
+        QApplication::sendEvent(view, &key);
+        QApplication::processEvents();
+    }
+    if (painting.form.document().rows()[8] != std::string(kMapColumns, 'B') || painting.asker.asked != 0)
+        state.SkipWithError("the row was not typed");
+}
+
 // A fill that changes every cell of the map, with two palette entries in turn.
 void fillWholeMap(benchmark::State& state)
 {
@@ -233,6 +253,7 @@ BENCHMARK(readOnce)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggreg
 BENCHMARK(lastMapInWindow)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 BENCHMARK(brushMove)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 BENCHMARK(selectionDrag)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(typingKey)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 BENCHMARK(fillWholeMap)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 BENCHMARK(overviewFirstScreen)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
 BENCHMARK(overviewToTheEnd)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
@@ -257,6 +278,7 @@ int main(int argc, char* argv[])
          {std::tuple{"lastMapInWindow", "\">|\" in the window", "≤ 16 ms"},
           std::tuple{"brushMove", "one pointer move of a brush stroke", "≤ 16 ms"},
           std::tuple{"fillWholeMap", "a fill of the whole map", "≤ 16 ms"},
+          std::tuple{"typingKey", "one key in typing mode", "≤ 16 ms"},
           std::tuple{"selectionDrag", "one pointer move dragging a whole-map selection", "≤ 16 ms"},
           std::tuple{"overviewFirstScreen", "マップ一覧, first screen", "a few ×"},
           std::tuple{"overviewToTheEnd", "マップ一覧, scrolled to the end", "≤ 16 ms"},

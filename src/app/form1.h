@@ -27,6 +27,7 @@ namespace kelmor {
 
 class Asker;
 class ChangeBar;
+class MapKeyActions;
 class FileWatch;
 class MapOverview;
 class MapView;
@@ -226,6 +227,7 @@ private:
     QAction* deleteAction_ = nullptr;
     QAction* duplicateAction_ = nullptr;
     ToolBox* toolBox_ = nullptr;
+    MapKeyActions* keyActions_ = nullptr;
     OverviewWindow* overview_ = nullptr;
     MapOverview* overviewMaps_ = nullptr;
     OverviewDelegate* overviewDelegate_ = nullptr;

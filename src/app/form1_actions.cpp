@@ -7,6 +7,7 @@
 
 #include "app/asker.h"
 #include "app/form1.h"
+#include "app/mapkeyactions.h"
 #include "app/messages.h"
 
 namespace kelmor {
@@ -47,7 +48,7 @@ void Form1::createActions()
                              {QKeySequence(Qt::ControlModifier | Qt::Key_G)});
     overviewAction_ = makeAction(this, "overviewAction", QStringLiteral("マップ一覧(&O)..."),
                                  {QKeySequence(Qt::ControlModifier | Qt::Key_L)});
-    createAction_ = makeAction(this, "createAction", QStringLiteral("マップ作成(&C)"));
+    createAction_ = makeAction(this, "createAction", QStringLiteral("マップ作成(&C)"), {QKeySequence::New});
     eraseAction_ = makeAction(this, "eraseAction", QStringLiteral("マップ消去(&E)"));
     closeAction_ =
         makeAction(this, "closeAction", QStringLiteral("閉じる(&Q)"), {QKeySequence(Qt::ControlModifier | Qt::Key_Q)});
@@ -108,6 +109,8 @@ void Form1::createMenus()
     edit->addSeparator();
     edit->addAction(selectAllAction_);
     edit->addAction(clearSelectionAction_);
+    edit->addSeparator();
+    edit->addActions(keyActions_->actions());
     QMenu* view = bar->addMenu(QStringLiteral("表示(&V)"));
     toolBarAction_ = toolBar_->toggleViewAction();
     toolBarAction_->setObjectName(QStringLiteral("toolBarAction"));

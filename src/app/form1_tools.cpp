@@ -12,6 +12,7 @@
 
 #include "app/asker.h"
 #include "app/form1.h"
+#include "app/mapkeyactions.h"
 #include "app/messages.h"
 #include "edit/cliptext.h"
 #include "tools/cellactions.h"
@@ -82,13 +83,16 @@ void Form1::createTools()
     deleteAction_ = mapAction("deleteAction", QStringLiteral("削除(&D)"), QKeySequence::Delete);
     duplicateAction_ = new QAction(QStringLiteral("マップ複製(&D)"), this);
     duplicateAction_->setObjectName(QStringLiteral("duplicateAction"));
+    duplicateAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
     addAction(duplicateAction_);
 
     connect(selectAllAction_, &QAction::triggered, this, [this] { session_.setSelection(CellRect::wholeMap()); });
+    // One Escape does one thing: a gesture, a count, typing mode, the selection.
     connect(clearSelectionAction_, &QAction::triggered, this, [this] {
-        if (!toolBox_->cancel())
+        if (!toolBox_->cancel() && !Picture2->escapeKeys())
             session_.setSelection({});
     });
+    keyActions_ = new MapKeyActions(*Picture2, *toolBox_, this);
     connect(copyAction_, &QAction::triggered, this, &Form1::copySelection);
     connect(cutAction_, &QAction::triggered, this, [this] {
         if (copySelection())

@@ -316,6 +316,12 @@ QString keysText()
                           "  （カーソルが見えていないときは、最初の Space / P / G でカーソルを表示）\n") +
            QStringLiteral("  %1: %2\n").arg(keys.join(QStringLiteral(" / ")), names.join(QStringLiteral(" / "))) +
            QStringLiteral(
+               "  数字のあとに移動キー: その回数だけ動かす（例: 10↓）\n"
+               "  Ctrl+矢印キー: 同じマスの続く端へ跳ぶ　Ctrl+Shift+矢印キー: 選択をそこまで広げる\n"
+               "  Insert: 入力モード（キーの文字を置いて右へ。Space は「0」、Backspace で戻す、Enter で次の行）\n"
+               "  / に続けてコード: パレットでそのコードを選ぶ\n"
+               "  Shift+P: 選択範囲の枠をパレットの項目で塗る\n"
+               "  Alt+矢印キー / Alt+Shift+矢印キー: 選択範囲を 1 マス移動 / 複製\n"
                "  Shift+矢印キー: 選択を広げる　Ctrl+A: すべて選択　Esc: 選択解除\n"
                "  Ctrl+C / Ctrl+X / Ctrl+V: コピー / 切り取り / 貼り付け（カーソルの位置へ）\n"
                "  Delete: 選択範囲を「0」に　Space / P: 選択範囲をパレットの項目で塗る\n"
@@ -325,6 +331,7 @@ QString keysText()
                "  Page Up / Page Down: 前のマップ / 次のマップ\n"
                "  Ctrl+Home / Ctrl+End: 最初のマップ / 最後のマップ\n"
                "  Ctrl+G: マップへ移動（番号を入力）\n"
+               "  Ctrl+N / Ctrl+D: マップ作成 / マップ複製\n"
                "  Ctrl+L: マップ一覧（ヘッダーで検索、Enter でそのマップへ）\n"
                "  Ctrl+S: マップ保存\n"
                "  Ctrl+Q: 閉じる\n"

@@ -16,6 +16,28 @@ std::vector<CellPos> rectCells(const MapRows& rows, const CellRect& rect)
     return cells;
 }
 
+std::vector<CellPos> borderCells(const MapRows& rows, const CellRect& rect)
+{
+    std::vector<CellPos> cells;
+    for (const CellPos& cell : rectCells(rows, rect))
+        if (cell.column == rect.left || cell.column == rect.right || cell.row == rect.top || cell.row == rect.bottom)
+            cells.push_back(cell);
+    return cells;
+}
+
+CellPos jumpTarget(const MapRows& rows, CellPos from, CellPos step)
+{
+    const auto next = [&](CellPos at) { return CellPos{at.column + step.column, at.row + step.row}; };
+    const auto inside = [](CellPos at) { return CellRect::wholeMap().contains(at); };
+    CellPos at = from;
+    // From a run's last cell, into the next run first.
+    if (inside(next(at)) && codeAt(rows, next(at)) != codeAt(rows, at))
+        at = next(at);
+    while (inside(next(at)) && codeAt(rows, next(at)) == codeAt(rows, at))
+        at = next(at);
+    return at;
+}
+
 std::vector<CellPos> floodCells(const MapRows& rows, CellPos start)
 {
     const std::optional<char> code = codeAt(rows, start);

@@ -20,7 +20,7 @@ void BrushTool::begin(const ToolEvent& event)
     context_.document.markPressed();
     stroking_ = true;
     refused_ = false;
-    ++stroke_;
+    stroke_ = newStroke();
     last_ = event.cell;
     put({event.cell});
 }

@@ -3,6 +3,9 @@
 #include "document/editsession.h"
 #include "edit/shapes.h"
 
+#include <array>
+#include <optional>
+
 namespace kelmor {
 
 namespace {
@@ -59,6 +62,45 @@ void clearSelection(ToolContext& context, const QString& step)
         return;
     context.document.markPressed();
     context.document.putCells(filled(rectCells(context.document.rows(), selection), '0'), step);
+}
+
+void frameSelection(ToolContext& context)
+{
+    const CellRect selection = context.session.selection();
+    if (selection.empty())
+        return;
+    context.document.markPressed();
+    putPalette(context, borderCells(context.document.rows(), selection), QStringLiteral("選択範囲の枠"));
+}
+
+void moveSelection(ToolContext& context, const CellRect& from, int right, int down, bool copy)
+{
+    const MapRows& rows = context.document.rows();
+    // What each cell ends as: "0" where the cells left, unless one lands there.
+    std::array<std::optional<char>, kMapColumns * kMapRows> end;
+    const auto at = [](CellPos cell) { return static_cast<std::size_t>(cell.row * kMapColumns + cell.column); };
+    const std::vector<CellPos> cells = rectCells(rows, from);
+    if (!copy)
+        for (const CellPos& cell : cells)
+            end[at(cell)] = '0';
+    for (const CellPos& cell : cells)
+        if (const CellPos to{cell.column + right, cell.row + down}; CellRect::wholeMap().contains(to))
+            end[at(to)] = *codeAt(rows, cell);
+    std::vector<std::pair<CellPos, char>> changes;
+    for (int row = 0; row < kMapRows; ++row)
+        for (int column = 0; column < kMapColumns; ++column)
+            if (const std::optional<char> code = end[at({column, row})])
+                changes.push_back({{column, row}, *code});
+    context.document.markPressed();
+    context.document.putCells(changes, copy ? QStringLiteral("選択範囲の複製") : QStringLiteral("選択範囲の移動"));
+    context.session.setSelection(
+        CellRect{from.left + right, from.top + down, from.right + right, from.bottom + down}.clipped());
+}
+
+int newStroke()
+{
+    static int last = 0;
+    return ++last;
 }
 
 void pasteText(ToolContext& context, const PasteText& text, CellPos at)

@@ -33,6 +33,18 @@ void paintSelection(ToolContext& context);
 // Delete or the cut: "0" into every cell of the selection. Nothing without one.
 void clearSelection(ToolContext& context, const QString& step);
 
+// Shift+P: the palette's code on the border cells of the selection alone.
+void frameSelection(ToolContext& context);
+
+// The selected cells moved by (`right`, `down`), or copied with `copy`, as
+// one step: what would leave the map is clipped away, the cells they left
+// become "0" (unless one lands there), and the selection follows them.
+void moveSelection(ToolContext& context, const CellRect& from, int right, int down, bool copy);
+
+// A new id for steps that merge (a stroke, a stamp's drag, a run of typing):
+// never the same twice, so no two gestures ever merge into one.
+int newStroke();
+
 // Pasted text put with its top left at `at`, as one step; the selection then
 // covers what it put. A refused text is told and changes nothing.
 void pasteText(ToolContext& context, const PasteText& text, CellPos at);

@@ -18,13 +18,9 @@ QIcon FrameTool::icon()
 
 void FrameTool::finish(const ToolEvent& /*event*/)
 {
-    const CellRect rect = CellRect::spanning(anchor(), last());
-    std::vector<CellPos> border;
-    for (const CellPos& cell : rectCells(context_.document.rows(), rect))
-        if (cell.column == rect.left || cell.column == rect.right || cell.row == rect.top || cell.row == rect.bottom)
-            border.push_back(cell);
     context_.document.markPressed();
-    putPalette(context_, border, QStringLiteral("枠"));
+    putPalette(context_, borderCells(context_.document.rows(), CellRect::spanning(anchor(), last())),
+               QStringLiteral("枠"));
 }
 
 ToolPreview FrameTool::preview() const

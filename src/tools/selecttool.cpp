@@ -1,12 +1,11 @@
 #include "tools/selecttool.h"
 
 #include <QPainter>
-#include <array>
-#include <optional>
 
 #include "document/editsession.h"
 #include "document/mapdocument.h"
 #include "edit/shapes.h"
+#include "tools/cellactions.h"
 #include "tools/toolicon.h"
 
 namespace kelmor {
@@ -72,27 +71,9 @@ void SelectTool::finish(const ToolEvent& event)
         context_.moveCursor({selection.left, selection.top});
         return;
     }
-    // What each cell ends as: "0" where the cells left, unless one lands there.
-    std::array<std::optional<char>, kMapColumns * kMapRows> end;
-    const auto at = [](CellPos cell) { return static_cast<std::size_t>(cell.row * kMapColumns + cell.column); };
-    if (!event.modifiers.testFlag(Qt::ControlModifier))
-        for (const CellPos& cell : rectCells(context_.document.rows(), from_))
-            end[at(cell)] = '0';
-    for (const auto& [cell, code] : moved())
-        end[at(cell)] = code;
-    std::vector<std::pair<CellPos, char>> cells;
-    for (int row = 0; row < kMapRows; ++row)
-        for (int column = 0; column < kMapColumns; ++column)
-            if (const std::optional<char> code = end[at({column, row})])
-                cells.push_back({{column, row}, *code});
-    context_.document.markPressed();
-    context_.document.putCells(cells, event.modifiers.testFlag(Qt::ControlModifier) ? QStringLiteral("選択範囲の複製")
-                                                                                    : QStringLiteral("選択範囲の移動"));
-    const CellRect to =
-        CellRect{from_.left + last().column - anchor().column, from_.top + last().row - anchor().row,
-                 from_.right + last().column - anchor().column, from_.bottom + last().row - anchor().row}
-            .clipped();
-    context_.session.setSelection(to);
+    moveSelection(context_, from_, last().column - anchor().column, last().row - anchor().row,
+                  event.modifiers.testFlag(Qt::ControlModifier));
+    const CellRect to = context_.session.selection();
     context_.moveCursor({to.left, to.top});
 }
 

@@ -3,6 +3,7 @@
 #include <QPainter>
 
 #include "document/mapdocument.h"
+#include "tools/cellactions.h"
 #include "tools/toolicon.h"
 
 namespace kelmor {
@@ -40,7 +41,7 @@ void StampTool::begin(const ToolEvent& event)
     }
     context_.document.markPressed();
     stamping_ = true;
-    ++stroke_;
+    stroke_ = newStroke();
     stampAt(event.cell);
 }
 

@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "tools/keyboardediting.h"
 #include "tools/tool.h"
 
 namespace kelmor {
@@ -18,6 +19,8 @@ public:
     ~ToolBox() override;
 
     ToolContext& context() { return context_; }
+    // What the map's keys do beyond moving the cursor.
+    KeyboardEditing& keys() { return keys_; }
     int activeIndex() const { return active_; }
     Tool& active() { return *tools_[static_cast<std::size_t>(active_)]; }
     // A tool chosen in the middle of a gesture ends that gesture.
@@ -43,6 +46,7 @@ private:
     ToolContext context_;
     std::vector<std::unique_ptr<Tool>> tools_;
     int active_ = 0;
+    KeyboardEditing keys_{context_};
 };
 
 }  // namespace kelmor

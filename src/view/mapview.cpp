@@ -6,6 +6,7 @@
 #include <algorithm>
 
 #include "document/editsession.h"
+#include "edit/shapes.h"
 #include "tools/cellactions.h"
 #include "view/cellcode.h"
 
@@ -181,30 +182,97 @@ void MapView::paintEvent(QPaintEvent* event)
     }
 }
 
+bool MapView::event(QEvent* event)
+{
+    // In typing mode, after "/" and for a count, a key's code goes to the map
+    // even where a tool's or a command's letter would take it.
+    if (event->type() == QEvent::ShortcutOverride && typedKey(static_cast<QKeyEvent*>(event), false)) {
+        event->accept();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+bool MapView::typedKey(QKeyEvent* event, bool act)
+{
+    if (tools_ == nullptr)
+        return false;
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier);
+    const QString text = event->text();
+    if (modifiers != Qt::NoModifier || text.isEmpty() || text.front().unicode() < 0x20 || text.front() == QChar(0x7f))
+        return false;
+    const char32_t code = text.toUcs4().front();
+    KeyboardEditing& keys = tools_->keys();
+    const CellPos cursor{cursorColumn_, cursorRow_};
+    if (keys.choosing()) {
+        if (act)
+            if (const std::optional<QString> entry = keys.choose(code))
+                tell(*entry);
+        return true;
+    }
+    if (keys.typing()) {
+        if (act) {
+            showCursor();
+            const CellPos next = keys.type(code == U' ' ? U'0' : code, cursor);
+            moveCursorTo(next.row, next.column);
+            tell({});
+        }
+        return true;
+    }
+    if (code == U'/') {
+        if (act)
+            keys.startChoosing();
+        return true;
+    }
+    if (code >= U'0' && code <= U'9' && !event->modifiers().testFlag(Qt::ShiftModifier)) {
+        if (act)
+            keys.addDigit(static_cast<int>(code - U'0'));
+        return true;
+    }
+    return false;
+}
+
 void MapView::keyPressEvent(QKeyEvent* event)
 {
-    // Keys with Ctrl or Alt belong to the window (Ctrl+Home is the first map).
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
-    if (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+    if (typedKey(event, true))
+        return;
+    const int key = event->key();
+    const bool arrow = key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
+    // Other keys with Ctrl or Alt belong to the window (Ctrl+Home is the
+    // first map); Ctrl and an arrow jump.
+    if ((modifiers & (Qt::AltModifier | Qt::MetaModifier)) || (modifiers.testFlag(Qt::ControlModifier) && !arrow)) {
         event->ignore();
         return;
     }
-    int row = cursorRow_;
-    int column = cursorColumn_;
-    const bool extend = modifiers.testFlag(Qt::ShiftModifier);
-    const CellPos from{cursorColumn_, cursorRow_};
-    switch (event->key()) {
-    case Qt::Key_Left: --column; break;
-    case Qt::Key_Right: ++column; break;
-    case Qt::Key_Up: --row; break;
-    case Qt::Key_Down: ++row; break;
-    case Qt::Key_Home: column = 0; break;
-    case Qt::Key_End: column = kLastColumn; break;
+    if (tools_ != nullptr && tools_->keys().typing()) {
+        KeyboardEditing& keys = tools_->keys();
+        const CellPos cursor{cursorColumn_, cursorRow_};
+        CellPos next = cursor;
+        if (key == Qt::Key_Backspace)
+            next = keys.backspace(cursor);
+        else if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            next = keys.enter(cursor);
+        if (key == Qt::Key_Backspace || key == Qt::Key_Return || key == Qt::Key_Enter) {
+            showCursor();
+            moveCursorTo(next.row, next.column);
+            tell({});
+            return;
+        }
+    }
+    switch (key) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End: moveByKey(key, modifiers); return;
     case Qt::Key_Space:
     case Qt::Key_P:
     case Qt::Key_G:
-        if (cursorShown_) {
-            actOnCursor(event->key() == Qt::Key_G);
+        // With a selection the key acts at once: it fills what is selected.
+        if (cursorShown_ || (key != Qt::Key_G && tools_ != nullptr && !tools_->context().session.selection().empty())) {
+            actOnCursor(key == Qt::Key_G);
         } else {
             showCursor();
             emit cursorMoved(cursorRow_, cursorColumn_);
@@ -212,21 +280,86 @@ void MapView::keyPressEvent(QKeyEvent* event)
         return;
     default: event->ignore(); return;
     }
-    showCursor();
-    if (row == cursorRow_ && column == cursorColumn_)
-        emit cursorMoved(row, column);  // at the edge: the key still says where it is
-    else
-        moveCursorTo(row, column);
-    if (extend && tools_ != nullptr) {
-        // From the corner opposite the cursor, or from where it was.
-        EditSession& session = tools_->context().session;
-        const CellRect selection = session.selection();
-        CellPos anchor = from;
-        if (selection.contains(from))
-            anchor = {from.column == selection.left ? selection.right : selection.left,
-                      from.row == selection.top ? selection.bottom : selection.top};
-        session.setSelection(CellRect::spanning(anchor, {cursorColumn_, cursorRow_}));
+}
+
+void MapView::moveByKey(int key, Qt::KeyboardModifiers modifiers)
+{
+    const bool extend = modifiers.testFlag(Qt::ShiftModifier);
+    const bool jump = modifiers.testFlag(Qt::ControlModifier);
+    const CellPos from{cursorColumn_, cursorRow_};
+    CellPos step;
+    switch (key) {
+    case Qt::Key_Left: step = {-1, 0}; break;
+    case Qt::Key_Right: step = {1, 0}; break;
+    case Qt::Key_Up: step = {0, -1}; break;
+    case Qt::Key_Down: step = {0, 1}; break;
+    default: break;
     }
+    CellPos to = from;
+    if (key == Qt::Key_Home)
+        to.column = 0;
+    else if (key == Qt::Key_End)
+        to.column = kLastColumn;
+    const int times = tools_ != nullptr ? tools_->keys().takeCount() : 1;
+    for (int i = 0; i < times && !(step == CellPos{}); ++i)
+        to = jump && tools_ != nullptr ? jumpTarget(tools_->context().document.rows(), to, step)
+                                       : CellPos{to.column + step.column, to.row + step.row};
+    showCursor();
+    to = {std::clamp(to.column, 0, kLastColumn), std::clamp(to.row, 0, kLastRow)};
+    if (to == from)
+        emit cursorMoved(to.row, to.column);  // at the edge: the key still says where it is
+    else
+        moveCursorTo(to.row, to.column);
+    if (tools_ == nullptr)
+        return;
+    EditSession& session = tools_->context().session;
+    if (!extend) {
+        // As in a text editor: a plain move lets the selection go.
+        session.setSelection({});
+        return;
+    }
+    // From the corner opposite the cursor, or from where it was.
+    const CellRect selection = session.selection();
+    CellPos anchor = from;
+    if (selection.contains(from))
+        anchor = {from.column == selection.left ? selection.right : selection.left,
+                  from.row == selection.top ? selection.bottom : selection.top};
+    session.setSelection(CellRect::spanning(anchor, to));
+}
+
+bool MapView::escapeKeys()
+{
+    if (tools_ == nullptr)
+        return false;
+    KeyboardEditing& keys = tools_->keys();
+    if (keys.dropCount())
+        return true;
+    if (!keys.typing())
+        return false;
+    setTyping(false);
+    return true;
+}
+
+int MapView::takeCount()
+{
+    return tools_ != nullptr ? tools_->keys().takeCount() : 1;
+}
+
+void MapView::setTyping(bool on)
+{
+    if (tools_ == nullptr || tools_->keys().typing() == on)
+        return;
+    tools_->keys().setTyping(on);
+    emit typingChanged(on);
+    tell(on ? QStringLiteral("入力モード") : QStringLiteral("入力モード終了"));
+}
+
+void MapView::tell(const QString& what)
+{
+    // The window writes the cell into the description; this adds what happened.
+    emit cursorMoved(cursorRow_, cursorColumn_);
+    if (!what.isEmpty())
+        setAccessibleDescription(what + QStringLiteral("、") + accessibleDescription());
 }
 
 void MapView::showCursor()

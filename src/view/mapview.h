@@ -42,6 +42,13 @@ public:
     bool codesShown() const { return codesShown_; }
     void setGridShown(bool shown);
 
+    // Escape's lesser work, after a gesture's cancel: a count being typed is
+    // dropped, else typing mode left. False when there was neither.
+    bool escapeKeys();
+    // The count typed before a move, for a move the window's actions make.
+    int takeCount();
+    void setTyping(bool on);
+
     // The tools its pointer events go to (in cells), whose preview it draws
     // with the session's selection; its keys act on cells through them too.
     void setTools(ToolBox* tools);
@@ -52,6 +59,8 @@ signals:
     // the top left.
     void pressed(int button, int shift, float x, float y);
     void cursorMoved(int row, int column);
+    // Typing mode went on or off.
+    void typingChanged(bool on);
     // The pointer went over another cell, or left the view.
     void hovered(int row, int column);
     void hoverLeft();
@@ -63,6 +72,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    bool event(QEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
@@ -77,6 +87,13 @@ private:
     void drawPreview(QPainter& painter, const ToolPreview& preview);
     // Space, P or G on the cursor's cell, once the cursor shows.
     void actOnCursor(bool pick);
+    // A key that types a code, chooses one after "/", or counts: it is the
+    // map's own, ahead of any shortcut of that key. False when it is not.
+    bool typedKey(QKeyEvent* event, bool act);
+    // The cursor moved by a key: `count` cells one way, a jump, or Home/End.
+    void moveByKey(int key, Qt::KeyboardModifiers modifiers);
+    // A description for a screen reader after a key changed something.
+    void tell(const QString& what);
 
     MapImage image_;
     // What the image shows, for writing the codes over it.

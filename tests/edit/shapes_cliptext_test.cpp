@@ -41,6 +41,22 @@ TEST(Shapes, AFillStopsAtOtherCodesAndAtCellsARowLacks)
     EXPECT_EQ(floodCells(chequer, {0, 0}).size(), 1u);
 }
 
+TEST(Shapes, BordersAndJumpsAlongRuns)
+{
+    MapRows rows = rowsOf('1');
+    EXPECT_EQ(borderCells(rows, {2, 2, 4, 4}).size(), 8u);
+    EXPECT_EQ(borderCells(rows, {2, 2, 2, 2}).size(), 1u);
+    EXPECT_EQ(borderCells(rows, {0, 3, 34, 3}).size(), 35u);
+    for (int c = 10; c < 20; ++c)
+        rows[5][static_cast<std::size_t>(c)] = '7';
+    EXPECT_EQ(jumpTarget(rows, {0, 5}, {1, 0}), (CellPos{9, 5}));    // the run's end
+    EXPECT_EQ(jumpTarget(rows, {9, 5}, {1, 0}), (CellPos{19, 5}));   // the next run's end
+    EXPECT_EQ(jumpTarget(rows, {19, 5}, {1, 0}), (CellPos{34, 5}));  // the map's edge
+    EXPECT_EQ(jumpTarget(rows, {34, 5}, {1, 0}), (CellPos{34, 5}));
+    EXPECT_EQ(jumpTarget(rows, {15, 5}, {-1, 0}), (CellPos{10, 5}));
+    EXPECT_EQ(jumpTarget(rows, {12, 0}, {0, 1}), (CellPos{12, 4}));
+}
+
 TEST(ClipText, CopiesRowsByLinesAndLacksAsZero)
 {
     MapRows rows = rowsOf('1');
