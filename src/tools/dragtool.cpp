@@ -25,6 +25,13 @@ void DragTool::release(const ToolEvent& event)
     finish(event);
 }
 
+ToolPreview DragTool::outlinePreview() const
+{
+    if (!dragging_)
+        return {};
+    return {CellRect::spanning(anchor_, last_), {}};
+}
+
 bool DragTool::cancel()
 {
     const bool was = dragging_;

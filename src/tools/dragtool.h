@@ -25,6 +25,8 @@ protected:
     virtual void finish(const ToolEvent& event) = 0;
     CellPos anchor() const { return anchor_; }
     CellPos last() const { return last_; }
+    // The rectangle dragged so far, as an outline; nothing at rest.
+    ToolPreview outlinePreview() const;
 
 private:
     bool dragging_ = false;

@@ -25,9 +25,7 @@ void FrameTool::finish(const ToolEvent& /*event*/)
 
 ToolPreview FrameTool::preview() const
 {
-    if (!dragging())
-        return {};
-    return {CellRect::spanning(anchor(), last()), {}};
+    return outlinePreview();
 }
 
 }  // namespace kelmor

@@ -22,9 +22,7 @@ void RectangleTool::finish(const ToolEvent& /*event*/)
 
 ToolPreview RectangleTool::preview() const
 {
-    if (!dragging())
-        return {};
-    return {CellRect::spanning(anchor(), last()), {}};
+    return outlinePreview();
 }
 
 }  // namespace kelmor
