@@ -150,7 +150,8 @@ void typingKey(benchmark::State& state)
         QApplication::sendEvent(view, &key);
         QApplication::processEvents();
     }
-    if (painting.form.document().rows()[8] != std::string(kMapColumns, 'B') || painting.asker.asked != 0)
+    if ((typed >= kMapColumns && painting.form.document().rows()[8] != std::string(kMapColumns, 'B')) ||
+        painting.asker.asked != 0)
         state.SkipWithError("the row was not typed");
 }
 
