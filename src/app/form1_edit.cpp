@@ -6,6 +6,7 @@
 #include "app/form1.h"
 #include "app/messages.h"
 #include "edit/placepick.h"
+#include "model/celldecode.h"
 #include "tools/toolbox.h"
 #include "view/mapview.h"
 
@@ -42,7 +43,9 @@ QString Form1::cellText(const CellPos& cell) const
     if (const std::optional<int> position = session_.entryAt(cell))
         holds = session_.paletteEntries()[*position];
     else if (const std::optional<char> code = codeAt(document_.rows(), cell))
-        holds = QString::fromLatin1(&*code, 1);
+        holds = namesCatalogueEntry(*code)
+                    ? QString::fromLatin1(&*code, 1)
+                    : QStringLiteral("コード「%1」はカタログの何も表しません").arg(QString::fromLatin1(&*code, 1));
     return QStringLiteral("列 %1、行 %2: %3").arg(cell.column).arg(cell.row).arg(holds);
 }
 

@@ -15,6 +15,7 @@
 #include "levelfile/levelmerge.h"
 #include "levelfile/mapload.h"
 #include "levelfile/mapsave.h"
+#include "model/celldecode.h"
 
 namespace kelmor {
 
@@ -94,10 +95,16 @@ void checkRows(Findings& findings, const LoadedMap& map)
             findings.add(map.mapNo, r, -1, "the row has " + std::to_string(row.size()) + " cells, not 35");
         for (std::size_t c = 0; c < row.size() && c < kMapColumns; ++c) {
             const auto code = static_cast<unsigned char>(row[c]);
-            if (!placeable[code] || (c == 0 && !isPlaceableAt(code, {0, r})))
+            const bool unplaceable = !placeable[code] || (c == 0 && !isPlaceableAt(code, {0, r}));
+            const std::string shown = escapeField(std::string(1, static_cast<char>(code)));
+            // One finding a cell: what it names, and whether a press could put it.
+            if (!namesCatalogueEntry(static_cast<char>(code)))
                 findings.add(map.mapNo, r, static_cast<int>(c),
-                             "the cell holds " + escapeField(std::string(1, static_cast<char>(code))) +
-                                 ", which the editor cannot place");
+                             "code '" + shown + "' names nothing in the catalogue" +
+                                 (unplaceable ? ", and the editor cannot place it" : ""));
+            else if (unplaceable)
+                findings.add(map.mapNo, r, static_cast<int>(c),
+                             "the cell holds " + shown + ", which the editor cannot place");
         }
     }
 }

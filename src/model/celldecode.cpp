@@ -30,4 +30,9 @@ int palettePosition(char code, int partsMax)
     return c;
 }
 
+bool namesCatalogueEntry(char code)
+{
+    return (code >= 'A' && code <= 'X') || (code >= '0' && code <= '9') || code == ' ';
+}
+
 }  // namespace kelmor

@@ -7,6 +7,11 @@ namespace kelmor {
 // catalogue entry; Catalogue::tileOf shows them as tile 0.
 int cellValue(char code);
 
+// Whether the code names an entry of the catalogue: "A" to "X", "0" to "9",
+// and the blank, which reads as "0". Any other code draws as tile 0 and
+// means nothing to the game.
+bool namesCatalogueEntry(char code);
+
 // Where picking finds a cell's entry in the palette: letters as their cell
 // value, digits (and the blank, read as "0") after the partsMax objects, any
 // other code its own value, which usually lies past the last entry.

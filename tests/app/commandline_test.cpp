@@ -285,7 +285,7 @@ TEST(CommandLine, ListAndCheckTellEveryMapAndEveryFinding)
     for (const std::string& finding : {
              file + ": the item stray before the first map belongs to no map (a header without \"*\"?)",
              file + ":map 2:row 2: the row has 34 cells, not 35",
-             file + ":map 2:row 3:column 7: the cell holds \\t, which the editor cannot place",
+             file + ":map 2:row 3:column 7: code '\\t' names nothing in the catalogue, and the editor cannot place it",
              file + ":map 3: the header holds a blank or a comma, which the header box removes; a save would append "
                     "a new map instead of replacing this one",
              file + ":map 4: the header is the header of map 1; a save would replace that map",
@@ -295,6 +295,23 @@ TEST(CommandLine, ListAndCheckTellEveryMapAndEveryFinding)
              file + ":map 6: the map is cut off: 1 of 17 rows",
          })
         EXPECT_NE(check.out.find(finding + "\n"), std::string::npos) << finding << "\nin:\n" << check.out;
+
+    // Codes the game knows nothing of, wherever they stand.
+    std::vector<std::string> typos = good;
+    typos[0][0] = 'Z';
+    typos[16][34] = 'a';
+    typos[8][3] = '{';
+    writeFile(dir.file("typos.cnf"), levelText({{"*A", good}, {"*B", typos}, {"*C", typos}}));
+    const Outcome unknown = run({QStringLiteral("--check"), QString::fromStdString(dir.file("typos.cnf"))});
+    EXPECT_EQ(unknown.code, 1);
+    const std::string typosFile = dir.file("typos.cnf");
+    std::string expected;
+    for (const int map : {2, 3})
+        for (const auto& [at, code] : {std::pair{":row 0:column 0", "Z"}, std::pair{":row 8:column 3", "{"},
+                                       std::pair{":row 16:column 34", "a"}})
+            expected += typosFile + ":map " + std::to_string(map) + at + ": code '" + code +
+                        "' names nothing in the catalogue\n";
+    EXPECT_EQ(unknown.out, expected);
 
     writeFile(dir.file("clean.cnf"), levelText({{"*A", good}}));
     const Outcome clean = run({QStringLiteral("--check"), QString::fromStdString(dir.file("clean.cnf"))});

@@ -219,7 +219,8 @@ TEST_F(Keys, AScreenReaderHearsTheLabelsAndTheCursorsCell)
     EXPECT_EQ(QAccessible::queryAccessibleInterface(form->Picture2)->text(QAccessible::Description),
               QStringLiteral("列 0、行 0: ") + form->Combo1->itemText(25));  // "1"
     setCell(0, 0, 'x');
-    EXPECT_EQ(form->Picture2->accessibleDescription(), QStringLiteral("列 0、行 0: x"));
+    EXPECT_EQ(form->Picture2->accessibleDescription(),
+              QStringLiteral("列 0、行 0: コード「x」はカタログの何も表しません"));
     key(Qt::Key_PageDown);
     EXPECT_EQ(label->text(QAccessible::Name), QStringLiteral("map No 2"));
 }

@@ -127,6 +127,10 @@ TEST_F(Panels, TheStatusBarTellsTheCellTheMapTheMarkAndTheTool)
     form->Command2->click();
     EXPECT_EQ(form->mapStatus()->text(), QStringLiteral("map No 2"));
     EXPECT_EQ(form->markStatus()->text(), QStringLiteral("変更なし"));
+    // A code the catalogue does not have is named as such.
+    setCell(9, 21, 'Z');
+    QTest::mouseMove(form->Picture2, QPoint(21 * 16 + 4, 9 * 16 + 4));
+    EXPECT_EQ(form->cellStatus()->text(), QStringLiteral("列 21、行 9: コード「Z」はカタログの何も表しません"));
 
     action("statusAction")->trigger();
     EXPECT_FALSE(form->cellStatus()->isVisible());
