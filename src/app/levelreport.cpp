@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstring>
 #include <functional>
 #include <memory>
@@ -40,9 +41,9 @@ const char* stateOf(const LoadedMap& map)
 // Walks the file's maps; false, with the reason told on `err`, when it
 // cannot be read to the end.
 bool walk(const LevelFile& level, std::ostream& err, const std::function<void(const LoadedMap&)>& onMap,
-          const std::function<void(std::int64_t, const std::string&)>& onStray)
+          const std::function<void(std::int64_t, const std::string&)>& onStray, bool withRows = true)
 {
-    const FileFailure failure = level.walk(onMap, onStray);
+    const FileFailure failure = level.walk(onMap, onStray, withRows);
     if (failure.failed())
         tellReadFailure(level, failure, err);
     return !failure.failed();
@@ -152,6 +153,9 @@ void appendHex(std::string& out, unsigned char byte)
 
 std::string escapeField(const std::string& text)
 {
+    // Most headers need nothing: printable ASCII without a backslash.
+    if (std::all_of(text.begin(), text.end(), [](char c) { return c >= 0x20 && c < 0x7f && c != '\\'; }))
+        return text;
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size();) {
@@ -188,12 +192,30 @@ std::string escapeField(const std::string& text)
 
 int listMaps(const LevelFile& level, std::ostream& out, std::ostream& err)
 {
+    // One line a map, gathered and written in large pieces: on the largest
+    // files the lines cost more than reading the maps, whose rows are passed
+    // over unseen (what they tell of the map's state is kept).
+    std::string lines;
+    const auto flush = [&] {
+        out.write(lines.data(), static_cast<std::streamsize>(lines.size()));
+        lines.clear();
+    };
     const bool read = walk(
         level, err,
         [&](const LoadedMap& map) {
-            out << map.mapNo << '\t' << escapeField(map.header) << '\t' << stateOf(map) << '\n';
+            char number[24];
+            const auto end = std::to_chars(number, number + sizeof number, map.mapNo).ptr;
+            lines.append(number, end);
+            lines += '\t';
+            lines += escapeField(map.header);
+            lines += '\t';
+            lines += stateOf(map);
+            lines += '\n';
+            if (lines.size() > 64 * 1024)
+                flush();
         },
-        [](std::int64_t, const std::string&) {});
+        [](std::int64_t, const std::string&) {}, false);
+    flush();
     return read ? 0 : 2;
 }
 
