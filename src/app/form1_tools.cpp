@@ -14,6 +14,7 @@
 #include "app/form1.h"
 #include "app/mapkeyactions.h"
 #include "app/messages.h"
+#include "app/widgetaction.h"
 #include "edit/cliptext.h"
 #include "tools/cellactions.h"
 #include "tools/toolbox.h"
@@ -31,12 +32,7 @@ constexpr int kStatusMessageMs = 5000;
 // the header box and the palette keep their own typing and editing keys.
 QAction* Form1::mapAction(const char* name, const QString& text, const QKeySequence& key)
 {
-    auto* action = new QAction(text, this);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setShortcut(key);
-    action->setShortcutContext(Qt::WidgetShortcut);
-    Picture2->addAction(action);
-    return action;
+    return widgetAction(Picture2, this, name, text, key);
 }
 
 void Form1::createTools()
@@ -101,8 +97,8 @@ void Form1::createTools()
     connect(deleteAction_, &QAction::triggered, this,
             [this] { clearSelection(toolBox_->context(), QStringLiteral("削除")); });
     connect(pasteAction_, &QAction::triggered, this, [this] {
-        ToolContext& at = toolBox_->context();
-        pasteText(at, readPasteText(at.clipboardText().toStdU32String()),
+        ToolContext& paste = toolBox_->context();
+        pasteText(paste, readPasteText(paste.clipboardText().toStdU32String()),
                   {Picture2->cursorColumn(), Picture2->cursorRow()});
     });
     connect(duplicateAction_, &QAction::triggered, this, &Form1::duplicateMap);

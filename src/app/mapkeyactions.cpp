@@ -2,6 +2,7 @@
 
 #include <QAction>
 
+#include "app/widgetaction.h"
 #include "document/editsession.h"
 #include "tools/cellactions.h"
 #include "tools/toolbox.h"
@@ -51,11 +52,7 @@ MapKeyActions::MapKeyActions(MapView& view, ToolBox& tools, QObject* parent)
 
 QAction* MapKeyActions::add(const char* name, const QString& text, const QKeySequence& key)
 {
-    auto* action = new QAction(text, this);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setShortcut(key);
-    action->setShortcutContext(Qt::WidgetShortcut);
-    view_.addAction(action);
+    QAction* action = widgetAction(&view_, this, name, text, key);
     actions_.append(action);
     return action;
 }

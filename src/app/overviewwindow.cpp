@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <functional>
 
+#include "app/widgetaction.h"
 #include "document/mapoverview.h"
 #include "view/overviewdelegate.h"
 
@@ -73,13 +74,8 @@ OverviewWindow::OverviewWindow(MapOverview& maps, OverviewDelegate* delegate, QW
 
 QAction* OverviewWindow::listAction(const char* name, const QString& text, const QKeySequence& key)
 {
-    auto* action = new QAction(text, this);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setShortcut(key);
     // In the search field the same keys edit its text.
-    action->setShortcutContext(Qt::WidgetShortcut);
-    list_->addAction(action);
-    return action;
+    return widgetAction(list_, this, name, text, key);
 }
 
 void OverviewWindow::createActions()
