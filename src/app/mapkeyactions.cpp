@@ -46,7 +46,9 @@ MapKeyActions::MapKeyActions(MapView& view, ToolBox& tools, QObject* parent)
                         .arg(QString::fromUtf8(text), copy ? QStringLiteral("複製") : QStringLiteral("移動")),
                     QKeySequence(QKeyCombination(
                         copy ? Qt::AltModifier | Qt::ShiftModifier : Qt::KeyboardModifiers(Qt::AltModifier), key)));
-            connect(action, &QAction::triggered, this, [this, right, down, copy] { shift(right, down, copy); });
+            // Copied out: clang before 16 cannot capture a structured binding.
+            const int columns = right, rows = down;
+            connect(action, &QAction::triggered, this, [this, columns, rows, copy] { shift(columns, rows, copy); });
         }
 }
 
