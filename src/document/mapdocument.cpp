@@ -232,6 +232,9 @@ void MapDocument::close()
 void MapDocument::markPressed()
 {
     setMarked(true);
+    // A map marked unsaved is kept for a crash, even when a No to the save
+    // question gave it up before this press and the press changed no cell.
+    recovery_->changed();
 }
 
 int MapDocument::putCells(const std::vector<std::pair<CellPos, char>>& cells, const QString& text, int stroke,
