@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <charconv>
 #include <cstring>
 #include <functional>
@@ -74,36 +75,59 @@ private:
     int count_ = 0;
 };
 
-// Whether a press could place each byte, away from column 0: the rule of
-// edit/, asked once per byte value instead of once per cell.
-const std::array<bool, 256>& placeableBytes()
+// What each byte is as a cell away from column 0: a code the catalogue
+// names and a press can place (nothing to tell), or not. Asked once per byte
+// value instead of once per cell.
+struct CellBytes {
+    std::array<bool, 256> placeable{};
+    std::array<bool, 256> fine{};
+};
+
+const CellBytes& cellBytes()
 {
-    static const std::array<bool, 256> table = [] {
-        std::array<bool, 256> t{};
-        for (std::size_t b = 0; b < t.size(); ++b)
-            t[b] = isPlaceableAt(static_cast<char32_t>(b), {1, 0});
+    static const CellBytes table = [] {
+        CellBytes t;
+        for (std::size_t b = 0; b < 256; ++b) {
+            t.placeable[b] = isPlaceableAt(static_cast<char32_t>(b), {1, 0});
+            t.fine[b] = t.placeable[b] && namesCatalogueEntry(static_cast<char>(b));
+        }
         return t;
     }();
     return table;
 }
 
+// Whether every cell of the row is fine: most rows of most files are.
+bool allFine(const CellBytes& bytes, std::string_view row)
+{
+    bool fine = true;
+    for (const char c : row)
+        fine &= bytes.fine[static_cast<unsigned char>(c)];
+    return fine && !row.empty() && isPlaceableAt(static_cast<unsigned char>(row[0]), {0, 0});
+}
+
 void checkRows(Findings& findings, const LoadedMap& map)
 {
-    const std::array<bool, 256>& placeable = placeableBytes();
+    const CellBytes& bytes = cellBytes();
     for (int r = 0; r < map.rowsRead; ++r) {
         const std::string& row = map.rows[static_cast<std::size_t>(r)];
         if (row.size() != kMapColumns && !(map.rowTooLong && row.size() == kMaxRowBytes))
             findings.add(map.mapNo, r, -1, "the row has " + std::to_string(row.size()) + " cells, not 35");
-        for (std::size_t c = 0; c < row.size() && c < kMapColumns; ++c) {
-            const auto code = static_cast<unsigned char>(row[c]);
-            const bool unplaceable = !placeable[code] || (c == 0 && !isPlaceableAt(code, {0, r}));
+        const std::string_view cells = std::string_view(row).substr(0, kMapColumns);
+        if (allFine(bytes, cells))
+            continue;
+        for (std::size_t c = 0; c < cells.size(); ++c) {
+            const auto code = static_cast<unsigned char>(cells[c]);
+            const bool unplaceable = !bytes.placeable[code] || (c == 0 && !isPlaceableAt(code, {0, r}));
+            const bool known = namesCatalogueEntry(static_cast<char>(code));
+            if (known && !unplaceable)
+                continue;
             const std::string shown = escapeField(std::string(1, static_cast<char>(code)));
             // One finding a cell: what it names, and whether a press could put it.
-            if (!namesCatalogueEntry(static_cast<char>(code)))
+            if (!known)
                 findings.add(map.mapNo, r, static_cast<int>(c),
                              "code '" + shown + "' names nothing in the catalogue" +
                                  (unplaceable ? ", and the editor cannot place it" : ""));
-            else if (unplaceable)
+            else
                 findings.add(map.mapNo, r, static_cast<int>(c),
                              "the cell holds " + shown + ", which the editor cannot place");
         }
@@ -219,43 +243,101 @@ int listMaps(const LevelFile& level, std::ostream& out, std::ostream& err)
     return read ? 0 : 2;
 }
 
+namespace {
+
+// The rows, passed over unseen, stand one to a line as the editor writes
+// them (35 cells, then CR LF or LF), and every cell is fine: no row of the
+// map has anything to tell. The usual case, so it is checked on the bytes
+// as they lie in the reader's buffer, sixteen and more at a time.
+bool plainAndFine(const CellBytes& bytes, std::string_view rows)
+{
+    static const bool rangesAgree = [&] {
+        for (int b = 0; b < 256; ++b)
+            if (bytes.fine[static_cast<std::size_t>(b)] !=
+                ((b >= '0' && b <= '9') || (b >= 'A' && b <= 'X') || b == ' '))
+                return false;
+        return true;
+    }();
+    // Every row a line of the same length: 35 cells and CR LF, or LF.
+    const std::size_t line = rows.size() / kMapRows;
+    if (!rangesAgree || (line != kMapColumns + 1 && line != kMapColumns + 2) || rows.size() != line * kMapRows)
+        return false;
+    const bool crlf = line == kMapColumns + 2;
+    for (std::size_t r = 0; r < kMapRows; ++r) {
+        const std::string_view at = rows.substr(r * line);
+        if (at[0] == ' ' || at[kMapColumns] != (crlf ? '\r' : '\n') || (crlf && at[kMapColumns + 1] != '\n'))
+            return false;
+    }
+    // One pass over all the bytes in two small sums, so that the compiler
+    // does it sixteen bytes at a time: the bytes that are no digit and no
+    // letter from A to X are blanks and the line ends found above, no more.
+    std::uint16_t others = 0, blanks = 0;
+    for (const char c : rows) {
+        const auto b = static_cast<std::uint8_t>(c);
+        others = static_cast<std::uint16_t>(
+            others + (static_cast<std::uint8_t>(b - '0') >= 10 && static_cast<std::uint8_t>(b - 'A') >= 24));
+        blanks = static_cast<std::uint16_t>(blanks + (b == ' '));
+    }
+    return others - blanks == static_cast<int>(rows.size() - kMapRows * kMapColumns);
+}
+
+}  // namespace
+
 int checkLevel(const LevelFile& level, std::ostream& out, std::ostream& err)
 {
+    FileFailure failure;
+    const std::unique_ptr<ByteSource> source = level.open(failure);
+    if (!source) {
+        tellReadFailure(level, failure, err);
+        return 2;
+    }
     const std::string shownAs = escapeField(level.path());
     Findings findings(out, shownAs);
+    const CellBytes& bytes = cellBytes();
     // The first map of each header, by its bytes' digest: a save finds that one.
     std::unordered_map<std::uint64_t, std::int64_t> firstOfHeader;
-    const bool read = walk(
-        level, err,
-        [&](const LoadedMap& map) {
-            if (map.headerTooLong)
-                findings.add(map.mapNo, -1, -1, "the header is over 1024 bytes; the editor does not save this map");
-            if (map.rowTooLong)
-                findings.add(map.mapNo, -1, -1, "a row is over 4096 bytes; the editor does not save this map");
-            if (map.headerInRow >= 0)
-                findings.add(map.mapNo, map.headerInRow, -1,
-                             "a row holds a \"*\" and reads as a header; the editor does not save this map");
-            if (map.rowsRead < kMapRows)
-                findings.add(map.mapNo, -1, -1, "the map is cut off: " + std::to_string(map.rowsRead) + " of 17 rows");
-            checkRows(findings, map);
-            if (map.header.find_first_of(" ,") != std::string::npos)
-                findings.add(map.mapNo, -1, -1,
-                             "the header holds a blank or a comma, which the header box removes; a save would "
-                             "append a new map instead of replacing this one");
-            const auto [first, added] = firstOfHeader.emplace(fnv1a(map.header), map.mapNo);
-            if (!added)
-                findings.add(map.mapNo, -1, -1,
-                             "the header is the header of map " + std::to_string(first->second) +
-                                 "; a save would replace that map");
-        },
-        [&](std::int64_t before, const std::string& item) {
-            findings.add(before, -1, -1,
-                         "the item " + escapeField(item.substr(0, 40)) + (item.size() > 40 ? "..." : "") +
-                             (before > 0 ? " after the map's rows" : " before the first map") +
-                             " belongs to no map (a header without \"*\"?)");
-        });
-    if (!read)
+    ItemReader reader(*source);
+    MapWalker walker(reader);
+    const auto stray = [&](std::int64_t before, const std::string& item) {
+        findings.add(before, -1, -1,
+                     "the item " + escapeField(item.substr(0, 40)) + (item.size() > 40 ? "..." : "") +
+                         (before > 0 ? " after the map's rows" : " before the first map") +
+                         " belongs to no map (a header without \"*\"?)");
+    };
+    // Rows are passed over unseen, and read only when their bytes are not
+    // plainly fine.
+    while (const LoadedMap* next = walker.next(stray, false)) {
+        const LoadedMap* map = next;
+        const bool rowsRead = !plainAndFine(bytes, next->rowBytes);
+        if (rowsRead && (map = walker.withRows()) == nullptr) {
+            tellReadFailure(level, {FileStep::Read, level.name(), source->error() != 0 ? source->error() : EIO}, err);
+            return 2;
+        }
+        if (map->headerTooLong)
+            findings.add(map->mapNo, -1, -1, "the header is over 1024 bytes; the editor does not save this map");
+        if (map->rowTooLong)
+            findings.add(map->mapNo, -1, -1, "a row is over 4096 bytes; the editor does not save this map");
+        if (map->headerInRow >= 0)
+            findings.add(map->mapNo, map->headerInRow, -1,
+                         "a row holds a \"*\" and reads as a header; the editor does not save this map");
+        if (map->rowsRead < kMapRows)
+            findings.add(map->mapNo, -1, -1, "the map is cut off: " + std::to_string(map->rowsRead) + " of 17 rows");
+        if (rowsRead)
+            checkRows(findings, *map);
+        if (map->header.find_first_of(" ,") != std::string::npos)
+            findings.add(map->mapNo, -1, -1,
+                         "the header holds a blank or a comma, which the header box removes; a save would "
+                         "append a new map instead of replacing this one");
+        const auto [first, added] = firstOfHeader.emplace(fnv1a(map->header), map->mapNo);
+        if (!added)
+            findings.add(map->mapNo, -1, -1,
+                         "the header is the header of map " + std::to_string(first->second) +
+                             "; a save would replace that map");
+    }
+    if (source->error() != 0) {
+        tellReadFailure(level, {FileStep::Read, level.name(), source->error()}, err);
         return 2;
+    }
     return findings.count() > 0 ? 1 : 0;
 }
 

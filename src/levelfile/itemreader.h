@@ -88,6 +88,14 @@ public:
             return true;
         return starIn(static_cast<std::size_t>(from - base_), static_cast<std::size_t>(to - base_));
     }
+    // The bytes between two offsets read past, while both lie in the buffer
+    // at hand (valid until the next read); empty otherwise.
+    std::string_view bytesBetween(std::uint64_t from, std::uint64_t to) const
+    {
+        if (from < base_ || to > base_ + end_ || from > to)
+            return {};
+        return {buffer_.get() + (from - base_), static_cast<std::size_t>(to - from)};
+    }
     bool seekable() const { return source_.seekable(); }
     bool seek(std::uint64_t offset);
 

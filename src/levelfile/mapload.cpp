@@ -40,6 +40,7 @@ void readRows(ItemReader& reader, LoadedMap& map, bool keep = true)
     map.rowsRead = 0;
     map.rowTooLong = false;
     map.headerInRow = -1;
+    map.rowBytes = {};
     for (std::string& row : map.rows)
         row.clear();
     if (!keep && reader.seekable()) {
@@ -51,6 +52,7 @@ void readRows(ItemReader& reader, LoadedMap& map, bool keep = true)
         const std::uint64_t end = reader.offset();
         if (passed == kMapRows && end - start <= kMaxRowBytes && !reader.mayHoldStar(start, end)) {
             map.rowsRead = kMapRows;
+            map.rowBytes = reader.bytesBetween(start, end);
             return;
         }
         // Back to the header, as loading goes back to a map, and past it again.
@@ -153,6 +155,17 @@ const LoadedMap* MapWalker::next(const std::function<void(std::int64_t before, c
         return &current_;
     }
     return nullptr;
+}
+
+const LoadedMap* MapWalker::withRows()
+{
+    const std::uint64_t after = reader_.offset();
+    if (!reader_.seek(current_.offset))
+        return nullptr;
+    readCapped(reader_, item_, kMaxHeaderBytes);
+    readRows(reader_, current_);
+    // Reading the rows stops where passing over them stopped.
+    return reader_.offset() == after ? &current_ : nullptr;
 }
 
 void walkMaps(ItemReader& reader, const std::function<void(const LoadedMap&)>& map,

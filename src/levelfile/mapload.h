@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "levelfile/itemreader.h"
 #include "model/mapgrid.h"
@@ -29,6 +30,10 @@ struct LoadedMap {
     int headerInRow = -1;  // the first of the 17 rows that holds a "*", or -1
     // Where the header's item starts in the file: the map is read again from here.
     std::uint64_t offset = 0;
+    // Rows passed over unseen: the bytes they stand in, line ends included,
+    // when they were passed over in one piece (valid until the next read);
+    // empty otherwise.
+    std::string_view rowBytes;
 
     bool damaged() const { return found && (headerTooLong || rowTooLong || headerInRow >= 0); }
 };
@@ -53,6 +58,10 @@ public:
                           bool withRows = true);
     // Where the item last read starts: within `stray`, the stray item's place.
     std::uint64_t itemOffset() const { return current_.offset; }
+    // The map last returned, its rows read after all (it was passed over
+    // unseen); the walk goes on after it as before. Null when the file
+    // cannot be read again there.
+    const LoadedMap* withRows();
 
 private:
     ItemReader& reader_;

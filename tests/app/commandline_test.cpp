@@ -313,6 +313,33 @@ TEST(CommandLine, ListAndCheckTellEveryMapAndEveryFinding)
                         "' names nothing in the catalogue\n";
     EXPECT_EQ(unknown.out, expected);
 
+    // Plain maps are judged on their bytes, the rest read again: both must
+    // find the same, across the reader's buffers, with LF or CR LF, and a
+    // blank where it shifts a row.
+    std::string many;
+    std::string manyExpected;
+    const std::string manyFile = dir.file("many.cnf");
+    for (int map = 1; map <= 400; ++map) {
+        std::vector<std::string> mapRows = good;
+        if (map % 37 == 0) {
+            mapRows[static_cast<std::size_t>(map % 17)][static_cast<std::size_t>(map % 35)] = 'Y';
+            manyExpected += manyFile + ":map " + std::to_string(map) + ":row " + std::to_string(map % 17) + ":column " +
+                            std::to_string(map % 35) + ": code 'Y' names nothing in the catalogue\n";
+        }
+        if (map == 200) {
+            mapRows[4][0] = ' ';  // read as a row of 34 cells
+            manyExpected += manyFile + ":map 200:row 4: the row has 34 cells, not 35\n";
+        }
+        const std::string end = map % 2 == 0 ? "\n" : "\r\n";
+        many += "*M" + std::to_string(map) + end;
+        for (const std::string& row : mapRows)
+            many += row + end;
+    }
+    writeFile(manyFile, many);
+    const Outcome manyChecked = run({QStringLiteral("--check"), QString::fromStdString(manyFile)});
+    EXPECT_EQ(manyChecked.code, 1);
+    EXPECT_EQ(manyChecked.out, manyExpected);
+
     writeFile(dir.file("clean.cnf"), levelText({{"*A", good}}));
     const Outcome clean = run({QStringLiteral("--check"), QString::fromStdString(dir.file("clean.cnf"))});
     EXPECT_EQ(clean.code, 0);
