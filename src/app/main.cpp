@@ -1,3 +1,4 @@
+#include <QAction>
 #include <QApplication>
 #include <QFile>
 #include <QGuiApplication>
@@ -5,6 +6,7 @@
 #include <QLocale>
 #include <QTimer>
 #include <QTranslator>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -179,5 +181,17 @@ int main(int argc, char* argv[])
     // For the start-up benchmark: leave as soon as the window has been shown.
     if (qEnvironmentVariableIsSet("KELMOR_QUIT_WHEN_SHOWN"))
         QTimer::singleShot(0, &app, &QApplication::quit);
+    // For the closing benchmark: close the window as Ctrl+Q does once it is
+    // shown, and tell when it went (the clock's nanoseconds on standard
+    // error), so that what the process does after it can be timed.
+    if (qEnvironmentVariableIsSet("KELMOR_CLOSE_WHEN_SHOWN")) {
+        QObject::connect(&app, &QGuiApplication::lastWindowClosed, [] {
+            std::fprintf(stderr, "closed %lld\n",
+                         static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(
+                                                    std::chrono::system_clock::now().time_since_epoch())
+                                                    .count()));
+        });
+        QTimer::singleShot(0, &form, [&form] { form.findChild<QAction*>(QStringLiteral("closeAction"))->trigger(); });
+    }
     return app.exec();
 }
