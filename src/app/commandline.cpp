@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "levelfile/savelevel.h"
+#include "model/keytable.h"
 #include "model/mapnumber.h"
 
 namespace kelmor {
@@ -353,31 +354,8 @@ std::string usageText()
            "      --version  show the version and leave\n"
            "A level file that cannot be read, for --list, --check, --diff or --textconv,\n"
            "is exit 2, as is any refused or failed export. Exports need no display.\n"
-           "\n"
-           "Keys:\n"
-           "  arrow keys, Home, End   move the cursor on the map\n"
-           "  Space or P              put the palette's entry into the cursor's cell\n"
-           "  G                       get the cursor's cell into the palette\n"
-           "  digits, then a move     a count: the next arrow, Shift+arrow or Alt+arrow\n"
-           "                          acts that many times\n"
-           "  Ctrl+arrow              jump to the end of the run of equal cells\n"
-           "  Insert                  typing mode: each key puts its code and moves on;\n"
-           "                          Space puts \"0\", Backspace takes back, Enter goes\n"
-           "                          to the next row\n"
-           "  / then a code           choose that code in the palette\n"
-           "  Shift+P                 put the palette's entry on the selection's border\n"
-           "  Alt+arrow               move the selected cells one cell\n"
-           "  Alt+Shift+arrow         copy the selected cells one cell over\n"
-           "  E B R F S L O T         the tools: pen, brush, rectangle, fill, select,\n"
-           "                          line, frame, stamp\n"
-           "  Ctrl+N, Ctrl+D          create a map, duplicate the map on screen\n"
-           "  Ctrl+Z                  undo\n"
-           "  Ctrl+Shift+Z, Ctrl+Y    redo\n"
-           "  Page Up, Page Down      previous, next map\n"
-           "  Ctrl+Home, Ctrl+End     first, last map\n"
-           "  Ctrl+G                  go to a map by its number\n"
-           "  Ctrl+S                  save the map\n"
-           "  Ctrl+Q                  close\n";
+           "\n" +
+           keysHelpText();
 }
 
 }  // namespace kelmor

@@ -134,7 +134,7 @@ private:
     void showMark(bool marked);
     // The tools, the selection and the clipboard, duplicating a map.
     void createTools();
-    QAction* mapAction(const char* name, const QString& text, const QKeySequence& key);
+    QAction* mapAction(const char* name, const QString& text);
     bool copySelection();
     void duplicateMap();
     // What creating and duplicating share: the unsaved-changes check, then

@@ -9,16 +9,18 @@
 #include "app/form1.h"
 #include "app/mapkeyactions.h"
 #include "app/messages.h"
+#include "app/widgetaction.h"
 
 namespace kelmor {
 
 namespace {
 
-QAction* makeAction(QWidget* window, const char* name, const QString& text, QList<QKeySequence> keys = {})
+// Its keys are the key table's for `name`.
+QAction* makeAction(QWidget* window, const char* name, const QString& text)
 {
     auto* action = new QAction(text, window);
     action->setObjectName(QString::fromLatin1(name));
-    action->setShortcuts(keys);
+    action->setShortcuts(shortcutsOf(name));
     // Window-wide: seen before the focused control unless it claims the key.
     action->setShortcutContext(Qt::WindowShortcut);
     window->addAction(action);
@@ -36,22 +38,16 @@ void bind(QPushButton* button, QAction* action)
 
 void Form1::createActions()
 {
-    saveAction_ = makeAction(this, "saveAction", QStringLiteral("保存(&S)"), {QKeySequence::Save});
-    firstAction_ = makeAction(this, "firstAction", QStringLiteral("最初のマップ(&F)"),
-                              {QKeySequence(Qt::ControlModifier | Qt::Key_Home)});
-    previousAction_ =
-        makeAction(this, "previousAction", QStringLiteral("前のマップ(&P)"), {QKeySequence(Qt::Key_PageUp)});
-    nextAction_ = makeAction(this, "nextAction", QStringLiteral("次のマップ(&N)"), {QKeySequence(Qt::Key_PageDown)});
-    lastAction_ = makeAction(this, "lastAction", QStringLiteral("最後のマップ(&L)"),
-                             {QKeySequence(Qt::ControlModifier | Qt::Key_End)});
-    goToAction_ = makeAction(this, "goToAction", QStringLiteral("マップへ移動(&G)..."),
-                             {QKeySequence(Qt::ControlModifier | Qt::Key_G)});
-    overviewAction_ = makeAction(this, "overviewAction", QStringLiteral("マップ一覧(&O)..."),
-                                 {QKeySequence(Qt::ControlModifier | Qt::Key_L)});
-    createAction_ = makeAction(this, "createAction", QStringLiteral("マップ作成(&C)"), {QKeySequence::New});
+    saveAction_ = makeAction(this, "saveAction", QStringLiteral("保存(&S)"));
+    firstAction_ = makeAction(this, "firstAction", QStringLiteral("最初のマップ(&F)"));
+    previousAction_ = makeAction(this, "previousAction", QStringLiteral("前のマップ(&P)"));
+    nextAction_ = makeAction(this, "nextAction", QStringLiteral("次のマップ(&N)"));
+    lastAction_ = makeAction(this, "lastAction", QStringLiteral("最後のマップ(&L)"));
+    goToAction_ = makeAction(this, "goToAction", QStringLiteral("マップへ移動(&G)..."));
+    overviewAction_ = makeAction(this, "overviewAction", QStringLiteral("マップ一覧(&O)..."));
+    createAction_ = makeAction(this, "createAction", QStringLiteral("マップ作成(&C)"));
     eraseAction_ = makeAction(this, "eraseAction", QStringLiteral("マップ消去(&E)"));
-    closeAction_ =
-        makeAction(this, "closeAction", QStringLiteral("閉じる(&Q)"), {QKeySequence(Qt::ControlModifier | Qt::Key_Q)});
+    closeAction_ = makeAction(this, "closeAction", QStringLiteral("閉じる(&Q)"));
     keysAction_ = makeAction(this, "keysAction", QStringLiteral("キー一覧(&K)"));
     aboutAction_ = makeAction(this, "aboutAction", QStringLiteral("バージョン情報(&A)"));
 
@@ -59,16 +55,11 @@ void Form1::createActions()
     // keys are set here, so they are the same on every platform.
     undoAction_ = document_.history().createUndoAction(this, QStringLiteral("元に戻す"));
     undoAction_->setObjectName(QStringLiteral("undoAction"));
-    undoAction_->setShortcuts(QKeySequence::Undo);
+    undoAction_->setShortcuts(shortcutsOf("undoAction"));
     addAction(undoAction_);
     redoAction_ = document_.history().createRedoAction(this, QStringLiteral("やり直し"));
     redoAction_->setObjectName(QStringLiteral("redoAction"));
-    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
-    for (const QKeySequence& extra : {QKeySequence(Qt::ControlModifier | Qt::ShiftModifier | Qt::Key_Z),
-                                      QKeySequence(Qt::ControlModifier | Qt::Key_Y)})
-        if (!redoKeys.contains(extra))
-            redoKeys.append(extra);
-    redoAction_->setShortcuts(redoKeys);
+    redoAction_->setShortcuts(shortcutsOf("redoAction"));
     addAction(redoAction_);
 
     connect(saveAction_, &QAction::triggered, this, &Form1::Command1_Click);

@@ -30,9 +30,9 @@ constexpr int kStatusMessageMs = 5000;
 
 // An action of the map alone: its key works while the map has the focus, so
 // the header box and the palette keep their own typing and editing keys.
-QAction* Form1::mapAction(const char* name, const QString& text, const QKeySequence& key)
+QAction* Form1::mapAction(const char* name, const QString& text)
 {
-    return widgetAction(Picture2, this, name, text, key);
+    return widgetAction(Picture2, this, name, text);
 }
 
 void Form1::createTools()
@@ -57,7 +57,7 @@ void Form1::createTools()
     const std::vector<ToolInfo>& tools = toolRegistry();
     for (std::size_t i = 0; i < tools.size(); ++i) {
         const ToolInfo& tool = tools[i];
-        QAction* action = mapAction(tool.objectName, tool.name, QKeySequence(tool.key));
+        QAction* action = mapAction(tool.objectName, tool.name);
         action->setIcon(tool.icon());
         action->setCheckable(true);
         action->setChecked(i == 0);
@@ -71,15 +71,15 @@ void Form1::createTools()
     }
     addToolBar(Qt::TopToolBarArea, toolBar_);
 
-    selectAllAction_ = mapAction("selectAllAction", QStringLiteral("すべて選択(&A)"), QKeySequence::SelectAll);
-    clearSelectionAction_ = mapAction("clearSelectionAction", QStringLiteral("選択解除"), QKeySequence(Qt::Key_Escape));
-    copyAction_ = mapAction("copyAction", QStringLiteral("コピー(&C)"), QKeySequence::Copy);
-    cutAction_ = mapAction("cutAction", QStringLiteral("切り取り(&T)"), QKeySequence::Cut);
-    pasteAction_ = mapAction("pasteAction", QStringLiteral("貼り付け(&P)"), QKeySequence::Paste);
-    deleteAction_ = mapAction("deleteAction", QStringLiteral("削除(&D)"), QKeySequence::Delete);
+    selectAllAction_ = mapAction("selectAllAction", QStringLiteral("すべて選択(&A)"));
+    clearSelectionAction_ = mapAction("clearSelectionAction", QStringLiteral("選択解除"));
+    copyAction_ = mapAction("copyAction", QStringLiteral("コピー(&C)"));
+    cutAction_ = mapAction("cutAction", QStringLiteral("切り取り(&T)"));
+    pasteAction_ = mapAction("pasteAction", QStringLiteral("貼り付け(&P)"));
+    deleteAction_ = mapAction("deleteAction", QStringLiteral("削除(&D)"));
     duplicateAction_ = new QAction(QStringLiteral("マップ複製(&D)"), this);
     duplicateAction_->setObjectName(QStringLiteral("duplicateAction"));
-    duplicateAction_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_D));
+    duplicateAction_->setShortcuts(shortcutsOf("duplicateAction"));
     addAction(duplicateAction_);
 
     connect(selectAllAction_, &QAction::triggered, this, [this] { session_.setSelection(CellRect::wholeMap()); });

@@ -12,6 +12,7 @@
 #include "app/changebar.h"
 #include "app/form1.h"
 #include "app/messages.h"
+#include "app/widgetaction.h"
 #include "app/tilesheetfile.h"
 #include "document/filewatch.h"
 #include "model/palette.h"
@@ -28,11 +29,11 @@ void Form1::watchFiles()
 {
     reloadAction_ = new QAction(QStringLiteral("再読み込み"), this);
     reloadAction_->setObjectName(QStringLiteral("reloadAction"));
-    reloadAction_->setShortcut(QKeySequence(Qt::AltModifier | Qt::Key_R));
+    reloadAction_->setShortcuts(shortcutsOf("reloadAction"));
     reloadAction_->setToolTip(QStringLiteral("画面の変更を捨てて、ファイルから読み込み直す (Alt+R)"));
     keepAction_ = new QAction(QStringLiteral("このまま"), this);
     keepAction_->setObjectName(QStringLiteral("keepAction"));
-    keepAction_->setShortcut(QKeySequence(Qt::AltModifier | Qt::Key_K));
+    keepAction_->setShortcuts(shortcutsOf("keepAction"));
     keepAction_->setToolTip(QStringLiteral("画面の変更で編集を続ける。保存するときは上書きを確認します (Alt+K)"));
     // Their keys work while they are enabled, whatever the status bar shows.
     addAction(reloadAction_);

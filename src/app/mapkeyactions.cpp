@@ -15,46 +15,37 @@ MapKeyActions::MapKeyActions(MapView& view, ToolBox& tools, QObject* parent)
       view_(view),
       tools_(tools)
 {
-    typing_ = add("typingAction", QStringLiteral("入力モード(&I)"), QKeySequence(Qt::Key_Insert));
+    typing_ = add("typingAction", QStringLiteral("入力モード(&I)"));
     typing_->setCheckable(true);
     connect(typing_, &QAction::toggled, &view_, &MapView::setTyping);
     connect(&view_, &MapView::typingChanged, typing_, &QAction::setChecked);
-    QAction* choose =
-        add("chooseCodeAction", QStringLiteral("パレットのコードを選ぶ(&K)"), QKeySequence(Qt::Key_Slash));
+    QAction* choose = add("chooseCodeAction", QStringLiteral("パレットのコードを選ぶ(&K)"));
     connect(choose, &QAction::triggered, this, [this] {
         tools_.keys().startChoosing();
         tools_.context().showStatus(QStringLiteral("パレットで選ぶコードを入力してください。"));
     });
-    QAction* frame =
-        add("frameSelectionAction", QStringLiteral("選択範囲の枠を塗る(&O)"), QKeySequence(Qt::SHIFT | Qt::Key_P));
+    QAction* frame = add("frameSelectionAction", QStringLiteral("選択範囲の枠を塗る(&O)"));
     connect(frame, &QAction::triggered, this, [this] { frameSelection(tools_.context()); });
     const struct {
         const char* name;
         const char* text;
-        Qt::Key key;
         int right, down;
-    } ways[] = {{"Left", "左", Qt::Key_Left, -1, 0},
-                {"Right", "右", Qt::Key_Right, 1, 0},
-                {"Up", "上", Qt::Key_Up, 0, -1},
-                {"Down", "下", Qt::Key_Down, 0, 1}};
+    } ways[] = {{"Left", "左", -1, 0}, {"Right", "右", 1, 0}, {"Up", "上", 0, -1}, {"Down", "下", 0, 1}};
     for (const bool copy : {false, true})
-        for (const auto& [name, text, key, right, down] : ways) {
+        for (const auto& [name, text, right, down] : ways) {
             const QByteArray object = (copy ? "copySelection" : "moveSelection") + QByteArray(name) + "Action";
-            QAction* action =
-                add(object.constData(),
-                    QStringLiteral("選択範囲を%1へ%2")
-                        .arg(QString::fromUtf8(text), copy ? QStringLiteral("複製") : QStringLiteral("移動")),
-                    QKeySequence(QKeyCombination(
-                        copy ? Qt::AltModifier | Qt::ShiftModifier : Qt::KeyboardModifiers(Qt::AltModifier), key)));
+            QAction* action = add(object.constData(), QStringLiteral("選択範囲を%1へ%2")
+                                                          .arg(QString::fromUtf8(text),
+                                                               copy ? QStringLiteral("複製") : QStringLiteral("移動")));
             // Copied out: clang before 16 cannot capture a structured binding.
             const int columns = right, rows = down;
             connect(action, &QAction::triggered, this, [this, columns, rows, copy] { shift(columns, rows, copy); });
         }
 }
 
-QAction* MapKeyActions::add(const char* name, const QString& text, const QKeySequence& key)
+QAction* MapKeyActions::add(const char* name, const QString& text)
 {
-    QAction* action = widgetAction(&view_, this, name, text, key);
+    QAction* action = widgetAction(&view_, this, name, text);
     actions_.append(action);
     return action;
 }

@@ -26,7 +26,7 @@ public:
     QAction* typingAction() const { return typing_; }
 
 private:
-    QAction* add(const char* name, const QString& text, const QKeySequence& key);
+    QAction* add(const char* name, const QString& text);
     // The selected cells moved, or copied, a count of cells one way.
     void shift(int right, int down, bool copy);
 

@@ -6,7 +6,7 @@
 #include <optional>
 
 #include "app/mapnumbertext.h"
-#include "tools/toolregistry.h"
+#include "model/keytable.h"
 
 namespace kelmor {
 
@@ -301,45 +301,24 @@ QString mapInsertedText(MapNumber mapNo, const QString& header)
 
 QString keysText()
 {
-    // The tools' keys come from their registry, so a new tool is listed here.
-    QStringList keys;
-    QStringList names;
-    for (const ToolInfo& tool : toolRegistry()) {
-        keys.append(QKeySequence(tool.key).toString());
-        names.append(tool.name);
+    // Made from the key table, as --help is: a key added there is listed here.
+    static const std::pair<KeyPlace, QString> kHeadings[] = {
+        {KeyPlace::Map, QStringLiteral("マップ上（Tab キーでマップに移動）:\n")},
+        {KeyPlace::Anywhere, QStringLiteral("どこでも:\n")},
+        {KeyPlace::Overview, QStringLiteral("マップ一覧の中:\n")},
+        {KeyPlace::Question, QStringLiteral("質問とお知らせで:\n")}};
+    QString text;
+    for (const auto& [place, heading] : kHeadings) {
+        text += heading;
+        for (const KeyRow& row : keyTable())
+            if (row.place == place)
+                text += QStringLiteral("  %1: %2\n")
+                            .arg(QString::fromUtf8(row.japaneseKeys ? row.japaneseKeys : row.keys)
+                                     .replace(QStringLiteral(", "), QStringLiteral(" / ")),
+                                 QString::fromUtf8(row.japanese));
     }
-    return QStringLiteral("マップ上（Tab キーでマップに移動）:\n"
-                          "  矢印キー: カーソルを 1 マス動かす\n"
-                          "  Home / End: 行の最初 / 最後のマスへ\n"
-                          "  Space または P: パレットの項目を置く（左クリックと同じ）\n"
-                          "  G: マスの項目をパレットに取る（右クリックと同じ）\n"
-                          "  （カーソルが見えていないときは、最初の Space / P / G でカーソルを表示）\n") +
-           QStringLiteral("  %1: %2\n").arg(keys.join(QStringLiteral(" / ")), names.join(QStringLiteral(" / "))) +
+    return text +
            QStringLiteral(
-               "  数字のあとに移動キー: その回数だけ動かす（例: 10↓）\n"
-               "  Ctrl+矢印キー: 同じマスの続く端へ跳ぶ　Ctrl+Shift+矢印キー: 選択をそこまで広げる\n"
-               "  Insert: 入力モード（キーの文字を置いて右へ。Space は「0」、Backspace で戻す、Enter で次の行）\n"
-               "  / に続けてコード: パレットでそのコードを選ぶ\n"
-               "  Shift+P: 選択範囲の枠をパレットの項目で塗る\n"
-               "  Alt+矢印キー / Alt+Shift+矢印キー: 選択範囲を 1 マス移動 / 複製\n"
-               "  Shift+矢印キー: 選択を広げる　Ctrl+A: すべて選択　Esc: 選択解除\n"
-               "  Ctrl+C / Ctrl+X / Ctrl+V: コピー / 切り取り / 貼り付け（カーソルの位置へ）\n"
-               "  Delete: 選択範囲を「0」に　Space / P: 選択範囲をパレットの項目で塗る\n"
-               "どこでも:\n"
-               "  Ctrl+Z: 元に戻す\n"
-               "  Ctrl+Shift+Z / Ctrl+Y: やり直し\n"
-               "  Page Up / Page Down: 前のマップ / 次のマップ\n"
-               "  Ctrl+Home / Ctrl+End: 最初のマップ / 最後のマップ\n"
-               "  Ctrl+G: マップへ移動（番号を入力）\n"
-               "  Ctrl+N / Ctrl+D: マップ作成 / マップ複製\n"
-               "  Ctrl+L: マップ一覧（ヘッダーで検索、Enter でそのマップへ）\n"
-               "  Ctrl+S: マップ保存\n"
-               "  Ctrl+Q: 閉じる\n"
-               "  Alt+R / Alt+K: ファイルが外部で変更されたときの「再読み込み」/「このまま」\n"
-               "マップ一覧の中:\n"
-               "  Alt+↑ / Alt+↓: マップを一つ上 / 下へ移動（ドラッグでも移動）\n"
-               "  Insert / Shift+Insert: 後ろ / 前に空のマップを挿入　Delete: マップを削除\n"
-               "  Ctrl+Z / Ctrl+Shift+Z: 並べ替えを元に戻す / やり直す\n"
                "ヘッダーの欄では Ctrl+Z などはその欄の文字に、パレットでは Page Up / Page Down はパレットに働きます。");
 }
 

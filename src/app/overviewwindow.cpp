@@ -72,10 +72,10 @@ OverviewWindow::OverviewWindow(MapOverview& maps, OverviewDelegate* delegate, QW
     setTabOrder(search_, list_);
 }
 
-QAction* OverviewWindow::listAction(const char* name, const QString& text, const QKeySequence& key)
+QAction* OverviewWindow::listAction(const char* name, const QString& text)
 {
     // In the search field the same keys edit its text.
-    return widgetAction(list_, this, name, text, key);
+    return widgetAction(list_, this, name, text);
 }
 
 void OverviewWindow::createActions()
@@ -86,18 +86,13 @@ void OverviewWindow::createActions()
                 emit changeAsked(change(mapNo));
         };
     };
-    QAction* up = listAction("moveMapUpAction", QStringLiteral("上へ移動(&U)"), QKeySequence(Qt::ALT | Qt::Key_Up));
-    QAction* down =
-        listAction("moveMapDownAction", QStringLiteral("下へ移動(&D)"), QKeySequence(Qt::ALT | Qt::Key_Down));
-    QAction* after =
-        listAction("insertMapAfterAction", QStringLiteral("後ろに空のマップを挿入(&I)"), QKeySequence(Qt::Key_Insert));
-    QAction* before = listAction("insertMapBeforeAction", QStringLiteral("前に空のマップを挿入(&B)"),
-                                 QKeySequence(Qt::SHIFT | Qt::Key_Insert));
-    QAction* remove =
-        listAction("deleteMapAction", QStringLiteral("マップを削除(&R)..."), QKeySequence(Qt::Key_Delete));
-    undo_ = listAction("undoOrderAction", QStringLiteral("並べ替えを元に戻す(&Z)"), QKeySequence::Undo);
-    redo_ = listAction("redoOrderAction", QStringLiteral("並べ替えをやり直す(&Y)"),
-                       QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    QAction* up = listAction("moveMapUpAction", QStringLiteral("上へ移動(&U)"));
+    QAction* down = listAction("moveMapDownAction", QStringLiteral("下へ移動(&D)"));
+    QAction* after = listAction("insertMapAfterAction", QStringLiteral("後ろに空のマップを挿入(&I)"));
+    QAction* before = listAction("insertMapBeforeAction", QStringLiteral("前に空のマップを挿入(&B)"));
+    QAction* remove = listAction("deleteMapAction", QStringLiteral("マップを削除(&R)..."));
+    undo_ = listAction("undoOrderAction", QStringLiteral("並べ替えを元に戻す(&Z)"));
+    redo_ = listAction("redoOrderAction", QStringLiteral("並べ替えをやり直す(&Y)"));
     setUndoable(false, false);
     connect(up, &QAction::triggered, this, on([](MapNumber n) { return MapOrderChange::move(n, n - 1); }));
     connect(down, &QAction::triggered, this, on([](MapNumber n) { return MapOrderChange::move(n, n + 1); }));

@@ -52,7 +52,7 @@ protected:
 private:
     void choose(const QModelIndex& index);
     void createActions();
-    QAction* listAction(const char* name, const QString& text, const QKeySequence& key);
+    QAction* listAction(const char* name, const QString& text);
     // A map dragged in the list and let go over another.
     bool dropped(QEvent* event);
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QKeySequence>
+#include <QList>
 #include <QString>
 
 class QAction;
@@ -11,6 +12,10 @@ namespace kelmor {
 
 // A command whose key works only while `widget` has the focus, so the other
 // controls keep their own typing and editing keys; owned by `owner`.
-QAction* widgetAction(QWidget* widget, QObject* owner, const char* name, const QString& text, const QKeySequence& key);
+// Its keys are the key table's for `name`.
+QAction* widgetAction(QWidget* widget, QObject* owner, const char* name, const QString& text);
+
+// The key table's keys of command `name`, as shortcuts.
+QList<QKeySequence> shortcutsOf(const char* name);
 
 }  // namespace kelmor

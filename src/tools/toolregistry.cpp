@@ -27,14 +27,14 @@ QString ToolInfo::statusText() const
 const std::vector<ToolInfo>& toolRegistry()
 {
     static const std::vector<ToolInfo> tools{
-        {"penAction", QStringLiteral("ペン"), Qt::Key_E, &PenTool::icon, &make<PenTool>},
-        {"brushAction", QStringLiteral("ブラシ"), Qt::Key_B, &BrushTool::icon, &make<BrushTool>},
-        {"rectangleAction", QStringLiteral("矩形"), Qt::Key_R, &RectangleTool::icon, &make<RectangleTool>},
-        {"fillAction", QStringLiteral("塗りつぶし"), Qt::Key_F, &FillTool::icon, &make<FillTool>},
-        {"selectAction", QStringLiteral("選択"), Qt::Key_S, &SelectTool::icon, &make<SelectTool>},
-        {"lineAction", QStringLiteral("ライン"), Qt::Key_L, &LineTool::icon, &make<LineTool>},
-        {"frameAction", QStringLiteral("枠"), Qt::Key_O, &FrameTool::icon, &make<FrameTool>},
-        {"stampAction", QStringLiteral("スタンプ"), Qt::Key_T, &StampTool::icon, &make<StampTool>},
+        {"penAction", QStringLiteral("ペン"), &PenTool::icon, &make<PenTool>},
+        {"brushAction", QStringLiteral("ブラシ"), &BrushTool::icon, &make<BrushTool>},
+        {"rectangleAction", QStringLiteral("矩形"), &RectangleTool::icon, &make<RectangleTool>},
+        {"fillAction", QStringLiteral("塗りつぶし"), &FillTool::icon, &make<FillTool>},
+        {"selectAction", QStringLiteral("選択"), &SelectTool::icon, &make<SelectTool>},
+        {"lineAction", QStringLiteral("ライン"), &LineTool::icon, &make<LineTool>},
+        {"frameAction", QStringLiteral("枠"), &FrameTool::icon, &make<FrameTool>},
+        {"stampAction", QStringLiteral("スタンプ"), &StampTool::icon, &make<StampTool>},
     };
     return tools;
 }

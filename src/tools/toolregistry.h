@@ -11,13 +11,13 @@
 namespace kelmor {
 
 // One row a tool: everything the window needs to offer it (the ツール menu,
-// the tool bar, the status bar, the key table) and the way to make it. A
-// new tool is one class and one row here.
+// the tool bar, the status bar) and the way to make it. A new tool is one
+// class and one row here, and its key one row of the key table
+// (model/keytable), under its object name.
 struct ToolInfo {
     // The action's object name, which tests and the key claims go by.
     const char* objectName;
     QString name;
-    Qt::Key key;
     QIcon (*icon)();
     std::unique_ptr<Tool> (*make)(ToolContext& context);
 

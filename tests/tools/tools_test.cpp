@@ -10,6 +10,7 @@
 #include "support/faultyfileops.h"
 #include "support/tempdir.h"
 #include "tools/toolbox.h"
+#include "model/keytable.h"
 #include "tools/toolregistry.h"
 
 namespace kelmor::test {
@@ -344,10 +345,11 @@ TEST_F(ToolsAlone, AGestureEndsWhenTheMapIsReplacedOrAnotherToolIsChosen)
     EXPECT_EQ(steps(), 0);
 
     // Every tool has a key and a name of its own.
-    std::set<int> keys;
+    std::set<std::vector<std::string>> keys;
     std::set<QString> names;
     for (const ToolInfo& tool : toolRegistry()) {
-        keys.insert(tool.key);
+        EXPECT_EQ(keysOfAction(tool.objectName).size(), 1u) << tool.objectName;
+        keys.insert(keysOfAction(tool.objectName));
         names.insert(tool.name);
     }
     EXPECT_EQ(keys.size(), toolRegistry().size());
