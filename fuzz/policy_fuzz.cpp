@@ -4,12 +4,10 @@
 // gone whenever the map is as the file holds it (or can never be saved).
 #include <QCoreApplication>
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
-#include <unistd.h>
-
 #include "document/mapdocument.h"
 #include "fuzzinput.h"
+#include "scratchfolder.h"
 #include "model/blanktemplate.h"
 
 using namespace kelmor;
@@ -19,28 +17,6 @@ void mustBe(bool holds)
 {
     if (!holds)
         std::abort();
-}
-
-// A folder of its own, in memory where the system has it (the saves force
-// their writes), gone when the run ends.
-class Scratch {
-public:
-    Scratch() : path_(access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp")
-    {
-        path_ += "/kelmor-policy-fuzz-XXXXXX";
-        mustBe(mkdtemp(path_.data()) != nullptr);
-    }
-    ~Scratch() { std::filesystem::remove_all(path_); }
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
-};
-
-const std::string& folder()
-{
-    static const Scratch scratch;
-    return scratch.path();
 }
 
 std::string readAll(const std::string& path)
@@ -93,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     static const std::unique_ptr<FileOps> ops = makePosixFileOps();
     FuzzInput in(data, size);
-    const std::string dir = folder();
+    const std::string dir = scratchFolder();
     const std::string recoveryPath = dir + "/.kelmor.cnf.recover";
     std::ofstream(dir + "/kelmor.cnf", std::ios::binary | std::ios::trunc) << levelBytes(in.byte());
     std::remove(recoveryPath.c_str());

@@ -1,10 +1,7 @@
 // --list and --check on any file: no crash; --list prints a line for each
 // map the last-map button counts, numbered in order; every finding of
 // --check names a map the file has, and a row and column that map has.
-#include <unistd.h>
-
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -13,6 +10,7 @@
 #include "app/levelreport.h"
 #include "fs/fileops.h"
 #include "fuzzinput.h"
+#include "scratchfolder.h"
 
 using namespace kelmor;
 
@@ -21,28 +19,6 @@ void mustBe(bool holds)
 {
     if (!holds)
         std::abort();
-}
-
-// A folder of its own, in memory where the system has it (the saves force
-// their writes), gone when the run ends.
-class Scratch {
-public:
-    Scratch() : path_(access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp")
-    {
-        path_ += "/kelmor-report-fuzz-XXXXXX";
-        mustBe(mkdtemp(path_.data()) != nullptr);
-    }
-    ~Scratch() { std::filesystem::remove_all(path_); }
-    const std::string& path() const { return path_; }
-
-private:
-    std::string path_;
-};
-
-const std::string& folder()
-{
-    static const Scratch scratch;
-    return scratch.path();
 }
 
 // "FILE:map N:row R:column C: message": the three numbers, -1 when absent.
@@ -90,7 +66,7 @@ std::vector<std::string> linesOf(const std::string& text)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     static const std::unique_ptr<FileOps> ops = makePosixFileOps();
-    const LevelFile level(*ops, folder());
+    const LevelFile level(*ops, scratchFolder());
     std::ofstream(level.path(), std::ios::binary | std::ios::trunc)
         .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
 
