@@ -28,7 +28,7 @@ namespace kelmor {
 class Asker;
 class ChangeBar;
 class MapKeyActions;
-class FileWatch;
+class OutsideChanges;
 class MapOverview;
 class MapView;
 class OverviewDelegate;
@@ -116,8 +116,7 @@ public:
     bool Form_Unload();
 
     // The bar in the status bar line that tells of another program's change.
-    ChangeBar* changeBar() const { return changeBar_; }
-    QLabel* changeText() const;
+    ChangeBar* changeBar() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -147,12 +146,7 @@ private:
     // Following the level file and the tile sheet when another program
     // changes them.
     void watchFiles();
-    void followOutsideChanges();
-    // Another program changed the level file and the map has no edits.
-    void reloadUnedited();
     void followTileSheet();
-    void showChangeBar(const QString& text, bool canReload);
-    void hideChangeBar();
     // Goes to a map chosen in the overview, as the navigation buttons go.
     void openFromOverview(MapNumber mapNo);
     void followLevelInOverview();
@@ -212,8 +206,6 @@ private:
     QAction* statusAction_ = nullptr;
     QAction* codesAction_ = nullptr;
     QAction* gridAction_ = nullptr;
-    QAction* reloadAction_ = nullptr;
-    QAction* keepAction_ = nullptr;
 
     QAction* overviewAction_ = nullptr;
     QToolBar* toolBar_ = nullptr;
@@ -232,12 +224,9 @@ private:
     MapOverview* overviewMaps_ = nullptr;
     OverviewDelegate* overviewDelegate_ = nullptr;
 
-    FileWatch* watch_ = nullptr;
-    ChangeBar* changeBar_ = nullptr;
+    OutsideChanges* outsideChanges_ = nullptr;
     // The tile sheet as last read.
     FileStamp tileStamp_;
-    // A level file gone or unreadable is told once, until it is back.
-    bool goneTold_ = false;
 
     QDockWidget* paletteDock_ = nullptr;
     PalettePanel* palettePanel_ = nullptr;

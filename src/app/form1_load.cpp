@@ -7,6 +7,7 @@
 #include "app/asker.h"
 #include "app/form1.h"
 #include "app/messages.h"
+#include "app/outsidechanges.h"
 #include "view/mapview.h"
 
 namespace kelmor {
@@ -21,8 +22,8 @@ void Form1::showLoaded(const MapLoad& result)
     setCommandsEnabled(false);
     document_.loaded(result);
     // What is on screen is now what the file holds.
-    if (changeBar_ != nullptr)
-        hideChangeBar();
+    if (outsideChanges_ != nullptr)
+        outsideChanges_->hideBar();
     reportLoadFailure(result.failure);
     setCommandsEnabled(true);
 

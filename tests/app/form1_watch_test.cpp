@@ -51,8 +51,9 @@ TEST_F(Watching, EditsStayUntilTheUserChoosesToReload)
     const std::vector<QRect> places = placesOnScreen();
     writeLevel(levelText({{"*MAP001", uniformRows('7')}}));
     ASSERT_TRUE(barShows());
-    EXPECT_TRUE(form->changeText()->text().contains(QStringLiteral("kelmor.cnf がほかのプログラムで変更されました")));
-    EXPECT_EQ(form->changeText()->textFormat(), Qt::PlainText);  // a file's name is no markup
+    EXPECT_TRUE(
+        form->changeBar()->text()->text().contains(QStringLiteral("kelmor.cnf がほかのプログラムで変更されました")));
+    EXPECT_EQ(form->changeBar()->text()->textFormat(), Qt::PlainText);  // a file's name is no markup
     EXPECT_EQ(placesOnScreen(), places);
     EXPECT_EQ(row(0)[0], 'A');
     action("keepAction")->trigger();
@@ -71,7 +72,7 @@ TEST_F(Watching, EditsStayUntilTheUserChoosesToReload)
     press({8, 8});
     std::filesystem::remove(dir.file("kelmor.cnf"));
     ASSERT_TRUE(barShows());
-    EXPECT_TRUE(form->changeText()->text().contains(QStringLiteral("見つからないか")));
+    EXPECT_TRUE(form->changeBar()->text()->text().contains(QStringLiteral("見つからないか")));
     EXPECT_FALSE(action("reloadAction")->isVisible());
     action("keepAction")->trigger();
     QTest::qWait(800);
