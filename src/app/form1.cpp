@@ -132,7 +132,6 @@ void Form1::createControls()
     Picture2->setFocus();
 
     connect(Picture2, &MapView::pressed, this, &Form1::Picture2_MouseDown);
-    connect(Picture2, &MapView::cursorMoved, this, &Form1::describeCursor);
     connect(Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
 }
 
@@ -149,10 +148,7 @@ void Form1::followDocument()
     connect(&document_, &MapDocument::rowsChanged, this, &Form1::subDraw);
     connect(&document_, &MapDocument::cellChanged, this, [this](CellPos cell) {
         Picture2->redrawCell(cell.row, cell.column, document_.rows(), parts_, tileSheet_);
-        describeCursor();
-        showStatusCell(statusRow_, statusColumn_);
     });
-    connect(&document_, &MapDocument::markedChanged, this, &Form1::showMark);
     connect(&document_.recovery(), &RecoveryPolicy::failed, this, &Form1::reportRecoveryFailure);
 }
 

@@ -29,6 +29,7 @@ class Asker;
 class ChangeBar;
 class MapKeyActions;
 class OutsideChanges;
+class StatusLine;
 class MapOverview;
 class MapView;
 class OverviewDelegate;
@@ -84,10 +85,10 @@ public:
     // Around the form: the palette as pictures beside it, the status bar
     // under it.
     PalettePanel* palettePanel() const { return palettePanel_; }
-    QLabel* cellStatus() const { return cellStatus_; }
-    QLabel* mapStatus() const { return mapStatus_; }
-    QLabel* markStatus() const { return markStatus_; }
-    QLabel* toolStatus() const { return toolStatus_; }
+    QLabel* cellStatus() const;
+    QLabel* mapStatus() const;
+    QLabel* markStatus() const;
+    QLabel* toolStatus() const;
 
     // Procedures.
     void subMapload(MapNumber wanted);
@@ -129,8 +130,6 @@ private:
     // The palette of pictures, the status bar and the 表示 menu's actions.
     void createPanels();
     void choosePalette(int position);
-    void showStatusCell(int row, int column);
-    void showMark(bool marked);
     // The tools, the selection and the clipboard, duplicating a map.
     void createTools();
     QAction* mapAction(const char* name, const QString& text);
@@ -169,10 +168,6 @@ private:
     void fitLabel1(const QString& text);
     void showKeys();
     void showAbout();
-    // Tells a screen reader the keyboard cursor's cell and what it holds.
-    void describeCursor();
-    // "列 3、行 2: K:…", what the cell holds by its palette entry or its code.
-    QString cellText(const CellPos& cell) const;
     QString levelName() const { return QString::fromStdString(document_.levelFile().name()); }
 
     void offerRecovery();
@@ -230,14 +225,7 @@ private:
 
     QDockWidget* paletteDock_ = nullptr;
     PalettePanel* palettePanel_ = nullptr;
-    QLabel* cellStatus_ = nullptr;
-    QLabel* mapStatus_ = nullptr;
-    QLabel* markStatus_ = nullptr;
-    QLabel* toolStatus_ = nullptr;
-    // The cell the status bar tells of: the pointer's or the keyboard cursor's,
-    // whichever moved last.
-    int statusRow_ = 0;
-    int statusColumn_ = 0;
+    StatusLine* statusLine_ = nullptr;
 };
 
 }  // namespace kelmor

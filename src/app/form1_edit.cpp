@@ -37,21 +37,4 @@ void Form1::clearmap()
     document_.erase();
 }
 
-QString Form1::cellText(const CellPos& cell) const
-{
-    QString holds = QStringLiteral("（なし）");
-    if (const std::optional<int> position = session_.entryAt(cell))
-        holds = session_.paletteEntries()[*position];
-    else if (const std::optional<char> code = codeAt(document_.rows(), cell))
-        holds = namesCatalogueEntry(*code)
-                    ? QString::fromLatin1(&*code, 1)
-                    : QStringLiteral("コード「%1」はカタログの何も表しません").arg(QString::fromLatin1(&*code, 1));
-    return QStringLiteral("列 %1、行 %2: %3").arg(cell.column).arg(cell.row).arg(holds);
-}
-
-void Form1::describeCursor()
-{
-    Picture2->setAccessibleDescription(cellText(CellPos{Picture2->cursorColumn(), Picture2->cursorRow()}));
-}
-
 }  // namespace kelmor

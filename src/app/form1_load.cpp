@@ -8,6 +8,7 @@
 #include "app/form1.h"
 #include "app/messages.h"
 #include "app/outsidechanges.h"
+#include "app/statusline.h"
 #include "view/mapview.h"
 
 namespace kelmor {
@@ -63,8 +64,7 @@ void Form1::reportDamage(const LoadedMap& loaded)
 void Form1::subDraw()
 {
     Picture2->showMap(document_.rows(), parts_, tileSheet_);
-    describeCursor();
-    showStatusCell(statusRow_, statusColumn_);
+    statusLine_->refresh();
 }
 
 void Form1::fitLabel1(const QString& text)
@@ -91,7 +91,6 @@ void Form1::showMapNo(MapNumber number)
     const QString text = QStringLiteral("map No %1").arg(number);
     fitLabel1(text);
     Label1->setText(text);
-    mapStatus_->setText(text);
 }
 
 std::optional<std::int64_t> Form1::fncMapmax()

@@ -8,6 +8,7 @@
 #include <QStatusBar>
 
 #include "app/form1.h"
+#include "app/statusline.h"
 #include "edit/placepick.h"
 #include "view/mapview.h"
 #include "view/palettepanel.h"
@@ -15,14 +16,6 @@
 namespace kelmor {
 
 namespace {
-QLabel* addStatusField(QStatusBar* bar, const char* name, int stretch)
-{
-    auto* label = new QLabel(bar);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setTextFormat(Qt::PlainText);  // a cell's code from the file, never markup
-    bar->addWidget(label, stretch);
-    return label;
-}
 // A 表示 menu item that shows and hides `shown`, on at start.
 QAction* showingAction(QWidget* window, const char* name, const QString& text, QWidget* shown)
 {
@@ -50,14 +43,8 @@ void Form1::createPanels()
     connect(Combo1, &QComboBox::currentIndexChanged, palettePanel_, &PalettePanel::select);
 
     QStatusBar* bar = statusBar();
-    cellStatus_ = addStatusField(bar, "cellStatus", 1);
-    mapStatus_ = addStatusField(bar, "mapStatus", 0);
-    markStatus_ = addStatusField(bar, "markStatus", 0);
-    toolStatus_ = addStatusField(bar, "toolStatus", 0);
-    toolStatus_->setText(QStringLiteral("ツール: ペン"));
-    showMark(false);
-    connect(Picture2, &MapView::hovered, this, &Form1::showStatusCell);
-    connect(Picture2, &MapView::cursorMoved, this, &Form1::showStatusCell);
+    statusLine_ = new StatusLine(*bar, document_, session_, *Picture2);
+    statusLine_->showTool(QStringLiteral("ツール: ペン"));
 
     paletteAction_ = showingAction(this, "paletteAction", QStringLiteral("パレット(&P)"), paletteDock_);
     statusAction_ = showingAction(this, "statusAction", QStringLiteral("ステータスバー(&S)"), bar);
@@ -71,22 +58,30 @@ void Form1::createPanels()
     connect(gridAction_, &QAction::toggled, Picture2, &MapView::setGridShown);
 }
 
+QLabel* Form1::cellStatus() const
+{
+    return statusLine_->cellField();
+}
+
+QLabel* Form1::mapStatus() const
+{
+    return statusLine_->mapField();
+}
+
+QLabel* Form1::markStatus() const
+{
+    return statusLine_->markField();
+}
+
+QLabel* Form1::toolStatus() const
+{
+    return statusLine_->toolField();
+}
+
 void Form1::choosePalette(int position)
 {
     // As a pick does: typed text gives way even when the index stays.
     session_.choosePalette(position);
-}
-
-void Form1::showStatusCell(int row, int column)
-{
-    statusRow_ = row;
-    statusColumn_ = column;
-    cellStatus_->setText(cellText(CellPos{column, row}));
-}
-
-void Form1::showMark(bool marked)
-{
-    markStatus_->setText(marked ? QStringLiteral("未保存の変更あり") : QStringLiteral("変更なし"));
 }
 
 }  // namespace kelmor

@@ -12,6 +12,7 @@
 
 #include "app/asker.h"
 #include "app/form1.h"
+#include "app/statusline.h"
 #include "app/mapkeyactions.h"
 #include "app/messages.h"
 #include "app/widgetaction.h"
@@ -66,7 +67,7 @@ void Form1::createTools()
         toolActions_.append(action);
         connect(action, &QAction::triggered, this, [this, i] {
             toolBox_->setActive(static_cast<int>(i));
-            toolStatus_->setText(toolRegistry()[i].statusText());
+            statusLine_->showTool(toolRegistry()[i].statusText());
         });
     }
     addToolBar(Qt::TopToolBarArea, toolBar_);

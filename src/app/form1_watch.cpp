@@ -5,6 +5,7 @@
 
 #include "app/form1.h"
 #include "app/outsidechanges.h"
+#include "app/statusline.h"
 #include "app/tilesheetfile.h"
 #include "model/palette.h"
 #include "view/mapview.h"
@@ -18,14 +19,13 @@ constexpr int kStatusMs = 10000;
 
 void Form1::watchFiles()
 {
-    outsideChanges_ =
-        new OutsideChanges(document_, asker_, *this, *statusBar(), {cellStatus_, mapStatus_, markStatus_, toolStatus_},
-                           {document_.levelFile().path(), tileSheetPath(folder_)},
-                           {[this](const MapLoad& result) { showLoaded(result); },
-                            [this] {
-                                followTileSheet();
-                                followLevelInOverview();
-                            }});
+    outsideChanges_ = new OutsideChanges(document_, asker_, *this, *statusBar(), statusLine_->fields(),
+                                         {document_.levelFile().path(), tileSheetPath(folder_)},
+                                         {[this](const MapLoad& result) { showLoaded(result); },
+                                          [this] {
+                                              followTileSheet();
+                                              followLevelInOverview();
+                                          }});
 }
 
 ChangeBar* Form1::changeBar() const
