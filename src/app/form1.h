@@ -29,6 +29,7 @@ class Asker;
 class ChangeBar;
 class MapKeyActions;
 class OutsideChanges;
+class SelectionActions;
 class StatusLine;
 class MapOverview;
 class MapView;
@@ -133,7 +134,6 @@ private:
     // The tools, the selection and the clipboard, duplicating a map.
     void createTools();
     QAction* mapAction(const char* name, const QString& text);
-    bool copySelection();
     void duplicateMap();
     // What creating and duplicating share: the unsaved-changes check, then
     // the number after the last map, asked for; nothing when not to go on.
@@ -206,12 +206,7 @@ private:
     QToolBar* toolBar_ = nullptr;
     QList<QAction*> toolActions_;
     QAction* toolBarAction_ = nullptr;
-    QAction* selectAllAction_ = nullptr;
-    QAction* clearSelectionAction_ = nullptr;
-    QAction* copyAction_ = nullptr;
-    QAction* cutAction_ = nullptr;
-    QAction* pasteAction_ = nullptr;
-    QAction* deleteAction_ = nullptr;
+    SelectionActions* selectionActions_ = nullptr;
     QAction* duplicateAction_ = nullptr;
     ToolBox* toolBox_ = nullptr;
     MapKeyActions* keyActions_ = nullptr;

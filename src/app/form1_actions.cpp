@@ -9,6 +9,7 @@
 #include "app/form1.h"
 #include "app/mapkeyactions.h"
 #include "app/messages.h"
+#include "app/selectionactions.h"
 #include "app/widgetaction.h"
 
 namespace kelmor {
@@ -95,11 +96,9 @@ void Form1::createMenus()
     edit->addAction(undoAction_);
     edit->addAction(redoAction_);
     edit->addSeparator();
-    for (QAction* action : {cutAction_, copyAction_, pasteAction_, deleteAction_})
-        edit->addAction(action);
+    edit->addActions(selectionActions_->clipboardActions());
     edit->addSeparator();
-    edit->addAction(selectAllAction_);
-    edit->addAction(clearSelectionAction_);
+    edit->addActions(selectionActions_->selectingActions());
     edit->addSeparator();
     edit->addActions(keyActions_->actions());
     QMenu* view = bar->addMenu(QStringLiteral("表示(&V)"));

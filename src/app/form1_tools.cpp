@@ -1,5 +1,5 @@
-// The tools, the selection and the clipboard, and duplicating a map. The
-// tools come from their registry; the window offers them and passes on
+// The tools, the selection's and the keys' actions, and duplicating a map.
+// The tools come from their registry; the window offers them and passes on
 // what they tell.
 #include <QAction>
 #include <QActionGroup>
@@ -14,10 +14,9 @@
 #include "app/form1.h"
 #include "app/statusline.h"
 #include "app/mapkeyactions.h"
+#include "app/selectionactions.h"
 #include "app/messages.h"
 #include "app/widgetaction.h"
-#include "edit/cliptext.h"
-#include "tools/cellactions.h"
 #include "tools/toolbox.h"
 #include "tools/toolregistry.h"
 #include "view/mapview.h"
@@ -72,36 +71,13 @@ void Form1::createTools()
     }
     addToolBar(Qt::TopToolBarArea, toolBar_);
 
-    selectAllAction_ = mapAction("selectAllAction", QStringLiteral("すべて選択(&A)"));
-    clearSelectionAction_ = mapAction("clearSelectionAction", QStringLiteral("選択解除"));
-    copyAction_ = mapAction("copyAction", QStringLiteral("コピー(&C)"));
-    cutAction_ = mapAction("cutAction", QStringLiteral("切り取り(&T)"));
-    pasteAction_ = mapAction("pasteAction", QStringLiteral("貼り付け(&P)"));
-    deleteAction_ = mapAction("deleteAction", QStringLiteral("削除(&D)"));
+    selectionActions_ = new SelectionActions(*Picture2, *toolBox_, this);
     duplicateAction_ = new QAction(QStringLiteral("マップ複製(&D)"), this);
     duplicateAction_->setObjectName(QStringLiteral("duplicateAction"));
     duplicateAction_->setShortcuts(shortcutsOf("duplicateAction"));
     addAction(duplicateAction_);
 
-    connect(selectAllAction_, &QAction::triggered, this, [this] { session_.setSelection(CellRect::wholeMap()); });
-    // One Escape does one thing: a gesture, a count, typing mode, the selection.
-    connect(clearSelectionAction_, &QAction::triggered, this, [this] {
-        if (!toolBox_->cancel() && !Picture2->escapeKeys())
-            session_.setSelection({});
-    });
     keyActions_ = new MapKeyActions(*Picture2, *toolBox_, this);
-    connect(copyAction_, &QAction::triggered, this, &Form1::copySelection);
-    connect(cutAction_, &QAction::triggered, this, [this] {
-        if (copySelection())
-            clearSelection(toolBox_->context(), QStringLiteral("切り取り"));
-    });
-    connect(deleteAction_, &QAction::triggered, this,
-            [this] { clearSelection(toolBox_->context(), QStringLiteral("削除")); });
-    connect(pasteAction_, &QAction::triggered, this, [this] {
-        ToolContext& paste = toolBox_->context();
-        pasteText(paste, readPasteText(paste.clipboardText().toStdU32String()),
-                  {Picture2->cursorColumn(), Picture2->cursorRow()});
-    });
     connect(duplicateAction_, &QAction::triggered, this, &Form1::duplicateMap);
 
     // The palette box shows the session's palette and writes it: what is
@@ -112,15 +88,6 @@ void Form1::createTools()
         // Typed text gives way even when the index stays.
         Combo1->setEditText(Combo1->itemText(position));
     });
-}
-
-bool Form1::copySelection()
-{
-    const CellRect selection = session_.selection();
-    if (selection.empty())
-        return false;
-    QGuiApplication::clipboard()->setText(QString::fromLatin1(copyText(document_.rows(), selection)));
-    return true;
 }
 
 void Form1::duplicateMap()
