@@ -11,6 +11,8 @@
 
 #include "app/asker.h"
 #include "app/keyclaim.h"
+#include "app/messages.h"
+#include "app/recoveryoffer.h"
 #include "app/tilesheetfile.h"
 #include "model/palette.h"
 #include "view/mapview.h"
@@ -149,7 +151,8 @@ void Form1::followDocument()
     connect(&document_, &MapDocument::cellChanged, this, [this](CellPos cell) {
         Picture2->redrawCell(cell.row, cell.column, document_.rows(), parts_, tileSheet_);
     });
-    connect(&document_.recovery(), &RecoveryPolicy::failed, this, &Form1::reportRecoveryFailure);
+    connect(&document_.recovery(), &RecoveryPolicy::failed, this,
+            [this](const FileFailure& failure) { asker_.notify(recoveryFailureText(failure)); });
 }
 
 void Form1::buildCatalogueAndPalette()
@@ -180,7 +183,7 @@ void Form1::Form_Load()
     // An editor that died while saving left its scratch file; its edits are
     // in its recovery file.
     document_.levelFile().removeStaleScratch();
-    offerRecovery();
+    offerRecovery(document_, asker_, [this](MapNumber mapNo) { subMapload(mapNo); });
     watchFiles();
 }
 

@@ -170,10 +170,6 @@ private:
     void showAbout();
     QString levelName() const { return QString::fromStdString(document_.levelFile().name()); }
 
-    void offerRecovery();
-    void setRecoveryAside(RecoveryOrphan& orphan, RecoveryUse use, const std::optional<Recovery>& recovery);
-    void reportRecoveryFailure(const FileFailure& failure);
-
     std::string folder_;
     Asker& asker_;
     FileOps& fileOps_;

@@ -166,6 +166,31 @@ QString saveFailureText(const SaveReport& report, MapNumber mapNo, const QString
     return text + kNotSaved;
 }
 
+QString recoveryOfferText(const QString& levelName, const Recovery& recovery)
+{
+    const QString map = recovery.created ? QStringLiteral("新しく作成した map No %1").arg(recovery.mapNo)
+                                         : QStringLiteral("map No %1").arg(recovery.mapNo);
+    return QStringLiteral("前回エディターが保存せずに終了したため、%1 の %2 に"
+                          "保存されていない変更があります。\n変更を復元しますか?\n"
+                          "（「いいえ」を選ぶと、その変更は破棄されます）")
+        .arg(levelName, map);
+}
+
+QString recoveryAsideText(const QString& fileName, const QString& levelName, RecoveryUse use,
+                          const std::optional<Recovery>& recovery, const FileFailure& failure, const QString& keptAs)
+{
+    QString why = QStringLiteral("壊れているため");
+    if (use == RecoveryUse::OtherLevel)
+        why = QStringLiteral("別のレベルファイル（%1）のものなので").arg(QString::fromStdString(recovery->level));
+    else if (use == RecoveryUse::MapGone)
+        why = QStringLiteral("%1 に map No %2 がもうないため").arg(levelName).arg(recovery->mapNo);
+    const QString kept =
+        failure.failed()
+            ? QStringLiteral("名前を変えられなかったため（%1）、そのまま残しています。").arg(reasonOf(failure.error))
+            : QStringLiteral("%1 という名前で残しました。").arg(keptAs);
+    return QStringLiteral("復元用のファイル %1 は%2、使えません。\n").arg(fileName, why) + kept;
+}
+
 QString recoveryFailureText(const FileFailure& failure)
 {
     const QString file = QString::fromStdString(failure.file);

@@ -1,12 +1,14 @@
 #pragma once
 
 #include <QString>
+#include <optional>
 
 #include "edit/placepick.h"
 #include "fs/filefailure.h"
 #include "levelfile/levelfile.h"
 #include "levelfile/savelevel.h"
 #include "model/mapnumber.h"
+#include "recovery/recovery.h"
 
 namespace kelmor {
 
@@ -28,6 +30,12 @@ QString rereadFailureText(const MapLoad& result, const QString& levelName, MapNu
 QString saveFailureText(const SaveReport& report, MapNumber mapNo, const QString& levelName);
 // The recovery file: a write or a removal that failed.
 QString recoveryFailureText(const FileFailure& failure);
+// The question at start-up: restore the edits a dead editor left?
+QString recoveryOfferText(const QString& levelName, const Recovery& recovery);
+// A recovery file that cannot be used, set aside as `keptAs` (or left
+// where it is, when `failure` says renaming it failed).
+QString recoveryAsideText(const QString& fileName, const QString& levelName, RecoveryUse use,
+                          const std::optional<Recovery>& recovery, const FileFailure& failure, const QString& keptAs);
 
 // A save whose map changed again while its overwrite was asked.
 QString changedAgainText(MapNumber mapNo, MapNumber other, const QString& levelName);
