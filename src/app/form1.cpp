@@ -196,14 +196,8 @@ TileSheet::Status Form1::readTileSheet(TileSheet& sheet)
 
 void Form1::loadTileSheet()
 {
-    switch (readTileSheet(tileSheet_)) {
-    case TileSheet::Status::Loaded: break;
-    case TileSheet::Status::Missing: asker_.notify(QStringLiteral("kelmor.bmp is not found")); break;
-    case TileSheet::Status::Unreadable:
-        asker_.notify(QStringLiteral("kelmor.bmp をビットマップとして読み込めません。"
-                                     "マップのタイルは表示されません。"));
-        break;
-    }
+    if (const TileSheet::Status status = readTileSheet(tileSheet_); status != TileSheet::Status::Loaded)
+        asker_.notify(tileSheetFailureText(status));
 }
 
 void Form1::setCommandsEnabled(bool enabled)

@@ -158,7 +158,6 @@ private:
     // Puts a map read from the level file on screen and tells what went wrong.
     void showLoaded(const MapLoad& result);
     void reportLoadFailure(const FileFailure& failure);
-    void reportDamage(const LoadedMap& loaded);
     void reportSaveFailure(const SaveReport& report);
     // `stopped` says what cannot go on, as in "マップを作成できません".
     void reportCountFailure(const FileFailure& failure, const QString& stopped);

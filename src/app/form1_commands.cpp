@@ -17,7 +17,7 @@ bool Form1::saveIfEdited()
 
 void Form1::reportOverflow()
 {
-    asker_.notify(QStringLiteral("マップ番号は %1 までです。これより先のマップは開けません。").arg(kLastMapNo));
+    asker_.notify(overflowText());
 }
 
 void Form1::Command1_Click()

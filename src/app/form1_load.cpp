@@ -30,35 +30,15 @@ void Form1::showLoaded(const MapLoad& result)
 
     const LoadedMap& loaded = result.map;
     if (document_.cutOff())
-        asker_.notify(QStringLiteral("map No %1 は途中で切れています。\n"
-                                     "%2 にはこのマップの %3 行のうち %4 行しかありません。"
-                                     "無い行は空白で表示しています。")
-                          .arg(QString::number(loaded.mapNo), levelName(), QString::number(kMapRows),
-                               QString::number(loaded.rowsRead)));
+        asker_.notify(cutOffText(loaded, levelName()));
     if (document_.unsavable())
-        reportDamage(loaded);
+        asker_.notify(damageText(loaded, levelName()));
 }
 
 void Form1::reportLoadFailure(const FileFailure& failure)
 {
     if (failure.failed())
         asker_.notify(loadFailureText(failure));
-}
-
-void Form1::reportDamage(const LoadedMap& loaded)
-{
-    QString what;
-    if (loaded.headerTooLong)
-        what = QStringLiteral("ヘッダーが %1 バイトより長く、表示できません。").arg(kMaxHeaderBytes);
-    else if (loaded.rowTooLong)
-        what = QStringLiteral("%1 バイトより長い行があり、その先は表示していません。").arg(kMaxRowBytes);
-    else
-        what = QStringLiteral("%1 行目に「*」を含む行（別のマップのヘッダー）があります。"
-                              "このマップの行が足りず、次のマップが行として読まれています。")
-                   .arg(loaded.headerInRow + 1);
-    asker_.notify(
-        QStringLiteral("map No %1 は %2 の中で壊れています。\n").arg(QString::number(loaded.mapNo), levelName()) +
-        what + QStringLiteral("\n保存すると別のマップや行を壊すため、このマップは保存できません。"));
 }
 
 void Form1::subDraw()

@@ -11,9 +11,7 @@ Form1::SaveOutcome Form1::savemap()
     // Told when it was loaded; nothing to ask, nothing to write. The action
     // that asked goes on, as the edits could never be saved.
     if (document_.unsavable()) {
-        asker_.notify(QStringLiteral("map No %1 は %2 の中で壊れているため、保存できません。"
-                                     "このマップの変更は保存されません。")
-                          .arg(QString::number(mapNo), levelName()));
+        asker_.notify(damagedNotSavedText(mapNo, levelName()));
         return SaveOutcome::Declined;
     }
     if (!asker_.askYesNo(QStringLiteral("map No %1を保存しますか?").arg(mapNo))) {

@@ -95,8 +95,7 @@ void Form1::duplicateMap()
     // Its rows hold another map's header or a cut line: a copy would be as
     // damaged, and saving it would break the file as saving it would.
     if (document_.unsavable()) {
-        asker_.notify(QStringLiteral("map No %1 は %2 の中で壊れているため、複製できません。")
-                          .arg(QString::number(document_.mapNo()), levelName()));
+        asker_.notify(damagedNotDuplicatedText(document_.mapNo(), levelName()));
         return;
     }
     if (const std::optional<MapNumber> next = askNewMapNumber(QStringLiteral("マップを複製できません")))

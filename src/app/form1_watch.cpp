@@ -4,6 +4,7 @@
 #include <QStatusBar>
 
 #include "app/form1.h"
+#include "app/messages.h"
 #include "app/outsidechanges.h"
 #include "app/statusline.h"
 #include "app/tilesheetfile.h"
@@ -41,8 +42,7 @@ void Form1::followTileSheet()
         return;
     TileSheet sheet;
     if (readTileSheet(sheet) != TileSheet::Status::Loaded) {
-        statusBar()->showMessage(
-            QStringLiteral("kelmor.bmp が変更されましたが読み込めないため、前のタイルで表示しています。"), kStatusMs);
+        statusBar()->showMessage(tileSheetChangeFailureText(), kStatusMs);
         return;
     }
     tileSheet_ = sheet;

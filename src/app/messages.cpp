@@ -166,6 +166,59 @@ QString saveFailureText(const SaveReport& report, MapNumber mapNo, const QString
     return text + kNotSaved;
 }
 
+QString tileSheetFailureText(TileSheet::Status status)
+{
+    return status == TileSheet::Status::Missing
+               ? QStringLiteral("kelmor.bmp is not found")
+               : QStringLiteral("kelmor.bmp をビットマップとして読み込めません。マップのタイルは表示されません。");
+}
+
+QString tileSheetChangeFailureText()
+{
+    return QStringLiteral("kelmor.bmp が変更されましたが読み込めないため、前のタイルで表示しています。");
+}
+
+QString cutOffText(const LoadedMap& loaded, const QString& levelName)
+{
+    return QStringLiteral("map No %1 は途中で切れています。\n"
+                          "%2 にはこのマップの %3 行のうち %4 行しかありません。"
+                          "無い行は空白で表示しています。")
+        .arg(QString::number(loaded.mapNo), levelName, QString::number(kMapRows), QString::number(loaded.rowsRead));
+}
+
+QString damageText(const LoadedMap& loaded, const QString& levelName)
+{
+    QString what;
+    if (loaded.headerTooLong)
+        what = QStringLiteral("ヘッダーが %1 バイトより長く、表示できません。").arg(kMaxHeaderBytes);
+    else if (loaded.rowTooLong)
+        what = QStringLiteral("%1 バイトより長い行があり、その先は表示していません。").arg(kMaxRowBytes);
+    else
+        what = QStringLiteral("%1 行目に「*」を含む行（別のマップのヘッダー）があります。"
+                              "このマップの行が足りず、次のマップが行として読まれています。")
+                   .arg(loaded.headerInRow + 1);
+    return QStringLiteral("map No %1 は %2 の中で壊れています。\n").arg(QString::number(loaded.mapNo), levelName) +
+           what + QStringLiteral("\n保存すると別のマップや行を壊すため、このマップは保存できません。");
+}
+
+QString damagedNotSavedText(MapNumber mapNo, const QString& levelName)
+{
+    return QStringLiteral("map No %1 は %2 の中で壊れているため、保存できません。"
+                          "このマップの変更は保存されません。")
+        .arg(QString::number(mapNo), levelName);
+}
+
+QString damagedNotDuplicatedText(MapNumber mapNo, const QString& levelName)
+{
+    return QStringLiteral("map No %1 は %2 の中で壊れているため、複製できません。")
+        .arg(QString::number(mapNo), levelName);
+}
+
+QString overflowText()
+{
+    return QStringLiteral("マップ番号は %1 までです。これより先のマップは開けません。").arg(kLastMapNo);
+}
+
 QString recoveryOfferText(const QString& levelName, const Recovery& recovery)
 {
     const QString map = recovery.created ? QStringLiteral("新しく作成した map No %1").arg(recovery.mapNo)

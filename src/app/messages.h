@@ -9,6 +9,7 @@
 #include "levelfile/savelevel.h"
 #include "model/mapnumber.h"
 #include "recovery/recovery.h"
+#include "view/tilesheet.h"
 
 namespace kelmor {
 
@@ -30,6 +31,19 @@ QString rereadFailureText(const MapLoad& result, const QString& levelName, MapNu
 QString saveFailureText(const SaveReport& report, MapNumber mapNo, const QString& levelName);
 // The recovery file: a write or a removal that failed.
 QString recoveryFailureText(const FileFailure& failure);
+// The tile sheet could not be read at start-up (missing or not a bitmap).
+QString tileSheetFailureText(TileSheet::Status status);
+// The tile sheet changed but could not be read again: the old tiles stay.
+QString tileSheetChangeFailureText();
+// A map with fewer than 17 rows in the file.
+QString cutOffText(const LoadedMap& loaded, const QString& levelName);
+// A map read damaged: what is wrong, and that it is never saved.
+QString damageText(const LoadedMap& loaded, const QString& levelName);
+// A damaged map is not saved, nor duplicated.
+QString damagedNotSavedText(MapNumber mapNo, const QString& levelName);
+QString damagedNotDuplicatedText(MapNumber mapNo, const QString& levelName);
+// No map past the last map number.
+QString overflowText();
 // The question at start-up: restore the edits a dead editor left?
 QString recoveryOfferText(const QString& levelName, const Recovery& recovery);
 // A recovery file that cannot be used, set aside as `keptAs` (or left
