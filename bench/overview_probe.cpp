@@ -1,6 +1,7 @@
 // Peak resident memory of the editor on a level file, in KiB, with マップ一覧
 // opened and scrolled to its end or without it:
 //   overview_probe with|without FOLDER
+#include <QAction>
 #include <QApplication>
 #include <QListView>
 #include <cstdio>
@@ -37,7 +38,7 @@ int main(int argc, char* argv[])
     form.show();
     form.grab();
     if (std::strcmp(argv[1], "with") == 0) {
-        form.showOverview();
+        form.findChild<QAction*>(QStringLiteral("overviewAction"))->trigger();
         QListView* list = form.overview()->list();
         list->viewport()->grab();
         form.overview()->maps().listAll();

@@ -31,9 +31,8 @@ class MapKeyActions;
 class OutsideChanges;
 class SelectionActions;
 class StatusLine;
-class MapOverview;
 class MapView;
-class OverviewDelegate;
+class OverviewControl;
 class OverviewWindow;
 class PalettePanel;
 class ToolBox;
@@ -111,9 +110,8 @@ public:
     void Text1_Change();
     // Asks for a map number and goes there, as the navigation buttons go.
     void goToMap();
-    // マップ一覧, at the map on screen; made when first shown.
-    void showOverview();
-    OverviewWindow* overview() const { return overview_; }
+    // マップ一覧, null until first shown.
+    OverviewWindow* overview() const;
     // False when the window must stay open: a save that was asked for failed.
     bool Form_Unload();
 
@@ -146,10 +144,6 @@ private:
     // changes them.
     void watchFiles();
     void followTileSheet();
-    // Goes to a map chosen in the overview, as the navigation buttons go.
-    void openFromOverview(MapNumber mapNo);
-    void followLevelInOverview();
-    void followTileSheetInOverview();
     void buildCatalogueAndPalette();
     void setCommandsEnabled(bool enabled);
     // The unsaved-changes check; false when a save was asked for and failed,
@@ -205,9 +199,7 @@ private:
     QAction* duplicateAction_ = nullptr;
     ToolBox* toolBox_ = nullptr;
     MapKeyActions* keyActions_ = nullptr;
-    OverviewWindow* overview_ = nullptr;
-    MapOverview* overviewMaps_ = nullptr;
-    OverviewDelegate* overviewDelegate_ = nullptr;
+    OverviewControl* overview_ = nullptr;
 
     OutsideChanges* outsideChanges_ = nullptr;
     // The tile sheet as last read.

@@ -3,18 +3,23 @@
 #include <QAction>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QToolBar>
 
 #include "app/asker.h"
 #include "app/form1.h"
 #include "app/mapkeyactions.h"
 #include "app/messages.h"
+#include "app/overviewcontrol.h"
 #include "app/selectionactions.h"
 #include "app/widgetaction.h"
 
 namespace kelmor {
 
 namespace {
+
+// How long the status bar names a map put in from マップ一覧.
+constexpr int kStatusMessageMs = 5000;
 
 // Its keys are the key table's for `name`.
 QAction* makeAction(QWidget* window, const char* name, const QString& text)
@@ -71,7 +76,11 @@ void Form1::createActions()
     connect(lastAction_, &QAction::triggered, this, &Form1::Command6_Click);
     connect(firstAction_, &QAction::triggered, this, &Form1::Command7_Click);
     connect(goToAction_, &QAction::triggered, this, &Form1::goToMap);
-    connect(overviewAction_, &QAction::triggered, this, &Form1::showOverview);
+    overview_ = new OverviewControl(document_, asker_, parts_, tileSheet_, *this,
+                                    {[this] { return saveIfEdited(); }, [this](MapNumber mapNo) { subMapload(mapNo); },
+                                     [this](const QString& text) { statusBar()->showMessage(text, kStatusMessageMs); },
+                                     [this] { reportOverflow(); }});
+    connect(overviewAction_, &QAction::triggered, overview_, &OverviewControl::show);
     connect(closeAction_, &QAction::triggered, this, &QWidget::close);
     connect(keysAction_, &QAction::triggered, this, &Form1::showKeys);
     connect(aboutAction_, &QAction::triggered, this, &Form1::showAbout);

@@ -2,6 +2,7 @@
 #include "app/asker.h"
 #include "app/form1.h"
 #include "app/messages.h"
+#include "app/overviewcontrol.h"
 
 namespace kelmor {
 
@@ -36,7 +37,7 @@ Form1::SaveOutcome Form1::savemap()
         reportSaveFailure(report);
         return SaveOutcome::Failed;
     }
-    followLevelInOverview();
+    overview_->followLevel();
     return SaveOutcome::Saved;
 }
 

@@ -6,6 +6,7 @@
 #include "app/form1.h"
 #include "app/messages.h"
 #include "app/outsidechanges.h"
+#include "app/overviewcontrol.h"
 #include "app/statusline.h"
 #include "app/tilesheetfile.h"
 #include "model/palette.h"
@@ -25,8 +26,13 @@ void Form1::watchFiles()
                                          {[this](const MapLoad& result) { showLoaded(result); },
                                           [this] {
                                               followTileSheet();
-                                              followLevelInOverview();
+                                              overview_->followLevel();
                                           }});
+}
+
+OverviewWindow* Form1::overview() const
+{
+    return overview_->window();
 }
 
 ChangeBar* Form1::changeBar() const
@@ -49,7 +55,7 @@ void Form1::followTileSheet()
     palettePanel_->setEntries(buildPalette(parts_), parts_, tileSheet_);
     palettePanel_->select(Combo1->currentIndex());
     subDraw();
-    followTileSheetInOverview();
+    overview_->followTileSheet();
     statusBar()->showMessage(QStringLiteral("kelmor.bmp が変更されたため、読み込み直しました。"), kStatusMs);
 }
 

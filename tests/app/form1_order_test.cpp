@@ -25,7 +25,7 @@ protected:
     void SetUp() override
     {
         original = openOnThreeMaps();
-        form->showOverview();
+        form->findChild<QAction*>(QStringLiteral("overviewAction"))->trigger();
         overview = form->overview();
         ASSERT_TRUE(QTest::qWaitForWindowActive(overview));
         list()->setFocus();
