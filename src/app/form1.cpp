@@ -11,6 +11,7 @@
 
 #include "app/asker.h"
 #include "app/keyclaim.h"
+#include "app/palettecontrol.h"
 #include "app/messages.h"
 #include "app/recoveryoffer.h"
 #include "app/tilesheetfile.h"
@@ -155,30 +156,17 @@ void Form1::followDocument()
             [this](const FileFailure& failure) { asker_.notify(recoveryFailureText(failure)); });
 }
 
-void Form1::buildCatalogueAndPalette()
-{
-    parts_ = standardCatalogue();
-    const Palette palette = buildPalette(parts_);
-    QStringList entries;
-    for (const std::string& item : palette.items)
-        entries.append(QString::fromStdString(item));
-    session_.setPalette(entries, palette.partsMax);
-    Combo1->clear();
-    Combo1->addItems(entries);
-    Combo1->setCurrentIndex(0);
-}
-
 void Form1::Form_Load()
 {
-    buildCatalogueAndPalette();
+    parts_ = standardCatalogue();
+    palette_->fill(parts_);
     std::error_code ignored;  // a folder that cannot be entered is told when its files cannot be read
     std::filesystem::current_path(folder_, ignored);
     Picture1->hide();
     Picture2->resize(560, Picture2->height());
     Picture2->resize(Picture2->width(), 272);
     loadTileSheet();
-    palettePanel_->setEntries(buildPalette(parts_), parts_, tileSheet_);
-    palettePanel_->select(Combo1->currentIndex());
+    palette_->draw(parts_, tileSheet_);
     subMapload(1);
     // An editor that died while saving left its scratch file; its edits are
     // in its recovery file.

@@ -33,6 +33,7 @@ class SelectionActions;
 class StatusLine;
 class MapView;
 class OverviewControl;
+class PaletteControl;
 class OverviewWindow;
 class PalettePanel;
 class ToolBox;
@@ -84,7 +85,7 @@ public:
 
     // Around the form: the palette as pictures beside it, the status bar
     // under it.
-    PalettePanel* palettePanel() const { return palettePanel_; }
+    PalettePanel* palettePanel() const;
     QLabel* cellStatus() const;
     QLabel* mapStatus() const;
     QLabel* markStatus() const;
@@ -128,7 +129,6 @@ private:
     void createMenus();
     // The palette of pictures, the status bar and the 表示 menu's actions.
     void createPanels();
-    void choosePalette(int position);
     // The tools, the selection and the clipboard, duplicating a map.
     void createTools();
     QAction* mapAction(const char* name, const QString& text);
@@ -144,7 +144,6 @@ private:
     // changes them.
     void watchFiles();
     void followTileSheet();
-    void buildCatalogueAndPalette();
     void setCommandsEnabled(bool enabled);
     // The unsaved-changes check; false when a save was asked for and failed,
     // so that the action must not go on and drop the edits.
@@ -186,7 +185,6 @@ private:
     QAction* closeAction_ = nullptr;
     QAction* keysAction_ = nullptr;
     QAction* aboutAction_ = nullptr;
-    QAction* paletteAction_ = nullptr;
     QAction* statusAction_ = nullptr;
     QAction* codesAction_ = nullptr;
     QAction* gridAction_ = nullptr;
@@ -205,8 +203,7 @@ private:
     // The tile sheet as last read.
     FileStamp tileStamp_;
 
-    QDockWidget* paletteDock_ = nullptr;
-    PalettePanel* palettePanel_ = nullptr;
+    PaletteControl* palette_ = nullptr;
     StatusLine* statusLine_ = nullptr;
 };
 

@@ -11,6 +11,7 @@
 #include "app/mapkeyactions.h"
 #include "app/messages.h"
 #include "app/overviewcontrol.h"
+#include "app/palettecontrol.h"
 #include "app/selectionactions.h"
 #include "app/widgetaction.h"
 
@@ -115,7 +116,7 @@ void Form1::createMenus()
     toolBarAction_->setObjectName(QStringLiteral("toolBarAction"));
     toolBarAction_->setText(QStringLiteral("ツールバー(&T)"));
     view->addAction(toolBarAction_);
-    view->addAction(paletteAction_);
+    view->addAction(palette_->showingAction());
     view->addAction(statusAction_);
     view->addSeparator();
     view->addAction(gridAction_);

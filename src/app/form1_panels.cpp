@@ -1,5 +1,5 @@
-// What stands around the form: the palette as pictures beside it, the status
-// bar under it, and the 表示 menu's choices of what shows.
+// What stands around the form: the palette (PaletteControl) beside it, the
+// status bar (StatusLine) under it, and the 表示 menu's choices of what shows.
 #include <QAction>
 #include <QComboBox>
 #include <QDockWidget>
@@ -8,6 +8,7 @@
 #include <QStatusBar>
 
 #include "app/form1.h"
+#include "app/palettecontrol.h"
 #include "app/statusline.h"
 #include "edit/placepick.h"
 #include "view/mapview.h"
@@ -30,23 +31,13 @@ QAction* showingAction(QWidget* window, const char* name, const QString& text, Q
 
 void Form1::createPanels()
 {
-    palettePanel_ = new PalettePanel;
-    paletteDock_ = new QDockWidget(QStringLiteral("パレット"), this);
-    paletteDock_->setObjectName(QStringLiteral("paletteDock"));
-    // It stays beside the form; the 表示 menu hides and shows it.
-    paletteDock_->setFeatures(QDockWidget::NoDockWidgetFeatures);
-    paletteDock_->setAllowedAreas(Qt::RightDockWidgetArea);
-    paletteDock_->setWidget(palettePanel_);
-    addDockWidget(Qt::RightDockWidgetArea, paletteDock_);
-    setTabOrder(Command7, palettePanel_);
-    connect(palettePanel_, &PalettePanel::chosen, this, &Form1::choosePalette);
-    connect(Combo1, &QComboBox::currentIndexChanged, palettePanel_, &PalettePanel::select);
+    palette_ = new PaletteControl(*Combo1, session_, *this);
+    setTabOrder(Command7, palette_->panel());
 
     QStatusBar* bar = statusBar();
     statusLine_ = new StatusLine(*bar, document_, session_, *Picture2);
     statusLine_->showTool(QStringLiteral("ツール: ペン"));
 
-    paletteAction_ = showingAction(this, "paletteAction", QStringLiteral("パレット(&P)"), paletteDock_);
     statusAction_ = showingAction(this, "statusAction", QStringLiteral("ステータスバー(&S)"), bar);
     codesAction_ = new QAction(QStringLiteral("セルのコードを表示(&C)"), this);
     codesAction_->setObjectName(QStringLiteral("codesAction"));
@@ -56,6 +47,11 @@ void Form1::createPanels()
     gridAction_->setObjectName(QStringLiteral("gridAction"));
     gridAction_->setCheckable(true);
     connect(gridAction_, &QAction::toggled, Picture2, &MapView::setGridShown);
+}
+
+PalettePanel* Form1::palettePanel() const
+{
+    return palette_->panel();
 }
 
 QLabel* Form1::cellStatus() const
@@ -76,12 +72,6 @@ QLabel* Form1::markStatus() const
 QLabel* Form1::toolStatus() const
 {
     return statusLine_->toolField();
-}
-
-void Form1::choosePalette(int position)
-{
-    // As a pick does: typed text gives way even when the index stays.
-    session_.choosePalette(position);
 }
 
 }  // namespace kelmor

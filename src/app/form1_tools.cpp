@@ -79,15 +79,6 @@ void Form1::createTools()
 
     keyActions_ = new MapKeyActions(*Picture2, *toolBox_, this);
     connect(duplicateAction_, &QAction::triggered, this, &Form1::duplicateMap);
-
-    // The palette box shows the session's palette and writes it: what is
-    // typed there is what the tools put.
-    connect(Combo1, &QComboBox::currentTextChanged, &session_, &EditSession::setPaletteText);
-    connect(&session_, &EditSession::paletteChosen, this, [this](int position) {
-        Combo1->setCurrentIndex(position);
-        // Typed text gives way even when the index stays.
-        Combo1->setEditText(Combo1->itemText(position));
-    });
 }
 
 void Form1::duplicateMap()

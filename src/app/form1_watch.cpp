@@ -6,6 +6,7 @@
 #include "app/form1.h"
 #include "app/messages.h"
 #include "app/outsidechanges.h"
+#include "app/palettecontrol.h"
 #include "app/overviewcontrol.h"
 #include "app/statusline.h"
 #include "app/tilesheetfile.h"
@@ -52,8 +53,7 @@ void Form1::followTileSheet()
         return;
     }
     tileSheet_ = sheet;
-    palettePanel_->setEntries(buildPalette(parts_), parts_, tileSheet_);
-    palettePanel_->select(Combo1->currentIndex());
+    palette_->draw(parts_, tileSheet_);
     subDraw();
     overview_->followTileSheet();
     statusBar()->showMessage(QStringLiteral("kelmor.bmp が変更されたため、読み込み直しました。"), kStatusMs);
