@@ -31,6 +31,7 @@ class MapKeyActions;
 class OutsideChanges;
 class SelectionActions;
 class StatusLine;
+class ToolActions;
 class MapView;
 class OverviewControl;
 class PaletteControl;
@@ -131,7 +132,6 @@ private:
     void createPanels();
     // The tools, the selection and the clipboard, duplicating a map.
     void createTools();
-    QAction* mapAction(const char* name, const QString& text);
     void duplicateMap();
     // What creating and duplicating share: the unsaved-changes check, then
     // the number after the last map, asked for; nothing when not to go on.
@@ -190,8 +190,7 @@ private:
     QAction* gridAction_ = nullptr;
 
     QAction* overviewAction_ = nullptr;
-    QToolBar* toolBar_ = nullptr;
-    QList<QAction*> toolActions_;
+    ToolActions* toolActions_ = nullptr;
     QAction* toolBarAction_ = nullptr;
     SelectionActions* selectionActions_ = nullptr;
     QAction* duplicateAction_ = nullptr;

@@ -13,6 +13,7 @@
 #include "app/overviewcontrol.h"
 #include "app/palettecontrol.h"
 #include "app/selectionactions.h"
+#include "app/toolactions.h"
 #include "app/widgetaction.h"
 
 namespace kelmor {
@@ -112,7 +113,7 @@ void Form1::createMenus()
     edit->addSeparator();
     edit->addActions(keyActions_->actions());
     QMenu* view = bar->addMenu(QStringLiteral("表示(&V)"));
-    toolBarAction_ = toolBar_->toggleViewAction();
+    toolBarAction_ = toolActions_->toolBar()->toggleViewAction();
     toolBarAction_->setObjectName(QStringLiteral("toolBarAction"));
     toolBarAction_->setText(QStringLiteral("ツールバー(&T)"));
     view->addAction(toolBarAction_);
@@ -133,7 +134,7 @@ void Form1::createMenus()
     map->addAction(duplicateAction_);
     map->addAction(eraseAction_);
     QMenu* tools = bar->addMenu(QStringLiteral("ツール(&T)"));
-    tools->addActions(toolActions_);
+    tools->addActions(toolActions_->actions());
     QMenu* help = bar->addMenu(QStringLiteral("ヘルプ(&H)"));
     help->addAction(keysAction_);
     help->addAction(aboutAction_);

@@ -13,6 +13,7 @@
 #include "app/asker.h"
 #include "app/form1.h"
 #include "app/statusline.h"
+#include "app/toolactions.h"
 #include "app/mapkeyactions.h"
 #include "app/selectionactions.h"
 #include "app/messages.h"
@@ -28,13 +29,6 @@ namespace {
 constexpr int kStatusMessageMs = 5000;
 }  // namespace
 
-// An action of the map alone: its key works while the map has the focus, so
-// the header box and the palette keep their own typing and editing keys.
-QAction* Form1::mapAction(const char* name, const QString& text)
-{
-    return widgetAction(Picture2, this, name, text);
-}
-
 void Form1::createTools()
 {
     ToolContext context{document_, session_};
@@ -49,27 +43,9 @@ void Form1::createTools()
     toolBox_->setParent(this);
     Picture2->setTools(toolBox_);
 
-    auto* group = new QActionGroup(this);
-    toolBar_ = new QToolBar(QStringLiteral("ツール"), this);
-    toolBar_->setObjectName(QStringLiteral("toolBar"));
-    toolBar_->setMovable(false);
-    toolBar_->setFloatable(false);
-    const std::vector<ToolInfo>& tools = toolRegistry();
-    for (std::size_t i = 0; i < tools.size(); ++i) {
-        const ToolInfo& tool = tools[i];
-        QAction* action = mapAction(tool.objectName, tool.name);
-        action->setIcon(tool.icon());
-        action->setCheckable(true);
-        action->setChecked(i == 0);
-        group->addAction(action);
-        toolBar_->addAction(action);
-        toolActions_.append(action);
-        connect(action, &QAction::triggered, this, [this, i] {
-            toolBox_->setActive(static_cast<int>(i));
-            statusLine_->showTool(toolRegistry()[i].statusText());
-        });
-    }
-    addToolBar(Qt::TopToolBarArea, toolBar_);
+    toolActions_ =
+        new ToolActions(*Picture2, *toolBox_, *this, [this](const QString& text) { statusLine_->showTool(text); });
+    addToolBar(Qt::TopToolBarArea, toolActions_->toolBar());
 
     selectionActions_ = new SelectionActions(*Picture2, *toolBox_, this);
     duplicateAction_ = new QAction(QStringLiteral("マップ複製(&D)"), this);
