@@ -10,6 +10,7 @@
 #include <filesystem>
 
 #include "app/asker.h"
+#include "app/commandactions.h"
 #include "app/keyclaim.h"
 #include "app/palettecontrol.h"
 #include "app/messages.h"
@@ -190,9 +191,7 @@ void Form1::loadTileSheet()
 
 void Form1::setCommandsEnabled(bool enabled)
 {
-    for (QAction* a : {saveAction_, nextAction_, eraseAction_, previousAction_, createAction_, lastAction_,
-                       firstAction_, goToAction_})
-        a->setEnabled(enabled);
+    commands_->setMapCommandsEnabled(enabled);
 }
 
 QMenu* Form1::createPopupMenu()

@@ -27,6 +27,7 @@ namespace kelmor {
 
 class Asker;
 class ChangeBar;
+class CommandActions;
 class MapKeyActions;
 class OutsideChanges;
 class SelectionActions;
@@ -158,8 +159,6 @@ private:
     void showMapNo(MapNumber number);
     // Keeps the whole number visible in Label1.
     void fitLabel1(const QString& text);
-    void showKeys();
-    void showAbout();
     QString levelName() const { return QString::fromStdString(document_.levelFile().name()); }
 
     std::string folder_;
@@ -172,28 +171,14 @@ private:
     TileSheet tileSheet_;
     QWidget* form_ = nullptr;
 
-    QAction* saveAction_ = nullptr;
-    QAction* firstAction_ = nullptr;
-    QAction* previousAction_ = nullptr;
-    QAction* nextAction_ = nullptr;
-    QAction* lastAction_ = nullptr;
-    QAction* goToAction_ = nullptr;
-    QAction* createAction_ = nullptr;
-    QAction* eraseAction_ = nullptr;
-    QAction* undoAction_ = nullptr;
-    QAction* redoAction_ = nullptr;
-    QAction* closeAction_ = nullptr;
-    QAction* keysAction_ = nullptr;
-    QAction* aboutAction_ = nullptr;
     QAction* statusAction_ = nullptr;
     QAction* codesAction_ = nullptr;
     QAction* gridAction_ = nullptr;
 
-    QAction* overviewAction_ = nullptr;
     ToolActions* toolActions_ = nullptr;
     QAction* toolBarAction_ = nullptr;
+    CommandActions* commands_ = nullptr;
     SelectionActions* selectionActions_ = nullptr;
-    QAction* duplicateAction_ = nullptr;
     ToolBox* toolBox_ = nullptr;
     MapKeyActions* keyActions_ = nullptr;
     OverviewControl* overview_ = nullptr;

@@ -7,6 +7,7 @@
 #include <QToolBar>
 
 #include "app/asker.h"
+#include "app/commandactions.h"
 #include "app/form1.h"
 #include "app/mapkeyactions.h"
 #include "app/messages.h"
@@ -14,7 +15,6 @@
 #include "app/palettecontrol.h"
 #include "app/selectionactions.h"
 #include "app/toolactions.h"
-#include "app/widgetaction.h"
 
 namespace kelmor {
 
@@ -22,18 +22,6 @@ namespace {
 
 // How long the status bar names a map put in from マップ一覧.
 constexpr int kStatusMessageMs = 5000;
-
-// Its keys are the key table's for `name`.
-QAction* makeAction(QWidget* window, const char* name, const QString& text)
-{
-    auto* action = new QAction(text, window);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setShortcuts(shortcutsOf(name));
-    // Window-wide: seen before the focused control unless it claims the key.
-    action->setShortcutContext(Qt::WindowShortcut);
-    window->addAction(action);
-    return action;
-}
 
 // The button does what its action does and is enabled as its action is.
 void bind(QPushButton* button, QAction* action)
@@ -46,66 +34,50 @@ void bind(QPushButton* button, QAction* action)
 
 void Form1::createActions()
 {
-    saveAction_ = makeAction(this, "saveAction", QStringLiteral("保存(&S)"));
-    firstAction_ = makeAction(this, "firstAction", QStringLiteral("最初のマップ(&F)"));
-    previousAction_ = makeAction(this, "previousAction", QStringLiteral("前のマップ(&P)"));
-    nextAction_ = makeAction(this, "nextAction", QStringLiteral("次のマップ(&N)"));
-    lastAction_ = makeAction(this, "lastAction", QStringLiteral("最後のマップ(&L)"));
-    goToAction_ = makeAction(this, "goToAction", QStringLiteral("マップへ移動(&G)..."));
-    overviewAction_ = makeAction(this, "overviewAction", QStringLiteral("マップ一覧(&O)..."));
-    createAction_ = makeAction(this, "createAction", QStringLiteral("マップ作成(&C)"));
-    eraseAction_ = makeAction(this, "eraseAction", QStringLiteral("マップ消去(&E)"));
-    closeAction_ = makeAction(this, "closeAction", QStringLiteral("閉じる(&Q)"));
-    keysAction_ = makeAction(this, "keysAction", QStringLiteral("キー一覧(&K)"));
-    aboutAction_ = makeAction(this, "aboutAction", QStringLiteral("バージョン情報(&A)"));
-
-    // The history's own actions follow what there is to undo and redo; their
-    // keys are set here, so they are the same on every platform.
-    undoAction_ = document_.history().createUndoAction(this, QStringLiteral("元に戻す"));
-    undoAction_->setObjectName(QStringLiteral("undoAction"));
-    undoAction_->setShortcuts(shortcutsOf("undoAction"));
-    addAction(undoAction_);
-    redoAction_ = document_.history().createRedoAction(this, QStringLiteral("やり直し"));
-    redoAction_->setObjectName(QStringLiteral("redoAction"));
-    redoAction_->setShortcuts(shortcutsOf("redoAction"));
-    addAction(redoAction_);
-
-    connect(saveAction_, &QAction::triggered, this, &Form1::Command1_Click);
-    connect(nextAction_, &QAction::triggered, this, &Form1::Command2_Click);
-    connect(eraseAction_, &QAction::triggered, this, &Form1::Command3_Click);
-    connect(previousAction_, &QAction::triggered, this, &Form1::Command4_Click);
-    connect(createAction_, &QAction::triggered, this, &Form1::Command5_Click);
-    connect(lastAction_, &QAction::triggered, this, &Form1::Command6_Click);
-    connect(firstAction_, &QAction::triggered, this, &Form1::Command7_Click);
-    connect(goToAction_, &QAction::triggered, this, &Form1::goToMap);
+    commands_ = new CommandActions(*this, document_.history());
+    using C = CommandActions;
+    const CommandActions& c = *commands_;
+    connect(c[C::Save], &QAction::triggered, this, &Form1::Command1_Click);
+    connect(c[C::Next], &QAction::triggered, this, &Form1::Command2_Click);
+    connect(c[C::Erase], &QAction::triggered, this, &Form1::Command3_Click);
+    connect(c[C::Previous], &QAction::triggered, this, &Form1::Command4_Click);
+    connect(c[C::Create], &QAction::triggered, this, &Form1::Command5_Click);
+    connect(c[C::Last], &QAction::triggered, this, &Form1::Command6_Click);
+    connect(c[C::First], &QAction::triggered, this, &Form1::Command7_Click);
+    connect(c[C::GoTo], &QAction::triggered, this, &Form1::goToMap);
+    connect(c[C::Duplicate], &QAction::triggered, this, &Form1::duplicateMap);
     overview_ = new OverviewControl(document_, asker_, parts_, tileSheet_, *this,
                                     {[this] { return saveIfEdited(); }, [this](MapNumber mapNo) { subMapload(mapNo); },
                                      [this](const QString& text) { statusBar()->showMessage(text, kStatusMessageMs); },
                                      [this] { reportOverflow(); }});
-    connect(overviewAction_, &QAction::triggered, overview_, &OverviewControl::show);
-    connect(closeAction_, &QAction::triggered, this, &QWidget::close);
-    connect(keysAction_, &QAction::triggered, this, &Form1::showKeys);
-    connect(aboutAction_, &QAction::triggered, this, &Form1::showAbout);
+    connect(c[C::Overview], &QAction::triggered, overview_, &OverviewControl::show);
+    connect(c[C::Close], &QAction::triggered, this, &QWidget::close);
+    connect(c[C::Keys], &QAction::triggered, this, [this] { asker_.notify(keysText()); });
+    connect(c[C::About], &QAction::triggered, this, [this] {
+        asker_.notify(QStringLiteral("kelmor-x map editor\nバージョン %1").arg(QStringLiteral(KELMOR_VERSION)));
+    });
 
-    bind(Command1, saveAction_);
-    bind(Command2, nextAction_);
-    bind(Command3, eraseAction_);
-    bind(Command4, previousAction_);
-    bind(Command5, createAction_);
-    bind(Command6, lastAction_);
-    bind(Command7, firstAction_);
+    bind(Command1, c[C::Save]);
+    bind(Command2, c[C::Next]);
+    bind(Command3, c[C::Erase]);
+    bind(Command4, c[C::Previous]);
+    bind(Command5, c[C::Create]);
+    bind(Command6, c[C::Last]);
+    bind(Command7, c[C::First]);
 }
 
 void Form1::createMenus()
 {
+    using C = CommandActions;
+    const CommandActions& c = *commands_;
     QMenuBar* bar = menuBar();
     QMenu* file = bar->addMenu(QStringLiteral("ファイル(&F)"));
-    file->addAction(saveAction_);
+    file->addAction(c[C::Save]);
     file->addSeparator();
-    file->addAction(closeAction_);
+    file->addAction(c[C::Close]);
     QMenu* edit = bar->addMenu(QStringLiteral("編集(&E)"));
-    edit->addAction(undoAction_);
-    edit->addAction(redoAction_);
+    edit->addAction(c[C::Undo]);
+    edit->addAction(c[C::Redo]);
     edit->addSeparator();
     edit->addActions(selectionActions_->clipboardActions());
     edit->addSeparator();
@@ -123,31 +95,21 @@ void Form1::createMenus()
     view->addAction(gridAction_);
     view->addAction(codesAction_);
     QMenu* map = bar->addMenu(QStringLiteral("マップ(&M)"));
-    map->addAction(firstAction_);
-    map->addAction(previousAction_);
-    map->addAction(nextAction_);
-    map->addAction(lastAction_);
-    map->addAction(goToAction_);
-    map->addAction(overviewAction_);
+    map->addAction(c[C::First]);
+    map->addAction(c[C::Previous]);
+    map->addAction(c[C::Next]);
+    map->addAction(c[C::Last]);
+    map->addAction(c[C::GoTo]);
+    map->addAction(c[C::Overview]);
     map->addSeparator();
-    map->addAction(createAction_);
-    map->addAction(duplicateAction_);
-    map->addAction(eraseAction_);
+    map->addAction(c[C::Create]);
+    map->addAction(c[C::Duplicate]);
+    map->addAction(c[C::Erase]);
     QMenu* tools = bar->addMenu(QStringLiteral("ツール(&T)"));
     tools->addActions(toolActions_->actions());
     QMenu* help = bar->addMenu(QStringLiteral("ヘルプ(&H)"));
-    help->addAction(keysAction_);
-    help->addAction(aboutAction_);
-}
-
-void Form1::showKeys()
-{
-    asker_.notify(keysText());
-}
-
-void Form1::showAbout()
-{
-    asker_.notify(QStringLiteral("kelmor-x map editor\nバージョン %1").arg(QStringLiteral(KELMOR_VERSION)));
+    help->addAction(c[C::Keys]);
+    help->addAction(c[C::About]);
 }
 
 }  // namespace kelmor

@@ -48,13 +48,8 @@ void Form1::createTools()
     addToolBar(Qt::TopToolBarArea, toolActions_->toolBar());
 
     selectionActions_ = new SelectionActions(*Picture2, *toolBox_, this);
-    duplicateAction_ = new QAction(QStringLiteral("マップ複製(&D)"), this);
-    duplicateAction_->setObjectName(QStringLiteral("duplicateAction"));
-    duplicateAction_->setShortcuts(shortcutsOf("duplicateAction"));
-    addAction(duplicateAction_);
 
     keyActions_ = new MapKeyActions(*Picture2, *toolBox_, this);
-    connect(duplicateAction_, &QAction::triggered, this, &Form1::duplicateMap);
 }
 
 void Form1::duplicateMap()
