@@ -171,12 +171,7 @@ private:
     TileSheet tileSheet_;
     QWidget* form_ = nullptr;
 
-    QAction* statusAction_ = nullptr;
-    QAction* codesAction_ = nullptr;
-    QAction* gridAction_ = nullptr;
-
     ToolActions* toolActions_ = nullptr;
-    QAction* toolBarAction_ = nullptr;
     CommandActions* commands_ = nullptr;
     SelectionActions* selectionActions_ = nullptr;
     ToolBox* toolBox_ = nullptr;

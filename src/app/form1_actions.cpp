@@ -15,6 +15,7 @@
 #include "app/palettecontrol.h"
 #include "app/selectionactions.h"
 #include "app/toolactions.h"
+#include "view/mapview.h"
 
 namespace kelmor {
 
@@ -22,6 +23,19 @@ namespace {
 
 // How long the status bar names a map put in from マップ一覧.
 constexpr int kStatusMessageMs = 5000;
+
+// A 表示 menu item, on or off at start, that tells `receiver` when it changes.
+template <class Receiver, class Owner>
+QAction* choice(QWidget* window, const char* name, const QString& text, bool on, Receiver* receiver,
+                void (Owner::*follow)(bool))
+{
+    auto* action = new QAction(text, window);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setCheckable(true);
+    action->setChecked(on);
+    QObject::connect(action, &QAction::toggled, receiver, follow);
+    return action;
+}
 
 // The button does what its action does and is enabled as its action is.
 void bind(QPushButton* button, QAction* action)
@@ -85,15 +99,18 @@ void Form1::createMenus()
     edit->addSeparator();
     edit->addActions(keyActions_->actions());
     QMenu* view = bar->addMenu(QStringLiteral("表示(&V)"));
-    toolBarAction_ = toolActions_->toolBar()->toggleViewAction();
-    toolBarAction_->setObjectName(QStringLiteral("toolBarAction"));
-    toolBarAction_->setText(QStringLiteral("ツールバー(&T)"));
-    view->addAction(toolBarAction_);
+    QAction* toolBarShown = toolActions_->toolBar()->toggleViewAction();
+    toolBarShown->setObjectName(QStringLiteral("toolBarAction"));
+    toolBarShown->setText(QStringLiteral("ツールバー(&T)"));
+    view->addAction(toolBarShown);
     view->addAction(palette_->showingAction());
-    view->addAction(statusAction_);
+    view->addAction(
+        choice(this, "statusAction", QStringLiteral("ステータスバー(&S)"), true, statusBar(), &QWidget::setVisible));
     view->addSeparator();
-    view->addAction(gridAction_);
-    view->addAction(codesAction_);
+    view->addAction(
+        choice(this, "gridAction", QStringLiteral("グリッドを表示(&G)"), false, Picture2, &MapView::setGridShown));
+    view->addAction(choice(this, "codesAction", QStringLiteral("セルのコードを表示(&C)"), false, Picture2,
+                           &MapView::setCodesShown));
     QMenu* map = bar->addMenu(QStringLiteral("マップ(&M)"));
     map->addAction(c[C::First]);
     map->addAction(c[C::Previous]);

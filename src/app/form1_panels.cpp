@@ -16,19 +16,6 @@
 
 namespace kelmor {
 
-namespace {
-// A 表示 menu item that shows and hides `shown`, on at start.
-QAction* showingAction(QWidget* window, const char* name, const QString& text, QWidget* shown)
-{
-    auto* action = new QAction(text, window);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setCheckable(true);
-    action->setChecked(true);
-    QObject::connect(action, &QAction::toggled, shown, &QWidget::setVisible);
-    return action;
-}
-}  // namespace
-
 void Form1::createPanels()
 {
     palette_ = new PaletteControl(*Combo1, session_, *this);
@@ -37,16 +24,6 @@ void Form1::createPanels()
     QStatusBar* bar = statusBar();
     statusLine_ = new StatusLine(*bar, document_, session_, *Picture2);
     statusLine_->showTool(QStringLiteral("ツール: ペン"));
-
-    statusAction_ = showingAction(this, "statusAction", QStringLiteral("ステータスバー(&S)"), bar);
-    codesAction_ = new QAction(QStringLiteral("セルのコードを表示(&C)"), this);
-    codesAction_->setObjectName(QStringLiteral("codesAction"));
-    codesAction_->setCheckable(true);
-    connect(codesAction_, &QAction::toggled, Picture2, &MapView::setCodesShown);
-    gridAction_ = new QAction(QStringLiteral("グリッドを表示(&G)"), this);
-    gridAction_->setObjectName(QStringLiteral("gridAction"));
-    gridAction_->setCheckable(true);
-    connect(gridAction_, &QAction::toggled, Picture2, &MapView::setGridShown);
 }
 
 PalettePanel* Form1::palettePanel() const
