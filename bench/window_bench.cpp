@@ -30,6 +30,13 @@ using namespace kelmor;
 
 namespace {
 
+// A control of the window by its object name.
+template <class T>
+T* named(const QObject& window, const char* name)
+{
+    return window.findChild<T*>(QString::fromLatin1(name));
+}
+
 constexpr std::int64_t kMaps = kLastMapNo;
 
 std::string folder()
@@ -91,8 +98,8 @@ struct Painting {
     void send(QEvent::Type type, CellPos cell, Qt::MouseButton button, Qt::MouseButtons held)
     {
         const QPointF at(cell.column * 16 + 8, cell.row * 16 + 8);
-        QMouseEvent event(type, at, form.Picture2->mapToGlobal(at), button, held, Qt::NoModifier);
-        QApplication::sendEvent(form.Picture2, &event);
+        QMouseEvent event(type, at, named<MapView>(form, "Picture2")->mapToGlobal(at), button, held, Qt::NoModifier);
+        QApplication::sendEvent(named<MapView>(form, "Picture2"), &event);
         // The cells repainted, as the next frame would show them.
         QApplication::processEvents();
     }
@@ -106,7 +113,7 @@ struct Painting {
 void brushMove(benchmark::State& state)
 {
     Painting painting("brushAction");
-    painting.form.Combo1->setCurrentIndex(1);
+    named<QComboBox>(painting.form, "Combo1")->setCurrentIndex(1);
     painting.send(QEvent::MouseButtonPress, {0, 0}, Qt::LeftButton, Qt::LeftButton);
     bool across = false;
     for (auto _ : state) {
@@ -141,7 +148,7 @@ void typingKey(benchmark::State& state)
 {
     Painting painting("penAction");
     painting.form.findChild<QAction*>(QStringLiteral("typingAction"))->trigger();
-    MapView* view = painting.form.Picture2;
+    MapView* view = named<MapView>(painting.form, "Picture2");
     int typed = 0;
     for (auto _ : state) {
         if (typed++ % kMapColumns == 0)
@@ -166,7 +173,7 @@ void fillWholeMap(benchmark::State& state)
     for (auto _ : state) {
         state.PauseTiming();
         entry = 1 - entry;
-        painting.form.Combo1->setCurrentIndex(entry);
+        named<QComboBox>(painting.form, "Combo1")->setCurrentIndex(entry);
         state.ResumeTiming();
         painting.send(QEvent::MouseButtonPress, {10, 10}, Qt::LeftButton, Qt::LeftButton);
         painting.send(QEvent::MouseButtonRelease, {10, 10}, Qt::LeftButton, Qt::NoButton);

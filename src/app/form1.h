@@ -70,21 +70,6 @@ public:
     // The 565 x 329 form that holds the controls, under the menu bar.
     QWidget* form() const { return form_; }
 
-    // The controls, by the names the program has always used.
-    QLabel* Label1 = nullptr;
-    QPushButton* Command7 = nullptr;
-    QPushButton* Command4 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QPushButton* Command6 = nullptr;
-    QLineEdit* Text1 = nullptr;
-    QLabel* Label2 = nullptr;
-    MapView* Picture2 = nullptr;
-    QWidget* Picture1 = nullptr;
-    QComboBox* Combo1 = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command5 = nullptr;
-    QPushButton* Command3 = nullptr;
-
     // Around the form: the palette as pictures beside it, the status bar
     // under it.
     PalettePanel* palettePanel() const;
@@ -160,6 +145,22 @@ private:
     // Keeps the whole number visible in Label1.
     void fitLabel1(const QString& text);
     QString levelName() const { return QString::fromStdString(document_.levelFile().name()); }
+
+    // The controls, by the names the program has always used; others find
+    // them by these object names.
+    QLabel* Label1 = nullptr;
+    QPushButton* Command7 = nullptr;
+    QPushButton* Command4 = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* Command6 = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QLabel* Label2 = nullptr;
+    MapView* Picture2 = nullptr;
+    QWidget* Picture1 = nullptr;
+    QComboBox* Combo1 = nullptr;
+    QPushButton* Command1 = nullptr;
+    QPushButton* Command5 = nullptr;
+    QPushButton* Command3 = nullptr;
 
     std::string folder_;
     Asker& asker_;

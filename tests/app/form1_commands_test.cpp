@@ -19,7 +19,7 @@ protected:
     void SetUp() override { original = openOnThreeMaps(); }
     void edit()
     {
-        form->Combo1->setCurrentIndex(1);
+        named<QComboBox>(*form, "Combo1")->setCurrentIndex(1);
         press({2, 2});
     }
     bool closeWindow()
@@ -33,18 +33,18 @@ protected:
 
 TEST_F(Commands, NavigationWithoutEditsAsksNothing)
 {
-    form->Command2->click();
+    named<QPushButton>(*form, "Command2")->click();
     EXPECT_EQ(label1(), QStringLiteral("map No 2"));
-    form->Command6->click();
+    named<QPushButton>(*form, "Command6")->click();
     EXPECT_EQ(form->document().mapNo(), 3);
-    form->Command2->click();  // past the last: the last again
+    named<QPushButton>(*form, "Command2")->click();  // past the last: the last again
     EXPECT_EQ(form->document().mapNo(), 3);
     EXPECT_EQ(text1(), QStringLiteral("*MAP003"));
-    form->Command4->click();
+    named<QPushButton>(*form, "Command4")->click();
     EXPECT_EQ(form->document().mapNo(), 2);
-    form->Command7->click();
+    named<QPushButton>(*form, "Command7")->click();
     EXPECT_EQ(form->document().mapNo(), 1);
-    form->Command4->click();  // below the first: the first again
+    named<QPushButton>(*form, "Command4")->click();  // below the first: the first again
     EXPECT_EQ(form->document().mapNo(), 1);
     EXPECT_EQ(row(0), std::string(35, '1'));
     EXPECT_TRUE(asker.questions.empty());
@@ -53,7 +53,8 @@ TEST_F(Commands, NavigationWithoutEditsAsksNothing)
 
 TEST_F(Commands, EachNavigationAsksAboutEditsFirst)
 {
-    QPushButton* buttons[] = {form->Command2, form->Command4, form->Command6, form->Command7};
+    QPushButton* buttons[] = {named<QPushButton>(*form, "Command2"), named<QPushButton>(*form, "Command4"),
+                              named<QPushButton>(*form, "Command6"), named<QPushButton>(*form, "Command7")};
     for (QPushButton* button : buttons) {
         SCOPED_TRACE(button->text().toStdString());
         const MapNumber before = form->document().mapNo();
@@ -71,12 +72,12 @@ TEST_F(Commands, YesWritesTheMapBeforeLeavingIt)
 {
     edit();
     asker.answer({true});
-    form->Command2->click();
+    named<QPushButton>(*form, "Command2")->click();
     EXPECT_EQ(form->document().mapNo(), 2);
     std::vector<std::string> rows = uniformRows('1');
     rows[0][0] = 'B';
     EXPECT_EQ(level(), levelText({{"*MAP001", rows}, {"*MAP002", uniformRows('2')}, {"*MAP003", uniformRows('3')}}));
-    form->Command4->click();
+    named<QPushButton>(*form, "Command4")->click();
     EXPECT_EQ(row(0)[0], 'B');
 }
 
@@ -84,14 +85,14 @@ TEST_F(Commands, APickAloneAlsoBringsTheQuestion)
 {
     press({2, 2}, Qt::RightButton);
     asker.answer({false});
-    form->Command2->click();
+    named<QPushButton>(*form, "Command2")->click();
     EXPECT_EQ(asker.questions.size(), 1u);
 }
 
 TEST_F(Commands, TypingInTheHeaderAloneDoesNot)
 {
-    form->Text1->setText(QStringLiteral("*OTHER"));
-    form->Command7->click();
+    named<QLineEdit>(*form, "Text1")->setText(QStringLiteral("*OTHER"));
+    named<QPushButton>(*form, "Command7")->click();
     EXPECT_TRUE(asker.questions.empty());
     EXPECT_EQ(text1(), QStringLiteral("*MAP001"));
 }
@@ -101,7 +102,7 @@ TEST_F(Commands, AFailedSaveKeepsTheMapOnScreen)
     edit();
     ops.failAt(FaultyFileOps::Step::Rename, EACCES);
     asker.answer({true});
-    form->Command2->click();
+    named<QPushButton>(*form, "Command2")->click();
     EXPECT_EQ(form->document().mapNo(), 1);
     EXPECT_EQ(row(0)[0], 'B');
     EXPECT_TRUE(form->document().marked());
@@ -110,13 +111,13 @@ TEST_F(Commands, AFailedSaveKeepsTheMapOnScreen)
     asker.answer({true});
     EXPECT_FALSE(closeWindow());
     asker.answer({true});
-    form->Command5->click();  // creating does not go on either
+    named<QPushButton>(*form, "Command5")->click();  // creating does not go on either
     EXPECT_EQ(text1(), QStringLiteral("*MAP001"));
     EXPECT_EQ(level(), original);
 
     // No still lets the user leave.
     asker.answer({false});
-    form->Command2->click();
+    named<QPushButton>(*form, "Command2")->click();
     EXPECT_EQ(form->document().mapNo(), 2);
 }
 
@@ -139,14 +140,14 @@ TEST_F(Commands, ClosingAsksOnlyWithEdits)
 TEST_F(Commands, CreatingAMap)
 {
     asker.answer({false});
-    form->Command5->click();
+    named<QPushButton>(*form, "Command5")->click();
     EXPECT_EQ(asker.questions.back(), QStringLiteral("map No 4を新規に作成しますか?"));
     EXPECT_EQ(text1(), QStringLiteral("*MAP001"));
     EXPECT_EQ(form->document().mapNo(), 1);
     EXPECT_FALSE(form->document().marked());
 
     asker.answer({true});
-    form->Command5->click();
+    named<QPushButton>(*form, "Command5")->click();
     EXPECT_EQ(text1(), QStringLiteral("*MAP004"));
     EXPECT_EQ(label1(), QStringLiteral("map No 4"));
     EXPECT_EQ(form->document().mapNo(), 4);
@@ -156,14 +157,14 @@ TEST_F(Commands, CreatingAMap)
 
     // Twice in a row: the new map is offered for saving first; No offers 4 again.
     asker.answer({false, true});
-    form->Command5->click();
+    named<QPushButton>(*form, "Command5")->click();
     EXPECT_EQ(asker.questions[asker.questions.size() - 2], QStringLiteral("map No 4を保存しますか?"));
     EXPECT_EQ(asker.questions.back(), QStringLiteral("map No 4を新規に作成しますか?"));
     EXPECT_EQ(level(), original);
 
     // Yes appends it, and the next offer is 5.
     asker.answer({true, true});
-    form->Command5->click();
+    named<QPushButton>(*form, "Command5")->click();
     EXPECT_EQ(asker.questions.back(), QStringLiteral("map No 5を新規に作成しますか?"));
     EXPECT_EQ(text1(), QStringLiteral("*MAP005"));
     std::vector<std::string> blank;
@@ -176,7 +177,7 @@ TEST_F(Commands, CreatingAMap)
 
     // Leaving the unsaved map 5 with No shows the last stored map.
     asker.answer({false});
-    form->Command2->click();
+    named<QPushButton>(*form, "Command2")->click();
     EXPECT_EQ(form->document().mapNo(), 4);
     EXPECT_EQ(text1(), QStringLiteral("*MAP004"));
 }
@@ -184,7 +185,7 @@ TEST_F(Commands, CreatingAMap)
 TEST_F(Commands, CreatingNeedsALevelFileItCanRead)
 {
     ops.failAt(FaultyFileOps::Step::OpenRead, EACCES);
-    form->Command5->click();
+    named<QPushButton>(*form, "Command5")->click();
     EXPECT_TRUE(asker.questions.empty());
     ASSERT_EQ(asker.notices.size(), 1u);
     EXPECT_TRUE(asker.notices[0].contains(QStringLiteral("kelmor.cnf")));
@@ -194,7 +195,7 @@ TEST_F(Commands, CreatingNeedsALevelFileItCanRead)
     ops.failAt(FaultyFileOps::Step::None, 0);
     std::filesystem::remove(dir.file("kelmor.cnf"));
     asker.answer({true});
-    form->Command5->click();
+    named<QPushButton>(*form, "Command5")->click();
     EXPECT_EQ(asker.questions.back(), QStringLiteral("map No 1を新規に作成しますか?"));
     EXPECT_EQ(text1(), QStringLiteral("*MAP001"));
     EXPECT_TRUE(form->document().marked());
@@ -204,10 +205,10 @@ TEST_F(Commands, CreatingNeedsALevelFileItCanRead)
 // wrongly: the user is told, and neither goes on.
 TEST_F(Commands, ACountCutShortByAFailedReadStopsLastAndCreate)
 {
-    form->Command2->click();
+    named<QPushButton>(*form, "Command2")->click();
     ops.failAt(FaultyFileOps::Step::Read, EIO, static_cast<int>(original.size() / 2));
     const QString reason = QString::fromLocal8Bit(std::strerror(EIO));
-    for (QPushButton* button : {form->Command6, form->Command5}) {
+    for (QPushButton* button : {named<QPushButton>(*form, "Command6"), named<QPushButton>(*form, "Command5")}) {
         SCOPED_TRACE(button->text().toStdString());
         asker.notices.clear();
         button->click();
@@ -230,7 +231,7 @@ TEST_F(Commands, TheThousandthMapHasFourDigits)
         maps.push_back({"*M" + std::to_string(i), uniformRows('0')});
     writeLevel(levelText(maps));
     asker.answer({true});
-    form->Command5->click();
+    named<QPushButton>(*form, "Command5")->click();
     EXPECT_EQ(text1(), QStringLiteral("*MAP1000"));
     EXPECT_EQ(label1(), QStringLiteral("map No 1000"));
 }
@@ -248,7 +249,7 @@ TEST_F(Commands, NoMapNumberBeyond32767)
         bytes += "*" + std::to_string(i) + "\r\n" + rows;
     writeLevel(bytes);
 
-    form->Command6->click();  // 32768 maps: too many for the number
+    named<QPushButton>(*form, "Command6")->click();  // 32768 maps: too many for the number
     EXPECT_EQ(form->document().mapNo(), 1);
     ASSERT_EQ(asker.notices.size(), 1u);
     EXPECT_TRUE(asker.notices[0].contains(QStringLiteral("32767")));
@@ -257,7 +258,7 @@ TEST_F(Commands, NoMapNumberBeyond32767)
     EXPECT_EQ(text1(), QStringLiteral("*32767"));
     edit();
     asker.answer({false});
-    form->Command2->click();
+    named<QPushButton>(*form, "Command2")->click();
     EXPECT_EQ(asker.questions.size(), 1u);  // the check ran first
     EXPECT_EQ(form->document().mapNo(), 32767);
     EXPECT_EQ(row(0)[0], 'B');  // nothing was loaded

@@ -38,7 +38,7 @@ TEST_F(Conflicts, ASaveThatWouldOverwriteAnotherMapAsksFirst)
         switch (c.kind) {
         case Kind::CreatedOnATakenNumber:  // two maps, so the new one is *MAP003
             asker.answer({true});
-            form->Command5->click();
+            named<QPushButton>(*form, "Command5")->click();
             break;
         case Kind::SameHeaderEarlier: form->subMapload(3); break;
         case Kind::ChangedOnDisk:  // another program saved map 1 meanwhile
@@ -49,7 +49,7 @@ TEST_F(Conflicts, ASaveThatWouldOverwriteAnotherMapAsksFirst)
         const std::size_t asked = asker.questions.size();
         paintB(*form);
         asker.answer({true, false});  // save it? yes; overwrite that map? no
-        form->Command2->click();
+        named<QPushButton>(*form, "Command2")->click();
         ASSERT_EQ(asker.questions.size(), asked + 2);
         EXPECT_TRUE(asker.questions.back().contains(QString::fromLatin1(c.overwrites)))
             << asker.questions.back().toStdString();
@@ -59,7 +59,7 @@ TEST_F(Conflicts, ASaveThatWouldOverwriteAnotherMapAsksFirst)
         EXPECT_FALSE(fileExists(dir.file("temp.tmp")));
 
         asker.answer({true, true});  // Yes: written in that map's place
-        form->Command1->click();
+        named<QPushButton>(*form, "Command1")->click();
         EXPECT_FALSE(form->document().marked());
         EXPECT_NE(level(), onDisk);
         asker.questions.clear();
@@ -77,19 +77,19 @@ TEST_F(Conflicts, AnotherEditorsSaveIsNotOverwrittenUnasked)
     open();
     paintB(other);
     otherAsker.answer({true});
-    other.Command1->click();
+    named<QPushButton>(other, "Command1")->click();
     const std::string theirs = level();
 
     paintB(*form);
     setCell(1, 1, 'C');
     asker.answer({true, false});
-    form->Command1->click();
+    named<QPushButton>(*form, "Command1")->click();
     EXPECT_EQ(level(), theirs);
     ASSERT_EQ(asker.questions.size(), 2u);
     asker.answer({true, true});
-    form->Command1->click();
+    named<QPushButton>(*form, "Command1")->click();
     asker.answer({true});
-    form->Command1->click();  // its own save now: one question only
+    named<QPushButton>(*form, "Command1")->click();  // its own save now: one question only
     EXPECT_EQ(asker.questions.size(), 5u);
     EXPECT_FALSE(form->document().marked());
 }

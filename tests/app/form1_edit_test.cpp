@@ -20,7 +20,7 @@ protected:
         writeLevel(levelText({{"*MAP001", uniformRows('0')}}));
         open();
     }
-    void choose(int position) { form->Combo1->setCurrentIndex(position); }
+    void choose(int position) { named<QComboBox>(*form, "Combo1")->setCurrentIndex(position); }
 };
 
 TEST_F(Editing, ALeftPressPlacesAndRepaintsThatCellOnly)
@@ -64,7 +64,7 @@ TEST_F(Editing, PixelEdgesFindTheRightCell)
 TEST_F(Editing, DraggingPaintsNothingBeyondThePressedCell)
 {
     choose(1);
-    QWidget* view = form->Picture2;
+    QWidget* view = named<MapView>(*form, "Picture2");
     QMouseEvent down(QEvent::MouseButtonPress, QPointF(5, 5), view->mapToGlobal(QPointF(5, 5)), Qt::LeftButton,
                      Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(view, &down);
@@ -92,17 +92,17 @@ TEST_F(Editing, ARightPressPicksAndChangesNoCell)
     setRow(0, "C7 Yd" + std::string(30, '0'));
     const QImage before = viewPixels();
     press({5, 5}, Qt::RightButton);
-    EXPECT_EQ(form->Combo1->currentIndex(), 2);
+    EXPECT_EQ(named<QComboBox>(*form, "Combo1")->currentIndex(), 2);
     EXPECT_EQ(palette(), QStringLiteral("C:与作"));
     EXPECT_TRUE(form->document().marked());
     press({20, 5}, Qt::RightButton);
-    EXPECT_EQ(form->Combo1->currentIndex(), 31);
+    EXPECT_EQ(named<QComboBox>(*form, "Combo1")->currentIndex(), 31);
     press({36, 5}, Qt::RightButton);
-    EXPECT_EQ(form->Combo1->currentIndex(), 24);
+    EXPECT_EQ(named<QComboBox>(*form, "Combo1")->currentIndex(), 24);
     press({52, 5}, Qt::RightButton);
-    EXPECT_EQ(form->Combo1->currentIndex(), 24);
+    EXPECT_EQ(named<QComboBox>(*form, "Combo1")->currentIndex(), 24);
     press({68, 5}, Qt::RightButton);  // "d": no palette entry, the choice stays
-    EXPECT_EQ(form->Combo1->currentIndex(), 24);
+    EXPECT_EQ(named<QComboBox>(*form, "Combo1")->currentIndex(), 24);
     EXPECT_EQ(palette(), QStringLiteral("0:空白"));
     EXPECT_EQ(row(0), "C7 Yd" + std::string(30, '0'));
     EXPECT_EQ(viewPixels(), before);
@@ -111,7 +111,7 @@ TEST_F(Editing, ARightPressPicksAndChangesNoCell)
 TEST_F(Editing, PickThenPlaceCopiesACell)
 {
     setCell(2, 3, 'K');
-    form->Combo1->setEditText(QStringLiteral("typed"));
+    named<QComboBox>(*form, "Combo1")->setEditText(QStringLiteral("typed"));
     press({3 * 16 + 1, 2 * 16 + 1}, Qt::RightButton);
     EXPECT_EQ(palette(), QStringLiteral("K:KEY"));
     press({10 * 16 + 1, 12 * 16 + 1});
@@ -120,19 +120,19 @@ TEST_F(Editing, PickThenPlaceCopiesACell)
 
 TEST_F(Editing, TypedPaletteTextIsPlacedAsItStandsWithinReason)
 {
-    form->Combo1->setEditText(QString());
+    named<QComboBox>(*form, "Combo1")->setEditText(QString());
     press({1, 1});
     EXPECT_EQ(row(0)[0], '0');  // nothing to place
     EXPECT_TRUE(form->document().marked());
     EXPECT_TRUE(asker.notices.empty());
 
-    form->Combo1->setEditText(QStringLiteral("z-anything"));
+    named<QComboBox>(*form, "Combo1")->setEditText(QStringLiteral("z-anything"));
     press({1, 1});
     EXPECT_EQ(row(0)[0], 'z');
     EXPECT_TRUE(cellShowsTile(viewPixels(), 0, 0, 0));
 
     for (const QString& bad : {QStringLiteral(","), QStringLiteral("*"), QStringLiteral("\""), QStringLiteral("あ")}) {
-        form->Combo1->setEditText(bad);
+        named<QComboBox>(*form, "Combo1")->setEditText(bad);
         press({17, 1});
         EXPECT_EQ(row(0)[1], '0') << bad.toStdString();
     }
@@ -146,7 +146,7 @@ TEST_F(Editing, APressOnAColumnAShortRowLacksChangesNothing)
     press({100, 4 * 16 + 2});
     EXPECT_EQ(row(4), "12");
     press({100, 4 * 16 + 2}, Qt::RightButton);
-    EXPECT_EQ(form->Combo1->currentIndex(), 0);
+    EXPECT_EQ(named<QComboBox>(*form, "Combo1")->currentIndex(), 0);
     press({17, 4 * 16 + 2});
     EXPECT_EQ(row(4), "1A");
 }
@@ -162,25 +162,25 @@ TEST_F(Editing, APlacedCellCoversTheMarkerOnlyWhereItLies)
 
 TEST_F(Editing, TheHeaderBoxDropsCommasAndBlanksAsTheyAreTyped)
 {
-    form->Text1->clear();
-    QTest::keyClicks(form->Text1, "*MAP 0,01");
+    named<QLineEdit>(*form, "Text1")->clear();
+    QTest::keyClicks(named<QLineEdit>(*form, "Text1"), "*MAP 0,01");
     EXPECT_EQ(text1(), QStringLiteral("*MAP001"));
     EXPECT_FALSE(form->document().marked());
 
     QString longText;
     for (int i = 1; i <= 300; ++i)
         longText += i == 10 ? QChar(u',') : QChar(u'a' + i % 26);
-    form->Text1->setText(longText);
+    named<QLineEdit>(*form, "Text1")->setText(longText);
     EXPECT_EQ(text1().size(), 264);
     EXPECT_EQ(text1(), longText.left(9) + longText.mid(10, 255));
 
     const QString letters(300, QChar(u'q'));
-    form->Text1->setText(letters);
+    named<QLineEdit>(*form, "Text1")->setText(letters);
     EXPECT_EQ(text1(), letters);
 
-    form->Text1->setText(QStringLiteral("*ア，イ　ウ ,"));
+    named<QLineEdit>(*form, "Text1")->setText(QStringLiteral("*ア，イ　ウ ,"));
     EXPECT_EQ(text1(), QStringLiteral("*ア，イ　ウ"));
-    form->Text1->setText(QStringLiteral(" , , "));
+    named<QLineEdit>(*form, "Text1")->setText(QStringLiteral(" , , "));
     EXPECT_EQ(text1(), QString());
     EXPECT_FALSE(form->document().marked());
 }
@@ -190,15 +190,15 @@ TEST_F(Editing, ErasingAsksAndWritesTheTemplate)
     choose(1);
     press({1, 1});
     asker.answer({false});
-    form->Command1->click();  // No to the save question clears the mark
+    named<QPushButton>(*form, "Command1")->click();  // No to the save question clears the mark
     asker.answer({false});
-    form->Command3->click();
+    named<QPushButton>(*form, "Command3")->click();
     EXPECT_EQ(asker.questions.back(), QStringLiteral("このマップを消去してもよろしいですか?"));
     EXPECT_EQ(row(0)[0], 'B');
     EXPECT_FALSE(form->document().marked());
 
     asker.answer({true});
-    form->Command3->click();
+    named<QPushButton>(*form, "Command3")->click();
     for (int r = 0; r < 17; ++r)
         EXPECT_EQ(row(r), blankTemplateRow(r)) << r;
     EXPECT_TRUE(form->document().marked());
@@ -219,7 +219,7 @@ TEST_F(Editing, ErasingWhenNoMapWasLoadedGivesFullRows)
     open();
     ASSERT_TRUE(row(0).empty());
     asker.answer({true});
-    form->Command3->click();
+    named<QPushButton>(*form, "Command3")->click();
     for (int r = 0; r < 17; ++r)
         EXPECT_EQ(row(r), blankTemplateRow(r));
 }

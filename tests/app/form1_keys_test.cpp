@@ -28,7 +28,7 @@ protected:
     }
     void paintB(int column, int r)
     {
-        form->Combo1->setCurrentIndex(1);
+        named<QComboBox>(*form, "Combo1")->setCurrentIndex(1);
         press({column * 16.0 + 2, r * 16.0 + 2});
     }
     std::string original;
@@ -48,7 +48,7 @@ TEST_F(Keys, UndoAndRedoOfAPlacedCellAndOfAnErase)
     EXPECT_TRUE(form->document().marked());
 
     asker.answer({true});
-    form->Command3->click();
+    named<QPushButton>(*form, "Command3")->click();
     EXPECT_EQ(row(0), blankTemplateRow(0));
     key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(row(2)[3], 'B');
@@ -89,7 +89,7 @@ TEST_F(Keys, TheUnsavedMarkFollowsTheHistory)
 
     // A created map has no saved state to come back to.
     asker.answer({true});
-    form->Command5->click();
+    named<QPushButton>(*form, "Command5")->click();
     paintB(0, 0);
     key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(row(0), blankTemplateRow(0));
@@ -98,9 +98,9 @@ TEST_F(Keys, TheUnsavedMarkFollowsTheHistory)
 
 TEST_F(Keys, AnUndoNeverDropsATypedHeaderUnasked)
 {
-    QTest::keyClick(form->Text1, Qt::Key_End);  // a loaded header shows its start
-    QTest::keyClicks(form->Text1, QStringLiteral("X"));
-    form->Picture2->setFocus();
+    QTest::keyClick(named<QLineEdit>(*form, "Text1"), Qt::Key_End);  // a loaded header shows its start
+    QTest::keyClicks(named<QLineEdit>(*form, "Text1"), QStringLiteral("X"));
+    named<MapView>(*form, "Picture2")->setFocus();
     paintB(0, 0);
     key(Qt::Key_Z, Qt::ControlModifier);
     asker.answer({true});
@@ -125,8 +125,8 @@ TEST_F(Keys, TheTextBoxesKeepTheirOwnUndoAndRedo)
         }
     };
 
-    form->Text1->setFocus();
-    QTest::keyClicks(form->Text1, QStringLiteral("X"));
+    named<QLineEdit>(*form, "Text1")->setFocus();
+    QTest::keyClicks(named<QLineEdit>(*form, "Text1"), QStringLiteral("X"));
     key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(text1(), QStringLiteral("*MAP001"));
     mapUntouched("header box");
@@ -137,19 +137,19 @@ TEST_F(Keys, TheTextBoxesKeepTheirOwnUndoAndRedo)
 
     // The palette's field and list keep their own keys; typed text stays as typed.
     paintB(0, 0);
-    form->Picture2->setFocus();
+    named<MapView>(*form, "Picture2")->setFocus();
     key(Qt::Key_Z, Qt::ControlModifier);
     ASSERT_EQ(row(0)[0], '2');
-    form->Combo1->setFocus();
-    form->Combo1->lineEdit()->selectAll();
+    named<QComboBox>(*form, "Combo1")->setFocus();
+    named<QComboBox>(*form, "Combo1")->lineEdit()->selectAll();
     QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("e"));
     EXPECT_EQ(palette(), QStringLiteral("e"));
     key(Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(palette(), form->Combo1->itemText(1));
+    EXPECT_EQ(palette(), named<QComboBox>(*form, "Combo1")->itemText(1));
     mapUntouched("palette");
     key(Qt::Key_PageDown);
     EXPECT_EQ(form->document().mapNo(), 2);
-    EXPECT_NE(form->Combo1->currentIndex(), 1);
+    EXPECT_NE(named<QComboBox>(*form, "Combo1")->currentIndex(), 1);
 }
 
 TEST_F(Keys, TheButtonsKeys)
@@ -172,19 +172,19 @@ TEST_F(Keys, TheCursorPutsAndGetsAsThePressDoes)
     const QImage untouched = viewPixels();
     key(Qt::Key_Left);  // stops at the edges
     key(Qt::Key_Up);
-    EXPECT_EQ(form->Picture2->cursorColumn(), 0);
-    EXPECT_EQ(form->Picture2->cursorRow(), 0);
+    EXPECT_EQ(named<MapView>(*form, "Picture2")->cursorColumn(), 0);
+    EXPECT_EQ(named<MapView>(*form, "Picture2")->cursorRow(), 0);
     EXPECT_NE(viewPixels(), untouched);  // now it shows
     key(Qt::Key_End);
-    EXPECT_EQ(form->Picture2->cursorColumn(), 34);
+    EXPECT_EQ(named<MapView>(*form, "Picture2")->cursorColumn(), 34);
     key(Qt::Key_Home);
     for (int i = 0; i < 3; ++i)
         key(Qt::Key_Right);
     key(Qt::Key_Down);
     key(Qt::Key_Down);
     key(Qt::Key_G);
-    EXPECT_EQ(palette(), form->Combo1->itemText(10));  // "K"
-    EXPECT_EQ(form->Picture2->accessibleDescription(), QStringLiteral("列 3、行 2: ") + palette());
+    EXPECT_EQ(palette(), named<QComboBox>(*form, "Combo1")->itemText(10));  // "K"
+    EXPECT_EQ(named<MapView>(*form, "Picture2")->accessibleDescription(), QStringLiteral("列 3、行 2: ") + palette());
     key(Qt::Key_Down);
     key(Qt::Key_Space);
     EXPECT_EQ(row(3)[3], 'K');
@@ -192,9 +192,9 @@ TEST_F(Keys, TheCursorPutsAndGetsAsThePressDoes)
 
     // A press moves the cursor there; P puts as Space does.
     press({16 * 20 + 3, 16 * 9 + 3});
-    EXPECT_EQ(form->Picture2->cursorColumn(), 20);
-    EXPECT_EQ(form->Picture2->cursorRow(), 9);
-    form->Combo1->setEditText(QStringLiteral(" "));
+    EXPECT_EQ(named<MapView>(*form, "Picture2")->cursorColumn(), 20);
+    EXPECT_EQ(named<MapView>(*form, "Picture2")->cursorRow(), 9);
+    named<QComboBox>(*form, "Combo1")->setEditText(QStringLiteral(" "));
     key(Qt::Key_Home);
     key(Qt::Key_P);  // a blank in column 0 would be lost on reading
     EXPECT_EQ(row(9)[0], '1');
@@ -205,21 +205,22 @@ TEST_F(Keys, TheCursorPutsAndGetsAsThePressDoes)
     EXPECT_EQ(row(9)[1], ' ');
 
     // The cursor is drawn only while the view has the focus.
-    form->Text1->setFocus();
+    named<QLineEdit>(*form, "Text1")->setFocus();
     EXPECT_TRUE(cellShowsTile(viewPixels(), 9, 1, standardCatalogue().tileOf(100)));
 }
 
 TEST_F(Keys, AScreenReaderHearsTheLabelsAndTheCursorsCell)
 {
-    QAccessibleInterface* label = QAccessible::queryAccessibleInterface(form->Label1);
+    QAccessibleInterface* label = QAccessible::queryAccessibleInterface(named<QLabel>(*form, "Label1"));
     EXPECT_EQ(label->text(QAccessible::Name), QStringLiteral("map No 1"));
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(form->Label2)->text(QAccessible::Name), form->Label2->text());
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(form->Command2)->text(QAccessible::Name),
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(named<QLabel>(*form, "Label2"))->text(QAccessible::Name),
+              named<QLabel>(*form, "Label2")->text());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(named<QPushButton>(*form, "Command2"))->text(QAccessible::Name),
               QStringLiteral("次のマップ"));
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(form->Picture2)->text(QAccessible::Description),
-              QStringLiteral("列 0、行 0: ") + form->Combo1->itemText(25));  // "1"
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(named<MapView>(*form, "Picture2"))->text(QAccessible::Description),
+              QStringLiteral("列 0、行 0: ") + named<QComboBox>(*form, "Combo1")->itemText(25));  // "1"
     setCell(0, 0, 'x');
-    EXPECT_EQ(form->Picture2->accessibleDescription(),
+    EXPECT_EQ(named<MapView>(*form, "Picture2")->accessibleDescription(),
               QStringLiteral("列 0、行 0: コード「x」はカタログの何も表しません"));
     key(Qt::Key_PageDown);
     EXPECT_EQ(label->text(QAccessible::Name), QStringLiteral("map No 2"));

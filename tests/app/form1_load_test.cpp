@@ -16,8 +16,10 @@ protected:
     void load(int n) { form->subMapload(n); }
     bool allCommandsEnabled() const
     {
-        for (QPushButton* b : {form->Command1, form->Command2, form->Command3, form->Command4, form->Command5,
-                               form->Command6, form->Command7})
+        for (QPushButton* b : {named<QPushButton>(*form, "Command1"), named<QPushButton>(*form, "Command2"),
+                               named<QPushButton>(*form, "Command3"), named<QPushButton>(*form, "Command4"),
+                               named<QPushButton>(*form, "Command5"), named<QPushButton>(*form, "Command6"),
+                               named<QPushButton>(*form, "Command7")})
             if (!b->isEnabled())
                 return false;
         return true;
@@ -67,7 +69,7 @@ TEST_F(Loading, AFileWithoutHeadersShowsMapZeroAndChangesNothingElse)
     writeLevel(levelText({{"*MAP001", uniformRows('1')}}));
     open();
     writeLevel("no maps here\r\n\r\n");
-    form->Text1->setText(QStringLiteral("*MINE"));
+    named<QLineEdit>(*form, "Text1")->setText(QStringLiteral("*MINE"));
     load(1);
     EXPECT_EQ(form->document().mapNo(), 0);
     EXPECT_EQ(label1(), QStringLiteral("map No 0"));
@@ -98,11 +100,11 @@ TEST_F(Loading, ALevelFileThatIsAPipeIsRefusedEveryTime)
     const QString notPlain = QStringLiteral("普通のファイルではない");
     ASSERT_EQ(asker.notices.size(), 1u);
     EXPECT_TRUE(asker.notices[0].contains(notPlain));
-    form->Command6->click();
-    form->Command5->click();
-    form->Text1->setText(QStringLiteral("*MAP001"));
+    named<QPushButton>(*form, "Command6")->click();
+    named<QPushButton>(*form, "Command5")->click();
+    named<QLineEdit>(*form, "Text1")->setText(QStringLiteral("*MAP001"));
     asker.answer({true});
-    form->Command1->click();
+    named<QPushButton>(*form, "Command1")->click();
     ASSERT_EQ(asker.notices.size(), 4u);
     for (const QString& notice : asker.notices)
         EXPECT_TRUE(notice.contains(notPlain) || notice.contains(QStringLiteral("普通のファイルではありません")))
@@ -122,16 +124,16 @@ TEST_F(Loading, AMapWithAHeaderAmongItsRowsIsNeverSaved)
     open();
     ASSERT_EQ(asker.notices.size(), 1u);
     EXPECT_TRUE(asker.notices[0].contains(QStringLiteral("6 行目"))) << asker.notices[0].toStdString();
-    form->Command1->click();
+    named<QPushButton>(*form, "Command1")->click();
     EXPECT_TRUE(asker.questions.empty());
     ASSERT_EQ(asker.notices.size(), 2u);
     EXPECT_TRUE(asker.notices[1].contains(QStringLiteral("保存できません")));
     EXPECT_EQ(level(), bytes);
 
     // Nor can the header box hold more than loading takes back.
-    form->Text1->setText(QString(3000, QChar(u'マ')));
-    EXPECT_LE(form->Text1->text().toUtf8().size(), static_cast<qsizetype>(kMaxHeaderBytes));
-    EXPECT_GE(form->Text1->text().size(), 300);
+    named<QLineEdit>(*form, "Text1")->setText(QString(3000, QChar(u'マ')));
+    EXPECT_LE(named<QLineEdit>(*form, "Text1")->text().toUtf8().size(), static_cast<qsizetype>(kMaxHeaderBytes));
+    EXPECT_GE(named<QLineEdit>(*form, "Text1")->text().size(), 300);
 }
 
 TEST_F(Loading, ACutOffMapShowsItsRowsAndSaysSo)

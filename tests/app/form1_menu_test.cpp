@@ -79,8 +79,8 @@ TEST_F(Menus, AnItemDoesWhatItsButtonDoes)
     // While a map loads, its buttons and their items are off together.
     QAction* next = item(QStringLiteral("マップ"), QStringLiteral("次のマップ"));
     next->setEnabled(false);
-    EXPECT_FALSE(form->Command2->isEnabled());
-    form->Command2->click();
+    EXPECT_FALSE(named<QPushButton>(*form, "Command2")->isEnabled());
+    named<QPushButton>(*form, "Command2")->click();
     EXPECT_EQ(form->document().mapNo(), 2);
     next->setEnabled(true);
 

@@ -155,7 +155,7 @@ TEST_F(Ordering, UndoAndRedoOnlyOverTheBytesTheyWrote)
     // After a save of this editor's own, undo would lose it: refused.
     press({8, 8});
     asker.answer({true});
-    form->Command1->click();
+    named<QPushButton>(*form, "Command1")->click();
     const std::string saved = level();
     list()->setFocus();
     key(Qt::Key_Z, Qt::ControlModifier);
@@ -166,17 +166,17 @@ TEST_F(Ordering, UndoAndRedoOnlyOverTheBytesTheyWrote)
 
 TEST_F(Ordering, EditsKeptUnmarkedAreSavedAsTheSameMapUnderItsNewNumber)
 {
-    form->Command6->click();  // map 3
+    named<QPushButton>(*form, "Command6")->click();  // map 3
     press({8, 8});
     asker.answer({false});
-    form->Command1->click();  // No: unmarked, the edit stays on screen
+    named<QPushButton>(*form, "Command1")->click();  // No: unmarked, the edit stays on screen
     ASSERT_FALSE(form->document().marked());
     const std::size_t asked = asker.questions.size();
     dropOnto(1, 3);
     EXPECT_EQ(asker.questions.size(), asked);  // not marked: nothing asked
     EXPECT_EQ(form->document().mapNo(), 2);
     asker.answer({true});
-    form->Command1->click();
+    named<QPushButton>(*form, "Command1")->click();
     EXPECT_EQ(asker.questions.size(), asked + 1);  // no overwrite question
     EXPECT_EQ(headers(), (Headers{"*MAP002", "*MAP003", "*MAP001"}));
     const std::string bytes = level();
@@ -186,9 +186,9 @@ TEST_F(Ordering, EditsKeptUnmarkedAreSavedAsTheSameMapUnderItsNewNumber)
 
 TEST_F(Ordering, AFailedWriteLeavesTheFileAndTheRecoveryNamesTheNewNumber)
 {
-    form->Command6->click();
-    QTest::keyClick(form->Text1, Qt::Key_End);
-    QTest::keyClicks(form->Text1, QStringLiteral("X"));  // unmarked, kept for a crash
+    named<QPushButton>(*form, "Command6")->click();
+    QTest::keyClick(named<QLineEdit>(*form, "Text1"), Qt::Key_End);
+    QTest::keyClicks(named<QLineEdit>(*form, "Text1"), QStringLiteral("X"));  // unmarked, kept for a crash
     ops.failAt(FaultyFileOps::Step::Rename, EIO);
     dropOnto(1, 3);
     ASSERT_FALSE(asker.notices.empty());

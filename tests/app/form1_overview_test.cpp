@@ -34,7 +34,7 @@ protected:
 
 TEST_F(OverviewWindowTest, SearchEnterAndTheQuestionBeforeLeavingAnEditedMap)
 {
-    form->Command2->click();  // map 2
+    named<QPushButton>(*form, "Command2")->click();  // map 2
     OverviewWindow* overview = openOverview();
     ASSERT_NE(overview, nullptr);
     EXPECT_EQ(overview->list()->model()->rowCount(), 3);
@@ -64,10 +64,10 @@ TEST_F(OverviewWindowTest, ItFollowsEverySave)
     ASSERT_NE(overview, nullptr);
     form->activateWindow();
     // A new header saves as an added map, which the list then shows.
-    form->Text1->setText(QStringLiteral("*ADDED"));
+    named<QLineEdit>(*form, "Text1")->setText(QStringLiteral("*ADDED"));
     press({8, 8});
     asker.answer({true});
-    form->Command1->click();
+    named<QPushButton>(*form, "Command1")->click();
     ASSERT_EQ(overview->list()->model()->rowCount(), 4);
     EXPECT_EQ(overview->list()->model()->index(3, 0).data().toString(), QStringLiteral("map No 4: *ADDED"));
 }

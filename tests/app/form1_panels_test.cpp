@@ -44,13 +44,13 @@ TEST_F(Panels, ThePalettesPicturesChooseAsThePaletteDoes)
     openOnThreeMaps();
     show();
     PalettePanel* panel = form->palettePanel();
-    ASSERT_EQ(panel->count(), form->Combo1->count());
+    ASSERT_EQ(panel->count(), named<QComboBox>(*form, "Combo1")->count());
     EXPECT_GE(panel->parentWidget()->mapTo(form.get(), QPoint(0, 0)).x(), form->form()->geometry().right());
     // Each entry is its cell's graphic, named by its entry.
     TileSheet sheet;
     ASSERT_EQ(sheet.decode(QByteArray::fromStdString(readFile(dir.file("kelmor.bmp")))), TileSheet::Status::Loaded);
     for (int position : {0, 10, 33}) {
-        const QString entry = form->Combo1->itemText(position);
+        const QString entry = named<QComboBox>(*form, "Combo1")->itemText(position);
         const QImage cell =
             MapImage::cellPicture(static_cast<char>(entry.front().unicode()), standardCatalogue(), sheet);
         EXPECT_EQ(entryPicture(position), cell.scaled(32, 32)) << position;
@@ -61,24 +61,24 @@ TEST_F(Panels, ThePalettesPicturesChooseAsThePaletteDoes)
 
     // A click chooses in the palette, typed text giving way; the palette's
     // own choice marks the picture.
-    form->Combo1->setEditText(QStringLiteral("z"));
+    named<QComboBox>(*form, "Combo1")->setEditText(QStringLiteral("z"));
     clickEntry(0);
-    EXPECT_EQ(palette(), form->Combo1->itemText(0));
+    EXPECT_EQ(palette(), named<QComboBox>(*form, "Combo1")->itemText(0));
     clickEntry(10);
-    EXPECT_EQ(form->Combo1->currentIndex(), 10);
+    EXPECT_EQ(named<QComboBox>(*form, "Combo1")->currentIndex(), 10);
     press({5, 5});
     EXPECT_EQ(row(0)[0], 'K');
-    form->Combo1->setCurrentIndex(26);
+    named<QComboBox>(*form, "Combo1")->setCurrentIndex(26);
     EXPECT_EQ(panel->currentRow(), 26);
     EXPECT_TRUE(panel->item(26)->isSelected());
 
     // From the keyboard: after the last button, and the arrows choose.
-    form->Command7->setFocus();
+    named<QPushButton>(*form, "Command7")->setFocus();
     key(Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget(), panel);
     key(Qt::Key_Right);
-    EXPECT_EQ(form->Combo1->currentIndex(), 27);
-    EXPECT_EQ(palette(), form->Combo1->itemText(27));
+    EXPECT_EQ(named<QComboBox>(*form, "Combo1")->currentIndex(), 27);
+    EXPECT_EQ(palette(), named<QComboBox>(*form, "Combo1")->itemText(27));
 
     // 表示 hides it for the rest of the run.
     action("paletteAction")->trigger();
@@ -108,28 +108,32 @@ TEST_F(Panels, TheStatusBarTellsTheCellTheMapTheMarkAndTheTool)
     EXPECT_EQ(form->toolStatus()->text(), QStringLiteral("ツール: ペン"));
 
     // The pointer's cell, then the keyboard cursor's after a key moved it.
-    QTest::mouseMove(form->Picture2, QPoint(3 * 16 + 4, 2 * 16 + 4));
-    EXPECT_EQ(form->cellStatus()->text(), QStringLiteral("列 3、行 2: ") + form->Combo1->itemText(10));
-    const QString cursorBefore = form->Picture2->accessibleDescription();
-    QTest::mouseMove(form->Picture2, QPoint(20 * 16 + 4, 9 * 16 + 4));
-    EXPECT_EQ(form->cellStatus()->text(), QStringLiteral("列 20、行 9: ") + form->Combo1->itemText(25));
+    QTest::mouseMove(named<MapView>(*form, "Picture2"), QPoint(3 * 16 + 4, 2 * 16 + 4));
+    EXPECT_EQ(form->cellStatus()->text(),
+              QStringLiteral("列 3、行 2: ") + named<QComboBox>(*form, "Combo1")->itemText(10));
+    const QString cursorBefore = named<MapView>(*form, "Picture2")->accessibleDescription();
+    QTest::mouseMove(named<MapView>(*form, "Picture2"), QPoint(20 * 16 + 4, 9 * 16 + 4));
+    EXPECT_EQ(form->cellStatus()->text(),
+              QStringLiteral("列 20、行 9: ") + named<QComboBox>(*form, "Combo1")->itemText(25));
     // A screen reader hears the cursor, not the pointer.
-    EXPECT_EQ(form->Picture2->accessibleDescription(), cursorBefore);
-    form->Picture2->setFocus();
+    EXPECT_EQ(named<MapView>(*form, "Picture2")->accessibleDescription(), cursorBefore);
+    named<MapView>(*form, "Picture2")->setFocus();
     key(Qt::Key_Down);
-    EXPECT_EQ(form->cellStatus()->text(), QStringLiteral("列 0、行 1: ") + form->Combo1->itemText(25));
-    EXPECT_EQ(form->cellStatus()->text(), form->Picture2->accessibleDescription());
+    EXPECT_EQ(form->cellStatus()->text(),
+              QStringLiteral("列 0、行 1: ") + named<QComboBox>(*form, "Combo1")->itemText(25));
+    EXPECT_EQ(form->cellStatus()->text(), named<MapView>(*form, "Picture2")->accessibleDescription());
 
     press({8, 24});  // row 1, column 0: "A" put there
-    EXPECT_EQ(form->cellStatus()->text(), QStringLiteral("列 0、行 1: ") + form->Combo1->itemText(0));
+    EXPECT_EQ(form->cellStatus()->text(),
+              QStringLiteral("列 0、行 1: ") + named<QComboBox>(*form, "Combo1")->itemText(0));
     EXPECT_EQ(form->markStatus()->text(), QStringLiteral("未保存の変更あり"));
     asker.answer({false});
-    form->Command2->click();
+    named<QPushButton>(*form, "Command2")->click();
     EXPECT_EQ(form->mapStatus()->text(), QStringLiteral("map No 2"));
     EXPECT_EQ(form->markStatus()->text(), QStringLiteral("変更なし"));
     // A code the catalogue does not have is named as such.
     setCell(9, 21, 'Z');
-    QTest::mouseMove(form->Picture2, QPoint(21 * 16 + 4, 9 * 16 + 4));
+    QTest::mouseMove(named<MapView>(*form, "Picture2"), QPoint(21 * 16 + 4, 9 * 16 + 4));
     EXPECT_EQ(form->cellStatus()->text(), QStringLiteral("列 21、行 9: コード「Z」はカタログの何も表しません"));
 
     action("statusAction")->trigger();
@@ -173,11 +177,11 @@ TEST_F(Panels, SmallFaults)
     writeLevel(bytes);
     open();
     show();
-    QLabel* label = form->Label1;
+    QLabel* label = named<QLabel>(*form, "Label1");
     EXPECT_EQ(label->font().pixelSize(), form->form()->font().pixelSize());
     // A long header shows its start.
     EXPECT_EQ(text1().left(8), QStringLiteral("*MAP001_"));
-    EXPECT_EQ(form->Text1->cursorPosition(), 0);
+    EXPECT_EQ(named<QLineEdit>(*form, "Text1")->cursorPosition(), 0);
     for (const MapNumber n : {99, 150, 32767}) {
         form->document().load(n);
         ASSERT_EQ(label->text(), QStringLiteral("map No %1").arg(n));
@@ -190,25 +194,25 @@ TEST_F(Panels, SmallFaults)
         // Every pixel of the number inside the label, and the label before the first button.
         EXPECT_LT(QFontMetrics(label->font()).boundingRect(label->text()).right(), box.width()) << n;
         EXPECT_EQ(box.topLeft(), QPoint(8, 0));
-        EXPECT_LE(box.right(), form->Command7->x() - 1);
+        EXPECT_LE(box.right(), named<QPushButton>(*form, "Command7")->x() - 1);
         EXPECT_GE(label->font().pixelSize(), 8);
     }
 
     // The first Space only shows a hidden cursor; the next one puts.
     form->document().load(1);
-    form->Picture2->setFocus();
+    named<MapView>(*form, "Picture2")->setFocus();
     press({20 * 16 + 3, 5 * 16 + 3}, Qt::RightButton);
-    ASSERT_FALSE(form->Picture2->cursorShown());
+    ASSERT_FALSE(named<MapView>(*form, "Picture2")->cursorShown());
     const std::string before = row(5);
-    form->Combo1->setCurrentIndex(1);
+    named<QComboBox>(*form, "Combo1")->setCurrentIndex(1);
     key(Qt::Key_Space);
     EXPECT_EQ(row(5), before);
-    EXPECT_TRUE(form->Picture2->cursorShown());
+    EXPECT_TRUE(named<MapView>(*form, "Picture2")->cursorShown());
     key(Qt::Key_Space);
     EXPECT_EQ(row(5)[20], 'B');
 
     // The refusal names what the map takes.
-    form->Combo1->setEditText(QStringLiteral("あ"));
+    named<QComboBox>(*form, "Combo1")->setEditText(QStringLiteral("あ"));
     press({8, 8});
     ASSERT_EQ(asker.notices.size(), 1u);
     EXPECT_TRUE(asker.notices[0].contains(QStringLiteral("「あ」はマップに置けません")));

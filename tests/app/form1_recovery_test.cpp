@@ -20,8 +20,8 @@ protected:
     // "C" at row 1, column 2 of the map on screen.
     void paint(Form1& on)
     {
-        on.Combo1->setCurrentIndex(2);
-        QTest::mouseClick(on.Picture2, Qt::LeftButton, Qt::NoModifier, QPoint(37, 20));
+        named<QComboBox>(on, "Combo1")->setCurrentIndex(2);
+        QTest::mouseClick(named<MapView>(on, "Picture2"), Qt::LeftButton, Qt::NoModifier, QPoint(37, 20));
     }
     std::string recoveryPath() const { return dir.file(".kelmor.cnf.recover"); }
     std::optional<Recovery> kept()
@@ -55,11 +55,11 @@ TEST_F(Recovering, KeptWhileUnsavedAndGoneOnceSavedOrGivenUp)
     EXPECT_EQ(recovery->header, "*MAP001");
     EXPECT_EQ(recovery->rows[1], "11C" + std::string(32, '1'));
 
-    QTest::keyClick(form->Text1, Qt::Key_End);
-    QTest::keyClicks(form->Text1, "X");  // the header alone changes too
+    QTest::keyClick(named<QLineEdit>(*form, "Text1"), Qt::Key_End);
+    QTest::keyClicks(named<QLineEdit>(*form, "Text1"), "X");  // the header alone changes too
     ASSERT_TRUE(recovery = kept());
     EXPECT_EQ(recovery->header, "*MAP001X");
-    form->Text1->setText(QStringLiteral("*MAP001"));
+    named<QLineEdit>(*form, "Text1")->setText(QStringLiteral("*MAP001"));
     form->document().history().undo();  // back to the map as loaded: nothing to recover
     EXPECT_FALSE(kept());
     form->document().history().redo();
@@ -67,16 +67,16 @@ TEST_F(Recovering, KeptWhileUnsavedAndGoneOnceSavedOrGivenUp)
     EXPECT_EQ(level(), original);  // never the level file
 
     asker.answer({true});
-    form->Command1->click();
+    named<QPushButton>(*form, "Command1")->click();
     EXPECT_FALSE(kept());
     EXPECT_NE(level(), original);
 
     paint(*form);
-    form->Combo1->setCurrentIndex(3);  // a different cell value than the save holds
-    QTest::mouseClick(form->Picture2, Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
+    named<QComboBox>(*form, "Combo1")->setCurrentIndex(3);  // a different cell value than the save holds
+    QTest::mouseClick(named<MapView>(*form, "Picture2"), Qt::LeftButton, Qt::NoModifier, QPoint(5, 5));
     EXPECT_TRUE(kept());
     asker.answer({false});  // next map, the save declined
-    form->Command2->click();
+    named<QPushButton>(*form, "Command2")->click();
     EXPECT_FALSE(kept());
 
     paint(*form);
@@ -89,10 +89,10 @@ TEST_F(Recovering, KeptWhileUnsavedAndGoneOnceSavedOrGivenUp)
 
 TEST_F(Recovering, OfferedAtTheNextStartYesPutsTheEditsBackNoThrowsThemAway)
 {
-    form->Command2->click();
+    named<QPushButton>(*form, "Command2")->click();
     paint(*form);
-    QTest::keyClick(form->Text1, Qt::Key_End);
-    QTest::keyClicks(form->Text1, "X");
+    QTest::keyClick(named<QLineEdit>(*form, "Text1"), Qt::Key_End);
+    QTest::keyClicks(named<QLineEdit>(*form, "Text1"), "X");
     die();
     writeFile(dir.file("temp.tmp"), "half a save");  // it died saving, too
 
@@ -111,14 +111,14 @@ TEST_F(Recovering, OfferedAtTheNextStartYesPutsTheEditsBackNoThrowsThemAway)
     EXPECT_FALSE(fileExists(dir.file(".kelmor.cnf.recover-2")));
 
     asker.answer({true});
-    form->Command1->click();  // a new header: saved as a new map
+    named<QPushButton>(*form, "Command1")->click();  // a new header: saved as a new map
     const std::string saved = "*MAP002X\r\n" + std::string(35, '2') + "\r\n22C" + std::string(32, '2');
     EXPECT_EQ(level().substr(0, original.size()), original);
     EXPECT_NE(level().find(saved), std::string::npos);
     EXPECT_FALSE(kept());
 
-    form->Combo1->setCurrentIndex(3);
-    QTest::mouseClick(form->Picture2, Qt::LeftButton, Qt::NoModifier, QPoint(37, 20));
+    named<QComboBox>(*form, "Combo1")->setCurrentIndex(3);
+    QTest::mouseClick(named<MapView>(*form, "Picture2"), Qt::LeftButton, Qt::NoModifier, QPoint(37, 20));
     die();
     asker.answer({false});
     open();
@@ -131,14 +131,14 @@ TEST_F(Recovering, OfferedAtTheNextStartYesPutsTheEditsBackNoThrowsThemAway)
 TEST_F(Recovering, ACreatedMapComesBackAsCreated)
 {
     asker.answer({true});
-    form->Command5->click();
+    named<QPushButton>(*form, "Command5")->click();
     paint(*form);
     die();
     asker.answer({true, true});
     open();
     EXPECT_TRUE(asker.questions.back().contains(QStringLiteral("新しく作成した map No 4")));
     EXPECT_EQ(text1(), QStringLiteral("*MAP004"));
-    form->Command1->click();  // appended, nothing overwritten unasked
+    named<QPushButton>(*form, "Command1")->click();  // appended, nothing overwritten unasked
     EXPECT_EQ(asker.questions.size(), 3u);
     EXPECT_EQ(level().substr(0, original.size()), original);
     EXPECT_NE(level().find("*MAP004"), std::string::npos);
@@ -202,7 +202,7 @@ TEST_F(Recovering, AFailedWriteIsToldOnceAndEditingGoesOn)
     failing.failAt(FaultyFileOps::Step::Create, EACCES);
     form = std::make_unique<Form1>(dir.path(), asker, ops, &failing);
     for (const QPoint at : {QPoint(37, 20), QPoint(5, 5)}) {
-        QTest::mouseClick(form->Picture2, Qt::LeftButton, Qt::NoModifier, at);
+        QTest::mouseClick(named<MapView>(*form, "Picture2"), Qt::LeftButton, Qt::NoModifier, at);
         form->document().settleRecovery();
         QApplication::processEvents();
     }

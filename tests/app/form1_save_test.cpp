@@ -19,7 +19,7 @@ protected:
     void goTo(int n) { form->subMapload(n); }
     void paintB(int column, int r)
     {
-        form->Combo1->setCurrentIndex(1);
+        named<QComboBox>(*form, "Combo1")->setCurrentIndex(1);
         press({column * 16.0 + 2, r * 16.0 + 2});
     }
     bool scratchLeft() const { return fileExists(dir.file("temp.tmp")); }
@@ -31,7 +31,7 @@ TEST_F(Saving, NoClearsTheFlagAndTouchesNoFile)
     goTo(3);
     paintB(0, 0);
     asker.answer({false});
-    form->Command1->click();
+    named<QPushButton>(*form, "Command1")->click();
     EXPECT_EQ(asker.questions.back(), QStringLiteral("map No 3を保存しますか?"));
     EXPECT_FALSE(form->document().marked());
     EXPECT_EQ(level(), original);
@@ -44,7 +44,7 @@ TEST_F(Saving, YesReplacesTheMapInPlace)
     goTo(2);
     paintB(4, 7);
     asker.answer({true});
-    form->Command1->click();
+    named<QPushButton>(*form, "Command1")->click();
     std::vector<std::string> rows = uniformRows('2');
     rows[7][4] = 'B';
     EXPECT_EQ(level(), levelText({{"*MAP001", uniformRows('1')}, {"*MAP002", rows}, {"*MAP003", uniformRows('3')}}));
@@ -56,16 +56,16 @@ TEST_F(Saving, TheButtonAsksEvenWithNothingChangedAndStillRewrites)
 {
     writeLevel("first,second\r\n" + original);
     asker.answer({true});
-    form->Command1->click();
+    named<QPushButton>(*form, "Command1")->click();
     ASSERT_EQ(asker.questions.size(), 1u);
     EXPECT_EQ(level(), "first\r\nsecond\r\n" + original);
 }
 
 TEST_F(Saving, AChangedHeaderIsAppendedAndTheOldMapStays)
 {
-    form->Text1->setText(QStringLiteral("*NEW"));
+    named<QLineEdit>(*form, "Text1")->setText(QStringLiteral("*NEW"));
     asker.answer({true});
-    form->Command1->click();
+    named<QPushButton>(*form, "Command1")->click();
     std::string expected = original + "\r\n*NEW\r\n";
     for (int i = 0; i < 17; ++i)
         expected += std::string(35, '1') + "\r\n";
@@ -76,7 +76,7 @@ TEST_F(Saving, AQuestionForMapTwelve)
 {
     form->document().create(12);
     asker.answer({false});
-    form->Command1->click();
+    named<QPushButton>(*form, "Command1")->click();
     EXPECT_EQ(asker.questions.back(), QStringLiteral("map No 12を保存しますか?"));
 }
 
@@ -90,7 +90,7 @@ TEST_F(Saving, AFailedSaveKeepsTheFileTheEditsAndTheFlag)
         ops.failAt(step, ENOSPC);
         asker.notices.clear();
         asker.answer({true});
-        form->Command1->click();
+        named<QPushButton>(*form, "Command1")->click();
         EXPECT_EQ(level(), original);
         EXPECT_FALSE(scratchLeft());
         EXPECT_TRUE(form->document().marked());
@@ -102,7 +102,7 @@ TEST_F(Saving, AFailedSaveKeepsTheFileTheEditsAndTheFlag)
     }
     ops.failAt(FaultyFileOps::Step::None, 0);
     asker.answer({true});
-    form->Command1->click();
+    named<QPushButton>(*form, "Command1")->click();
     EXPECT_FALSE(form->document().marked());
     EXPECT_NE(level(), original);
 }
@@ -117,7 +117,7 @@ TEST_F(Saving, ASaveThatDoesNotReadBackKeepsTheFileAndTheEdits)
         writeFile(dir.file("temp.tmp"), written);
     });
     asker.answer({true});
-    form->Command1->click();
+    named<QPushButton>(*form, "Command1")->click();
     EXPECT_EQ(level(), original);
     EXPECT_FALSE(scratchLeft());
     EXPECT_TRUE(form->document().marked());
@@ -138,7 +138,7 @@ TEST_F(Saving, ANewMapAfterACutOffLastMapIsAMapOfItsOwn)
         goTo(1);
         asker.answer({true, true});  // make map 3? save map 3?
         form->findChild<QAction*>(QString::fromLatin1(action))->trigger();
-        form->Command1->click();
+        named<QPushButton>(*form, "Command1")->click();
         EXPECT_FALSE(form->document().marked());
         EXPECT_EQ(level().substr(0, cut.size()), cut);
         std::ostringstream list, errors;
@@ -155,7 +155,7 @@ TEST_F(Saving, AScratchFileLeftBehindIsReportedToo)
     ops.failAt(FaultyFileOps::Step::Write, ENOSPC);
     ops.failRemoval(EACCES);
     asker.answer({true});
-    form->Command1->click();
+    named<QPushButton>(*form, "Command1")->click();
     EXPECT_EQ(level(), original);
     EXPECT_TRUE(form->document().marked());
     ASSERT_EQ(asker.notices.size(), 1u);
@@ -168,18 +168,18 @@ TEST_F(Saving, AScratchFileLeftBehindIsReportedToo)
 TEST_F(Saving, AHeaderWithoutAStarIsRefused)
 {
     paintB(0, 0);
-    form->Text1->setText(QStringLiteral("MAP001"));
+    named<QLineEdit>(*form, "Text1")->setText(QStringLiteral("MAP001"));
     asker.answer({true});
-    form->Command1->click();
+    named<QPushButton>(*form, "Command1")->click();
     EXPECT_EQ(level(), original);
     EXPECT_TRUE(form->document().marked());
     ASSERT_EQ(asker.notices.size(), 1u);
     EXPECT_TRUE(asker.notices[0].contains(QStringLiteral("*")));
 
     // A pasted line break is named as what it is.
-    form->Text1->setText(QStringLiteral("*MAP001\nX"));
+    named<QLineEdit>(*form, "Text1")->setText(QStringLiteral("*MAP001\nX"));
     asker.answer({true});
-    form->Command1->click();
+    named<QPushButton>(*form, "Command1")->click();
     ASSERT_EQ(asker.notices.size(), 2u);
     EXPECT_TRUE(asker.notices[1].contains(QStringLiteral("改行"))) << asker.notices[1].toStdString();
     EXPECT_EQ(level(), original);
@@ -194,7 +194,7 @@ TEST_F(Saving, ShiftJisAndUtf8HeadersFindTheirOwnMap)
     open();
     paintB(0, 0);
     asker.answer({true});
-    form->Command1->click();
+    named<QPushButton>(*form, "Command1")->click();
     std::vector<std::string> rows = uniformRows('1');
     rows[0][0] = 'B';
     EXPECT_EQ(level(), levelText({{sjis, rows}, {utf8, uniformRows('2')}}));
@@ -203,7 +203,7 @@ TEST_F(Saving, ShiftJisAndUtf8HeadersFindTheirOwnMap)
     EXPECT_EQ(text1(), QStringLiteral("*マップ２"));
     paintB(0, 0);
     asker.answer({true});
-    form->Command1->click();
+    named<QPushButton>(*form, "Command1")->click();
     rows = uniformRows('2');
     rows[0][0] = 'B';
     EXPECT_EQ(level(), levelText({{sjis,
@@ -219,7 +219,7 @@ TEST_F(Saving, AMissingLevelFileIsCreatedBySaving)
 {
     std::filesystem::remove(dir.file("kelmor.cnf"));
     asker.answer({true});
-    form->Command1->click();
+    named<QPushButton>(*form, "Command1")->click();
     std::string expected = "\r\n*MAP001\r\n";
     for (int i = 0; i < 17; ++i)
         expected += std::string(35, '1') + "\r\n";

@@ -26,23 +26,23 @@ protected:
         original = openOnThreeMaps();
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-        form->Picture2->setFocus();
-        form->Combo1->setCurrentIndex(1);  // "B"
+        named<MapView>(*form, "Picture2")->setFocus();
+        named<QComboBox>(*form, "Combo1")->setCurrentIndex(1);  // "B"
     }
     void key(int k, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        QTest::keyClick(form->Picture2, static_cast<Qt::Key>(k), modifiers);
+        QTest::keyClick(named<MapView>(*form, "Picture2"), static_cast<Qt::Key>(k), modifiers);
     }
     static QPoint at(int column, int row) { return {column * 16 + 8, row * 16 + 8}; }
     void send(QEvent::Type type, QPoint p, Qt::MouseButton button, Qt::MouseButtons held)
     {
-        QWidget* view = form->Picture2;
+        QWidget* view = named<MapView>(*form, "Picture2");
         QMouseEvent event(type, p, view->mapToGlobal(p), button, held, Qt::NoModifier);
         QApplication::sendEvent(view, &event);
     }
     void sendAt(QEvent::Type type, QPointF p, Qt::MouseButton button, Qt::MouseButtons held)
     {
-        QWidget* view = form->Picture2;
+        QWidget* view = named<MapView>(*form, "Picture2");
         QMouseEvent event(type, p, view->mapToGlobal(p), button, held, Qt::NoModifier);
         QApplication::sendEvent(view, &event);
     }
@@ -71,13 +71,13 @@ TEST_F(Tools, ABrushStrokeLeavesNoGapsAndUndoesInOneStep)
     EXPECT_TRUE(cellShowsTile(viewPixels(), 6, 12, standardCatalogue().tileOf(1)));
     EXPECT_EQ(steps(), 1);
     asker.answer({true});
-    form->Command1->click();
+    named<QPushButton>(*form, "Command1")->click();
     EXPECT_NE(level(), original);
     key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(row(1), std::string(35, '1'));
     EXPECT_EQ(row(6), std::string(35, '1'));
     // The letters type as ever in the header box.
-    QTest::keyClicks(form->Text1, QStringLiteral("E"));
+    QTest::keyClicks(named<QLineEdit>(*form, "Text1"), QStringLiteral("E"));
     EXPECT_TRUE(chosen("brushAction"));
 }
 
@@ -100,7 +100,7 @@ TEST_F(Tools, RectanglesInEveryDirectionAndACancelledOne)
 
     // Escape or a right press while dragging: nothing drawn, picked or marked.
     asker.answer({true});
-    form->Command1->click();
+    named<QPushButton>(*form, "Command1")->click();
     ASSERT_FALSE(form->document().marked());
     const QImage still = viewPixels();
     send(QEvent::MouseButtonPress, at(20, 10), Qt::LeftButton, Qt::LeftButton);
@@ -115,7 +115,7 @@ TEST_F(Tools, RectanglesInEveryDirectionAndACancelledOne)
     EXPECT_EQ(viewPixels(), still);
     EXPECT_EQ(row(12), std::string(35, '1'));
     EXPECT_FALSE(form->document().marked());
-    EXPECT_EQ(form->Combo1->currentIndex(), 1);
+    EXPECT_EQ(named<QComboBox>(*form, "Combo1")->currentIndex(), 1);
 }
 
 TEST_F(Tools, AFillStopsAtWallsAndCoversTheMap)
@@ -123,14 +123,14 @@ TEST_F(Tools, AFillStopsAtWallsAndCoversTheMap)
     for (int r = 0; r < 17; ++r)
         setCell(r, 5, '7');  // a wall down column 5
     key(Qt::Key_F);
-    QTest::mouseClick(form->Picture2, Qt::LeftButton, Qt::NoModifier, at(0, 0));
+    QTest::mouseClick(named<MapView>(*form, "Picture2"), Qt::LeftButton, Qt::NoModifier, at(0, 0));
     EXPECT_EQ(row(8), "BBBBB7" + std::string(29, '1'));
     EXPECT_EQ(steps(), 1);
     // A fill that changes nothing is no step, but the press marks the map.
-    QTest::mouseClick(form->Picture2, Qt::LeftButton, Qt::NoModifier, at(0, 0));
+    QTest::mouseClick(named<MapView>(*form, "Picture2"), Qt::LeftButton, Qt::NoModifier, at(0, 0));
     EXPECT_EQ(steps(), 1);
-    form->Combo1->setCurrentIndex(0);  // "A"
-    QTest::mouseClick(form->Picture2, Qt::LeftButton, Qt::NoModifier, at(20, 16));
+    named<QComboBox>(*form, "Combo1")->setCurrentIndex(0);  // "A"
+    QTest::mouseClick(named<MapView>(*form, "Picture2"), Qt::LeftButton, Qt::NoModifier, at(20, 16));
     EXPECT_EQ(row(16), "BBBBB7" + std::string(29, 'A'));
     key(Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(row(16), "BBBBB7" + std::string(29, '1'));
@@ -146,12 +146,12 @@ TEST_F(Tools, CopyPasteAndARefusedPaste)
     key(Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("K11\n111"));
     // Pasted at the cursor, clipped at the map's edge; blanks read as "0".
-    form->Picture2->moveCursorTo(16, 33);
+    named<MapView>(*form, "Picture2")->moveCursorTo(16, 33);
     key(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(row(16).substr(33), "K1");
     EXPECT_EQ(selection(), (CellRect{33, 16, 34, 16}));
     QGuiApplication::clipboard()->setText(QStringLiteral("A B\r\nC\r\n"));
-    form->Picture2->moveCursorTo(5, 5);
+    named<MapView>(*form, "Picture2")->moveCursorTo(5, 5);
     key(Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(row(5).substr(5, 3), "A0B");
     EXPECT_EQ(row(6).substr(5, 3), "C11");  // a shorter line leaves the rest
@@ -169,7 +169,7 @@ TEST_F(Tools, CopyPasteAndARefusedPaste)
 
     const std::string before = row(9);
     QGuiApplication::clipboard()->setText(QStringLiteral("12\n3*"));
-    form->Picture2->moveCursorTo(9, 0);
+    named<MapView>(*form, "Picture2")->moveCursorTo(9, 0);
     key(Qt::Key_V, Qt::ControlModifier);
     ASSERT_EQ(asker.notices.size(), 1u);
     EXPECT_TRUE(asker.notices[0].contains(QStringLiteral("2 行目、2 文字目")));
@@ -189,8 +189,8 @@ TEST_F(Tools, EveryToolMeansTheCellThePenMeans)
             form->document().load(1);
             sendAt(QEvent::MouseButtonPress, {x, x}, Qt::LeftButton, Qt::LeftButton);
             sendAt(QEvent::MouseButtonRelease, {x, x}, Qt::LeftButton, Qt::NoButton);
-            EXPECT_EQ(form->Picture2->cursorColumn(), cell) << tool.objectName << " x=" << x;
-            EXPECT_EQ(form->Picture2->cursorRow(), cell) << tool.objectName << " y=" << x;
+            EXPECT_EQ(named<MapView>(*form, "Picture2")->cursorColumn(), cell) << tool.objectName << " x=" << x;
+            EXPECT_EQ(named<MapView>(*form, "Picture2")->cursorRow(), cell) << tool.objectName << " y=" << x;
             const bool puts =
                 tool.objectName != std::string("selectAction") && tool.objectName != std::string("fillAction");
             if (puts) {
@@ -250,7 +250,7 @@ TEST_F(Tools, APlatformMovedDownARowInFourActions)
     for (int c = 10; c < 22; ++c)
         setCell(8, c, 'X');  // a 12-cell platform
     asker.answer({true});
-    form->Command1->click();
+    named<QPushButton>(*form, "Command1")->click();
     const std::string before = level();
     form->findChild<QAction*>(QStringLiteral("selectAction"))->trigger();  // the tool in hand
 
@@ -295,15 +295,15 @@ TEST_F(Tools, FramesAndStampsByThePointer)
 
 TEST_F(Tools, DuplicateCopiesTheMapOnScreenAsANewOne)
 {
-    QTest::mouseClick(form->Picture2, Qt::LeftButton, Qt::NoModifier, at(3, 3));  // unsaved
-    asker.answer({false, true});                                                  // save map 1? no; create map 4? yes
+    QTest::mouseClick(named<MapView>(*form, "Picture2"), Qt::LeftButton, Qt::NoModifier, at(3, 3));  // unsaved
+    asker.answer({false, true});  // save map 1? no; create map 4? yes
     form->findChild<QAction*>(QStringLiteral("duplicateAction"))->trigger();
     EXPECT_EQ(form->document().mapNo(), 4);
     EXPECT_EQ(text1(), QStringLiteral("*MAP004"));
     EXPECT_EQ(row(3)[3], 'B');
     EXPECT_TRUE(form->document().marked());
     asker.answer({true});
-    form->Command1->click();
+    named<QPushButton>(*form, "Command1")->click();
     EXPECT_EQ(level().substr(0, original.size()), original);
     EXPECT_NE(level().find("*MAP004"), std::string::npos);
 

@@ -24,14 +24,17 @@ protected:
         original = openOnThreeMaps();
         form->show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-        form->Picture2->setFocus();
+        named<MapView>(*form, "Picture2")->setFocus();
     }
     void key(int k, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
-        QTest::keyClick(form->Picture2, static_cast<Qt::Key>(k), modifiers);
+        QTest::keyClick(named<MapView>(*form, "Picture2"), static_cast<Qt::Key>(k), modifiers);
     }
-    void keys(const char* text) { QTest::keyClicks(form->Picture2, QString::fromLatin1(text)); }
-    CellPos cursor() const { return {form->Picture2->cursorColumn(), form->Picture2->cursorRow()}; }
+    void keys(const char* text) { QTest::keyClicks(named<MapView>(*form, "Picture2"), QString::fromLatin1(text)); }
+    CellPos cursor() const
+    {
+        return {named<MapView>(*form, "Picture2")->cursorColumn(), named<MapView>(*form, "Picture2")->cursorRow()};
+    }
     CellRect selection() const { return form->session().selection(); }
     QString status() const { return form->statusBar()->currentMessage(); }
     int steps() const { return form->document().history().count(); }
@@ -42,7 +45,7 @@ protected:
 
 TEST_F(Typing, ARunOfTypingPutsCodesMovesOnAndIsOneStep)
 {
-    form->Picture2->moveCursorTo(2, 3);
+    named<MapView>(*form, "Picture2")->moveCursorTo(2, 3);
     key(Qt::Key_Insert);
     ASSERT_TRUE(typing());
     keys("ab/e p");  // the tool and command letters type too
@@ -66,7 +69,7 @@ TEST_F(Typing, ARunOfTypingPutsCodesMovesOnAndIsOneStep)
     EXPECT_EQ(row(3), std::string(35, '1'));
 
     // At the row's end the cursor stays, and more codes are refused.
-    form->Picture2->moveCursorTo(4, 33);
+    named<MapView>(*form, "Picture2")->moveCursorTo(4, 33);
     keys("xyz");
     EXPECT_EQ(row(4).substr(33), "XY");
     EXPECT_EQ(cursor(), (CellPos{34, 4}));
@@ -98,7 +101,7 @@ TEST_F(Typing, CountsJumpsAndSelectionsAsTextEditorsHaveThem)
     // Jumps: to the end of the run, then to the end of the next.
     for (int c = 10; c < 20; ++c)
         setCell(5, c, '7');
-    form->Picture2->moveCursorTo(5, 0);
+    named<MapView>(*form, "Picture2")->moveCursorTo(5, 0);
     key(Qt::Key_Right, Qt::ControlModifier);
     EXPECT_EQ(cursor(), (CellPos{9, 5}));
     key(Qt::Key_Right, Qt::ControlModifier);
@@ -112,8 +115,8 @@ TEST_F(Typing, CountsJumpsAndSelectionsAsTextEditorsHaveThem)
     open();
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    form->Picture2->setFocus();
-    form->Combo1->setCurrentIndex(1);
+    named<MapView>(*form, "Picture2")->setFocus();
+    named<QComboBox>(*form, "Combo1")->setCurrentIndex(1);
     key(Qt::Key_A, Qt::ControlModifier);
     key(Qt::Key_P);
     EXPECT_EQ(row(16), std::string(35, 'B'));
@@ -123,9 +126,11 @@ TEST_F(Typing, ChooseACodeFrameTheSelectionAndNudgeIt)
 {
     keys("/4");
     EXPECT_EQ(form->session().paletteCode(), U'4');
-    EXPECT_TRUE(form->Picture2->hasFocus());
-    EXPECT_TRUE(form->Picture2->accessibleDescription().startsWith(form->Combo1->currentText()));
-    form->Picture2->moveCursorTo(2, 2);
+    EXPECT_TRUE(named<MapView>(*form, "Picture2")->hasFocus());
+    EXPECT_TRUE(named<MapView>(*form, "Picture2")
+                    ->accessibleDescription()
+                    .startsWith(named<QComboBox>(*form, "Combo1")->currentText()));
+    named<MapView>(*form, "Picture2")->moveCursorTo(2, 2);
     keys("2");
     key(Qt::Key_Right, Qt::ShiftModifier);
     key(Qt::Key_Down, Qt::ShiftModifier);
@@ -185,7 +190,7 @@ TEST_F(Typing, AScreenReaderIsToldAfterEveryKey)
 {
     // What the map says of itself changes with every key: a screen reader
     // is told of each change (Qt sends it when accessibility is on).
-    QAccessibleInterface* map = QAccessible::queryAccessibleInterface(form->Picture2);
+    QAccessibleInterface* map = QAccessible::queryAccessibleInterface(named<MapView>(*form, "Picture2"));
     const auto described = [&] { return map->text(QAccessible::Description); };
     const std::vector<std::pair<int, Qt::KeyboardModifiers>> strokes = {
         {Qt::Key_Insert, {}},
@@ -212,7 +217,7 @@ TEST_F(Typing, TheExampleStageInFortyFiveKeys)
 {
     asker.answer({true});
     form->findChild<QAction*>(QStringLiteral("createAction"))->trigger();  // map 4, blank
-    form->Picture2->setFocus();
+    named<MapView>(*form, "Picture2")->setFocus();
     int count = 0;
     const auto press = [&](int k, Qt::KeyboardModifiers modifiers = {}) {
         ++count;
@@ -221,7 +226,7 @@ TEST_F(Typing, TheExampleStageInFortyFiveKeys)
     const auto type = [&](const char* text) {
         for (const char* c = text; *c != '\0'; ++c) {
             ++count;
-            QTest::keyClicks(form->Picture2, QString(QLatin1Char(*c)));
+            QTest::keyClicks(named<MapView>(*form, "Picture2"), QString(QLatin1Char(*c)));
         }
     };
     press(Qt::Key_A, Qt::ControlModifier);  // clear it

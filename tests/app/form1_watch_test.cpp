@@ -43,7 +43,7 @@ TEST_F(Watching, EditsStayUntilTheUserChoosesToReload)
     const auto placesOnScreen = [&] {
         return std::vector<QRect>{
             {form->form()->mapToGlobal(QPoint(0, 0)), form->form()->size()},
-            {form->Picture2->mapToGlobal(QPoint(0, 0)), form->Picture2->size()},
+            {named<MapView>(*form, "Picture2")->mapToGlobal(QPoint(0, 0)), named<MapView>(*form, "Picture2")->size()},
             {form->palettePanel()->mapToGlobal(QPoint(0, 0)), form->palettePanel()->size()},
             form->geometry(),
         };
@@ -118,7 +118,7 @@ TEST_F(Watching, AFileThatCannotBeReadAgainChangesNothingOnScreen)
     }
     // Nothing claims edits that were never made: saving asks only the save question.
     asker.answer({true});
-    form->Command1->click();
+    named<QPushButton>(*form, "Command1")->click();
     EXPECT_EQ(asker.questions, std::vector<QString>{QStringLiteral("map No 1を保存しますか?")});
     EXPECT_TRUE(asker.notices.empty());
     EXPECT_EQ(level(), levelText({{"*MAP001", uniformRows('6')}, {"*MAP002", uniformRows('2')}}));

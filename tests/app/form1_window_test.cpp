@@ -37,19 +37,19 @@ TEST_F(Window, ControlsStandWhereTheTableSays)
         QString text;
     };
     const Expected table[] = {
-        {form->Label1, {8, 0, 65, 17}, {}},
-        {form->Command7, {80, 0, 33, 25}, QStringLiteral("|<")},
-        {form->Command4, {112, 0, 33, 25}, QStringLiteral("<")},
-        {form->Command2, {144, 0, 33, 25}, QStringLiteral(">")},
-        {form->Command6, {176, 0, 33, 25}, QStringLiteral(">|")},
-        {form->Text1, {216, 0, 97, 18}, {}},
-        {form->Label2, {328, 0, 225, 17}, QStringLiteral("[左クリック]=PUT ／ 　[右クリック]=GET")},
-        {form->Picture2, {0, 24, 560, 272}, {}},
-        {form->Picture1, {48, 24, 177, 49}, {}},
-        {form->Combo1, {8, 304, 177, 20}, {}},
-        {form->Command1, {224, 304, 81, 25}, QStringLiteral("マップ保存")},
-        {form->Command5, {312, 304, 89, 25}, QStringLiteral("マップ作成")},
-        {form->Command3, {432, 304, 73, 25}, QStringLiteral("マップ消去")},
+        {named<QLabel>(*form, "Label1"), {8, 0, 65, 17}, {}},
+        {named<QPushButton>(*form, "Command7"), {80, 0, 33, 25}, QStringLiteral("|<")},
+        {named<QPushButton>(*form, "Command4"), {112, 0, 33, 25}, QStringLiteral("<")},
+        {named<QPushButton>(*form, "Command2"), {144, 0, 33, 25}, QStringLiteral(">")},
+        {named<QPushButton>(*form, "Command6"), {176, 0, 33, 25}, QStringLiteral(">|")},
+        {named<QLineEdit>(*form, "Text1"), {216, 0, 97, 18}, {}},
+        {named<QLabel>(*form, "Label2"), {328, 0, 225, 17}, QStringLiteral("[左クリック]=PUT ／ 　[右クリック]=GET")},
+        {named<MapView>(*form, "Picture2"), {0, 24, 560, 272}, {}},
+        {named<QWidget>(*form, "Picture1"), {48, 24, 177, 49}, {}},
+        {named<QComboBox>(*form, "Combo1"), {8, 304, 177, 20}, {}},
+        {named<QPushButton>(*form, "Command1"), {224, 304, 81, 25}, QStringLiteral("マップ保存")},
+        {named<QPushButton>(*form, "Command5"), {312, 304, 89, 25}, QStringLiteral("マップ作成")},
+        {named<QPushButton>(*form, "Command3"), {432, 304, 73, 25}, QStringLiteral("マップ消去")},
     };
     for (const Expected& e : table) {
         SCOPED_TRACE(e.widget->objectName().toStdString());
@@ -63,7 +63,7 @@ TEST_F(Window, ControlsStandWhereTheTableSays)
             EXPECT_EQ(l->text(), e.text);
         }
     }
-    EXPECT_EQ(form->Label2->text().mid(11, 4), QStringLiteral(" ／ 　"));
+    EXPECT_EQ(named<QLabel>(*form, "Label2")->text().mid(11, 4), QStringLiteral(" ／ 　"));
     EXPECT_EQ(form->windowTitle(), QStringLiteral("kelmor-x map editor"));
     // The form keeps its size and its controls' places under the menu bar
     // and the tool bar, at the window's left.
@@ -72,20 +72,20 @@ TEST_F(Window, ControlsStandWhereTheTableSays)
     ASSERT_NE(tools, nullptr);
     EXPECT_EQ(form->form()->mapTo(form.get(), QPoint(0, 0)),
               QPoint(0, form->menuBar()->height() + tools->geometry().height()));
-    EXPECT_TRUE(form->Picture1->isHidden());
+    EXPECT_TRUE(named<QWidget>(*form, "Picture1")->isHidden());
     // The three surfaces a screen reader must tell apart.
-    EXPECT_NE(form->Picture2->accessibleName(), form->Combo1->accessibleName());
-    EXPECT_NE(form->Text1->accessibleName(), form->Combo1->accessibleName());
+    EXPECT_NE(named<MapView>(*form, "Picture2")->accessibleName(), named<QComboBox>(*form, "Combo1")->accessibleName());
+    EXPECT_NE(named<QLineEdit>(*form, "Text1")->accessibleName(), named<QComboBox>(*form, "Combo1")->accessibleName());
 }
 
 TEST_F(Window, StartUpFillsThePaletteAndTheFirstMap)
 {
     open();
     EXPECT_TRUE(asker.notices.empty());
-    EXPECT_EQ(form->Combo1->count(), 34);
-    EXPECT_EQ(form->Combo1->currentIndex(), 0);
+    EXPECT_EQ(named<QComboBox>(*form, "Combo1")->count(), 34);
+    EXPECT_EQ(named<QComboBox>(*form, "Combo1")->currentIndex(), 0);
     EXPECT_EQ(palette(), QStringLiteral("A:ハキュラ"));
-    EXPECT_EQ(form->Combo1->itemText(33), QStringLiteral("9:レンガ（青）"));
+    EXPECT_EQ(named<QComboBox>(*form, "Combo1")->itemText(33), QStringLiteral("9:レンガ（青）"));
     EXPECT_EQ(form->document().mapNo(), 1);
     EXPECT_FALSE(form->document().marked());
     EXPECT_EQ(label1(), QStringLiteral("map No 1"));
@@ -98,15 +98,18 @@ TEST_F(Window, TabOrderAndFirstFocus)
     open();
     form->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(form.get()));
-    EXPECT_EQ(QApplication::focusWidget(), form->Picture2);
-    const QWidget* order[] = {form->Text1,    form->Combo1,   form->Command1, form->Command2, form->Command3,
-                              form->Command4, form->Command5, form->Command6, form->Command7, form->palettePanel()};
+    EXPECT_EQ(QApplication::focusWidget(), named<MapView>(*form, "Picture2"));
+    const QWidget* order[] = {named<QLineEdit>(*form, "Text1"),      named<QComboBox>(*form, "Combo1"),
+                              named<QPushButton>(*form, "Command1"), named<QPushButton>(*form, "Command2"),
+                              named<QPushButton>(*form, "Command3"), named<QPushButton>(*form, "Command4"),
+                              named<QPushButton>(*form, "Command5"), named<QPushButton>(*form, "Command6"),
+                              named<QPushButton>(*form, "Command7"), form->palettePanel()};
     for (const QWidget* expected : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         const QWidget* focus = QApplication::focusWidget();
         // An editable combo box gives the focus to its line edit.
-        if (focus && focus->parentWidget() == form->Combo1)
-            focus = form->Combo1;
+        if (focus && focus->parentWidget() == named<QComboBox>(*form, "Combo1"))
+            focus = named<QComboBox>(*form, "Combo1");
         EXPECT_EQ(focus, expected) << expected->objectName().toStdString();
     }
 }
@@ -115,15 +118,15 @@ TEST_F(Window, ResizingMovesNothing)
 {
     open();
     form->show();
-    const QRect view = form->Picture2->geometry();
-    const QRect combo = form->Combo1->geometry();
+    const QRect view = named<MapView>(*form, "Picture2")->geometry();
+    const QRect combo = named<QComboBox>(*form, "Combo1")->geometry();
     form->resize(900, 700);
     QApplication::processEvents();
-    EXPECT_EQ(form->Picture2->geometry(), view);
-    EXPECT_EQ(form->Combo1->geometry(), combo);
+    EXPECT_EQ(named<MapView>(*form, "Picture2")->geometry(), view);
+    EXPECT_EQ(named<QComboBox>(*form, "Combo1")->geometry(), combo);
     form->resize(200, 100);
     QApplication::processEvents();
-    EXPECT_EQ(form->Picture2->geometry(), view);
+    EXPECT_EQ(named<MapView>(*form, "Picture2")->geometry(), view);
     // Never shrunk into the form.
     EXPECT_EQ(form->form()->size(), QSize(565, 329));
     EXPECT_GE(form->height(), form->menuBar()->height() + 329);
@@ -145,7 +148,7 @@ TEST_F(Window, NamesInAnotherEncodingAreFoundAndSavedAsThemselves)
     EXPECT_TRUE(cellShowsTile(viewPixels(), 0, 0, standardCatalogue().tileOf(101)));
     press({1, 1});
     asker.answer({true});
-    form->Command1->click();
+    named<QPushButton>(*form, "Command1")->click();
     EXPECT_EQ(readFile(folder + "/st\xe9.cnf").substr(9, 1), "A");
     std::vector<std::string> names;
     for (const auto& entry : std::filesystem::directory_iterator(folder))

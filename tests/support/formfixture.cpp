@@ -70,7 +70,7 @@ Form1& FormTest::open()
 
 void FormTest::press(QPointF at, Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
 {
-    QWidget* view = form->Picture2;
+    QWidget* view = named<MapView>(*form, "Picture2");
     QMouseEvent event(QEvent::MouseButtonPress, at, view->mapToGlobal(at), button, button, modifiers);
     QApplication::sendEvent(view, &event);
     QMouseEvent release(QEvent::MouseButtonRelease, at, view->mapToGlobal(at), button, Qt::NoButton, modifiers);
@@ -86,7 +86,7 @@ void FormTest::setRow(int r, const std::string& text)
 
 QImage FormTest::viewPixels() const
 {
-    return form->Picture2->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return named<MapView>(*form, "Picture2")->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 bool FormTest::cellShowsTile(const QImage& view, int row, int column, int tile) const
@@ -96,17 +96,17 @@ bool FormTest::cellShowsTile(const QImage& view, int row, int column, int tile) 
 
 QString FormTest::text1() const
 {
-    return form->Text1->text();
+    return named<QLineEdit>(*form, "Text1")->text();
 }
 
 QString FormTest::label1() const
 {
-    return form->Label1->text();
+    return named<QLabel>(*form, "Label1")->text();
 }
 
 QString FormTest::palette() const
 {
-    return form->Combo1->currentText();
+    return named<QComboBox>(*form, "Combo1")->currentText();
 }
 
 }  // namespace kelmor::test

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <QComboBox>
 #include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QPointF>
 #include <QString>
 #include <deque>
@@ -13,8 +17,19 @@
 #include "support/coordinatesheet.h"
 #include "support/faultyfileops.h"
 #include "support/tempdir.h"
+#include "view/mapview.h"
 
 namespace kelmor::test {
+
+// A control of the window by its object name (the names the program has
+// always used: Command1 … Picture2), as a person's tools find it.
+template <class T>
+T* named(const QObject& window, const char* name)
+{
+    T* found = window.findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
 
 // Answers questions from a script and records every text it was shown.
 class ScriptedAsker final : public Asker {
