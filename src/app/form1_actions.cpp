@@ -60,10 +60,11 @@ void Form1::createActions()
     connect(c[C::First], &QAction::triggered, this, &Form1::Command7_Click);
     connect(c[C::GoTo], &QAction::triggered, this, &Form1::goToMap);
     connect(c[C::Duplicate], &QAction::triggered, this, &Form1::duplicateMap);
-    overview_ = new OverviewControl(document_, asker_, parts_, tileSheet_, *this,
-                                    {[this] { return saveIfEdited(); }, [this](MapNumber mapNo) { subMapload(mapNo); },
-                                     [this](const QString& text) { statusBar()->showMessage(text, kStatusMessageMs); },
-                                     [this] { reportOverflow(); }});
+    overview_ =
+        new OverviewControl(document_, asker_, parts_, tileSheet_, *this,
+                            {{[this] { return saveIfEdited(); }, [this](MapNumber mapNo) { subMapload(mapNo); },
+                              [this](const QString& text) { statusBar()->showMessage(text, kStatusMessageMs); }},
+                             [this] { reportOverflow(); }});
     connect(c[C::Overview], &QAction::triggered, overview_, &OverviewControl::show);
     connect(c[C::Close], &QAction::triggered, this, &QWidget::close);
     connect(c[C::Keys], &QAction::triggered, this, [this] { asker_.notify(keysText()); });

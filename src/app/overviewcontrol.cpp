@@ -3,7 +3,6 @@
 #include <QAbstractItemView>
 #include <QListView>
 
-#include "app/overvieworder.h"
 #include "app/overviewwindow.h"
 #include "document/mapdocument.h"
 #include "document/mapoverview.h"
@@ -29,8 +28,7 @@ void OverviewControl::show()
         delegate_ = new OverviewDelegate(parts_, sheet_, MapOverview::RowsRole, MapOverview::StateRole);
         overview_ = new OverviewWindow(*maps_, delegate_, &window_);
         connect(overview_, &OverviewWindow::chosen, this, &OverviewControl::open);
-        new OverviewOrder(*overview_, document_, asker_, {hooks_.saveIfEdited, hooks_.load, hooks_.showStatus},
-                          overview_);
+        new OverviewOrder(*overview_, document_, asker_, hooks_.window, overview_);
         connect(&document_, &MapDocument::mapNoChanged, overview_, &OverviewWindow::highlight);
     }
     overview_->showAt(document_.mapNo());
@@ -42,9 +40,9 @@ void OverviewControl::open(MapNumber mapNo)
         hooks_.overflow();
         return;
     }
-    if (!hooks_.saveIfEdited())
+    if (!hooks_.window.saveIfEdited())
         return;
-    hooks_.load(mapNo);
+    hooks_.window.load(mapNo);
 }
 
 void OverviewControl::followLevel()

@@ -4,6 +4,7 @@
 #include <QString>
 #include <functional>
 
+#include "app/overvieworder.h"
 #include "model/mapnumber.h"
 
 class QWidget;
@@ -15,7 +16,6 @@ struct Catalogue;
 class MapDocument;
 class MapOverview;
 class OverviewDelegate;
-class OverviewWindow;
 class TileSheet;
 
 // マップ一覧 for the window: made when first asked for, at the map on
@@ -26,12 +26,8 @@ class OverviewControl : public QObject {
 
 public:
     struct Hooks {
-        // The unsaved-changes check; false when the map must stay.
-        std::function<bool()> saveIfEdited;
-        // Puts map N of the file on screen.
-        std::function<void(MapNumber)> load;
-        // A passing message in the status bar.
-        std::function<void(const QString&)> showStatus;
+        // The check, the load and the status bar, as putting maps in order uses them.
+        OverviewOrder::Window window;
         // A number past the last map number was chosen.
         std::function<void()> overflow;
     };

@@ -24,12 +24,13 @@ protected:
         writeFile(dir.file("kelmor.cnf"), levelText({{"*MAP001", uniformRows('1')}, {"*MAP002", uniformRows('2')}}));
         doc.load(2);
         control = new OverviewControl(doc, asker, parts, sheet, window,
-                                      {[this] { return ++checks, allowed; },
-                                       [this](MapNumber mapNo) {
-                                           loads.push_back(mapNo);
-                                           doc.load(mapNo);
-                                       },
-                                       [](const QString&) {}, [this] { ++overflows; }});
+                                      {{[this] { return ++checks, allowed; },
+                                        [this](MapNumber mapNo) {
+                                            loads.push_back(mapNo);
+                                            doc.load(mapNo);
+                                        },
+                                        [](const QString&) {}},
+                                       [this] { ++overflows; }});
     }
 
     TempDir dir;
