@@ -81,6 +81,11 @@ void Form1::createActions()
     bind(Command7, c[C::First]);
 }
 
+OverviewWindow* Form1::overview() const
+{
+    return overview_->window();
+}
+
 void Form1::createMenus()
 {
     using C = CommandActions;

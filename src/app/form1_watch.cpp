@@ -31,11 +31,6 @@ void Form1::watchFiles()
                                           }});
 }
 
-OverviewWindow* Form1::overview() const
-{
-    return overview_->window();
-}
-
 ChangeBar* Form1::changeBar() const
 {
     return outsideChanges_->bar();
