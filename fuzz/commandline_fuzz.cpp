@@ -48,7 +48,9 @@ constexpr std::array kWords{"--list",
                             "1-2",
                             "/nonexistent",
                             "new.cnf",
-                            "."};
+                            ".",
+                            "--language",
+                            "en"};
 
 bool sameRequest(const StartRequest& a, const StartRequest& b)
 {
@@ -58,7 +60,7 @@ bool sameRequest(const StartRequest& a, const StartRequest& b)
            a.mergeName == b.mergeName && p.out == q.out && p.map == q.map && p.scale == q.scale && p.grid == q.grid &&
            p.codes == q.codes && p.marker == q.marker && p.force == q.force && p.columns == q.columns &&
            p.first == q.first && p.last == q.last && p.size == q.size && a.order.kind == b.order.kind &&
-           a.order.from == b.order.from && a.order.to == b.order.to;
+           a.order.from == b.order.from && a.order.to == b.order.to && a.language == b.language;
 }
 }  // namespace
 
@@ -90,6 +92,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     mustBe(picture.columns >= 0 && picture.columns <= 1000);
     mustBe(picture.first >= 1 && (picture.last == 0 || (picture.last >= picture.first && picture.last <= kLastMapNo)));
     // Each option only with the command it belongs to.
+    mustBe(request.language.empty() ||
+           (request.action == Action::Edit && (request.language == "ja" || request.language == "en")));
     if (request.action != Action::ExportPng)
         mustBe(picture.scale == 1 && !picture.grid && !picture.codes && !picture.marker);
     if (request.action != Action::ExportSheet)

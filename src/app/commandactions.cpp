@@ -26,23 +26,23 @@ CommandActions::CommandActions(QWidget& window, QUndoStack& history) : QObject(&
         Command command;
         const char* name;
         const char* text;
-    } commands[] = {{Save, "saveAction", "保存(&S)"},
-                    {First, "firstAction", "最初のマップ(&F)"},
-                    {Previous, "previousAction", "前のマップ(&P)"},
-                    {Next, "nextAction", "次のマップ(&N)"},
-                    {Last, "lastAction", "最後のマップ(&L)"},
-                    {GoTo, "goToAction", "マップへ移動(&G)..."},
-                    {Overview, "overviewAction", "マップ一覧(&O)..."},
-                    {Create, "createAction", "マップ作成(&C)"},
-                    {Duplicate, "duplicateAction", "マップ複製(&D)"},
-                    {Erase, "eraseAction", "マップ消去(&E)"},
-                    {Close, "closeAction", "閉じる(&Q)"},
-                    {Keys, "keysAction", "キー一覧(&K)"},
-                    {About, "aboutAction", "バージョン情報(&A)"}};
+    } commands[] = {{Save, "saveAction", QT_TR_NOOP("保存(&S)")},
+                    {First, "firstAction", QT_TR_NOOP("最初のマップ(&F)")},
+                    {Previous, "previousAction", QT_TR_NOOP("前のマップ(&P)")},
+                    {Next, "nextAction", QT_TR_NOOP("次のマップ(&N)")},
+                    {Last, "lastAction", QT_TR_NOOP("最後のマップ(&L)")},
+                    {GoTo, "goToAction", QT_TR_NOOP("マップへ移動(&G)...")},
+                    {Overview, "overviewAction", QT_TR_NOOP("マップ一覧(&O)...")},
+                    {Create, "createAction", QT_TR_NOOP("マップ作成(&C)")},
+                    {Duplicate, "duplicateAction", QT_TR_NOOP("マップ複製(&D)")},
+                    {Erase, "eraseAction", QT_TR_NOOP("マップ消去(&E)")},
+                    {Close, "closeAction", QT_TR_NOOP("閉じる(&Q)")},
+                    {Keys, "keysAction", QT_TR_NOOP("キー一覧(&K)")},
+                    {About, "aboutAction", QT_TR_NOOP("バージョン情報(&A)")}};
     for (const auto& [command, name, text] : commands)
-        actions_[command] = windowAction(window, new QAction(QString::fromUtf8(text), &window), name);
-    actions_[Undo] = windowAction(window, history.createUndoAction(&window, QStringLiteral("元に戻す")), "undoAction");
-    actions_[Redo] = windowAction(window, history.createRedoAction(&window, QStringLiteral("やり直し")), "redoAction");
+        actions_[command] = windowAction(window, new QAction(tr(text), &window), name);
+    actions_[Undo] = windowAction(window, history.createUndoAction(&window, tr("元に戻す")), "undoAction");
+    actions_[Redo] = windowAction(window, history.createRedoAction(&window, tr("やり直し")), "redoAction");
 }
 
 void CommandActions::setMapCommandsEnabled(bool enabled)

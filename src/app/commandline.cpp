@@ -93,7 +93,7 @@ int valuesOf(const std::string& option)
     if (option == "--thumbnail" || option == "--merge")
         return 3;
     if (option == "--export-sheet" || option == "--scale" || option == "--columns" || option == "--maps" ||
-        option == "--textconv" || option == "--insert-map" || option == "--delete-map")
+        option == "--textconv" || option == "--insert-map" || option == "--delete-map" || option == "--language")
         return 1;
     return 0;
 }
@@ -118,6 +118,7 @@ StartRequest parseCommandLine(const std::vector<std::string>& args, const std::s
     std::string diffOld;
     std::vector<std::string> merged;
     MapOrderChange order;
+    std::string language;
     auto command = [&](Action wanted, const std::string& name) {
         if (action != Action::Edit)
             return refuse("give one of --list, --check, --diff, --textconv, --merge, --move-map, --insert-map, "
@@ -179,6 +180,10 @@ StartRequest parseCommandLine(const std::vector<std::string>& args, const std::s
             order = arg == "--move-map"     ? MapOrderChange::move(numbers[0], numbers[1])
                     : arg == "--insert-map" ? MapOrderChange::insert(numbers[0])
                                             : MapOrderChange::remove(numbers[0]);
+        } else if (arg == "--language") {
+            if (value[0] != "ja" && value[0] != "en")
+                return refuse("--language must be ja or en, not " + value[0]);
+            language = value[0];
         } else if (arg == "--textconv") {
             refused = command(Action::TextConv, arg);
             thumbnailIn = value[0];
@@ -236,6 +241,9 @@ StartRequest parseCommandLine(const std::vector<std::string>& args, const std::s
                                     : sheet ? " goes with --export-sheet"
                                             : " goes with an export"));
     }
+    // The command-line output is English whatever the window speaks.
+    if (!language.empty() && action != Action::Edit)
+        return refuse("--language goes with the editor window");
     if (action == Action::Thumbnail || action == Action::Diff || action == Action::TextConv) {
         if (!paths.empty())
             return refuse(action == Action::Thumbnail ? "--thumbnail takes its level file as IN, not as PATH"
@@ -268,6 +276,7 @@ StartRequest parseCommandLine(const std::vector<std::string>& args, const std::s
     }
     request.picture = picture;
     request.order = order;
+    request.language = language;
     if (action == Action::Diff) {
         if (diffOld.empty())
             return refuse("an empty path names no folder or level file");
@@ -282,7 +291,7 @@ StartRequest parseCommandLine(const std::vector<std::string>& args, const std::s
 
 std::string usageText()
 {
-    return "Usage: kelmor-edit [PATH]\n"
+    return "Usage: kelmor-edit [--language ja|en] [PATH]\n"
            "       kelmor-edit --list [PATH]\n"
            "       kelmor-edit --check [PATH]\n"
            "       kelmor-edit --diff OLD NEW\n"
@@ -303,6 +312,10 @@ std::string usageText()
            "the folder that holds the program.\n"
            "\n"
            "Options:\n"
+           "      --language ja|en\n"
+           "                 the window's language; without it, English when the first\n"
+           "                 of the system's UI languages is neither Japanese nor C or\n"
+           "                 POSIX, Japanese otherwise\n"
            "      --list     print each map: its number, header and state (ok, damaged\n"
            "                 or cut-off), tab-separated; no window\n"
            "      --check    print what is wrong in the level file as FILE:map N:row R:\n"

@@ -54,6 +54,8 @@ struct StartRequest {
     std::string mergeName;
     // For ChangeOrder: --move-map, --insert-map or --delete-map.
     MapOrderChange order;
+    // For Edit: "ja" or "en" from --language; empty for the system's choice.
+    std::string language;
 };
 
 // PATH is a folder (its "kelmor.cnf") or a level file of any name, which may

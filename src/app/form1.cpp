@@ -86,27 +86,21 @@ void Form1::createControls()
     // Only controls whose text does not say what they are get an accessible
     // name: a name replaces what a screen reader would read of the text.
     Label1 = place(new QLabel(QStringLiteral("1"), form_), "Label1", 8, 0, 65, 17, {});
-    Command7 =
-        place(new QPushButton(QStringLiteral("|<"), form_), "Command7", 80, 0, 33, 25, QStringLiteral("最初のマップ"));
-    Command4 =
-        place(new QPushButton(QStringLiteral("<"), form_), "Command4", 112, 0, 33, 25, QStringLiteral("前のマップ"));
-    Command2 =
-        place(new QPushButton(QStringLiteral(">"), form_), "Command2", 144, 0, 33, 25, QStringLiteral("次のマップ"));
-    Command6 =
-        place(new QPushButton(QStringLiteral(">|"), form_), "Command6", 176, 0, 33, 25, QStringLiteral("最後のマップ"));
-    Text1 = place(new QLineEdit(QStringLiteral("Text1"), form_), "Text1", 216, 0, 97, 18,
-                  QStringLiteral("マップのヘッダー"));
-    Label2 = place(new QLabel(QStringLiteral("[左クリック]=PUT ／ 　[右クリック]=GET"), form_), "Label2", 328, 0, 225,
-                   17, {});
+    Command7 = place(new QPushButton(QStringLiteral("|<"), form_), "Command7", 80, 0, 33, 25, tr("最初のマップ"));
+    Command4 = place(new QPushButton(QStringLiteral("<"), form_), "Command4", 112, 0, 33, 25, tr("前のマップ"));
+    Command2 = place(new QPushButton(QStringLiteral(">"), form_), "Command2", 144, 0, 33, 25, tr("次のマップ"));
+    Command6 = place(new QPushButton(QStringLiteral(">|"), form_), "Command6", 176, 0, 33, 25, tr("最後のマップ"));
+    Text1 = place(new QLineEdit(QStringLiteral("Text1"), form_), "Text1", 216, 0, 97, 18, tr("マップのヘッダー"));
+    Label2 = place(new QLabel(tr("[左クリック]=PUT ／ 　[右クリック]=GET"), form_), "Label2", 328, 0, 225, 17, {});
     QFont hintFont = small;
     hintFont.setPixelSize(11);
     Label2->setFont(hintFont);
-    Picture2 = place(new MapView(form_), "Picture2", 0, 24, 545, 273, QStringLiteral("マップ表示"));
-    Picture1 = place(new QWidget(form_), "Picture1", 48, 24, 177, 49, QStringLiteral("タイル画像"));
-    Combo1 = place(new QComboBox(form_), "Combo1", 8, 304, 177, 20, QStringLiteral("パレット"));
-    Command1 = place(new QPushButton(QStringLiteral("マップ保存"), form_), "Command1", 224, 304, 81, 25, {});
-    Command5 = place(new QPushButton(QStringLiteral("マップ作成"), form_), "Command5", 312, 304, 89, 25, {});
-    Command3 = place(new QPushButton(QStringLiteral("マップ消去"), form_), "Command3", 432, 304, 73, 25, {});
+    Picture2 = place(new MapView(form_), "Picture2", 0, 24, 545, 273, tr("マップ表示"));
+    Picture1 = place(new QWidget(form_), "Picture1", 48, 24, 177, 49, tr("タイル画像"));
+    Combo1 = place(new QComboBox(form_), "Combo1", 8, 304, 177, 20, tr("パレット"));
+    Command1 = place(new QPushButton(tr("マップ保存"), form_), "Command1", 224, 304, 81, 25, {});
+    Command5 = place(new QPushButton(tr("マップ作成"), form_), "Command5", 312, 304, 89, 25, {});
+    Command3 = place(new QPushButton(tr("マップ消去"), form_), "Command3", 432, 304, 73, 25, {});
 
     // As long as the loader takes a header: a long paste is cut where it is
     // pasted, never held whole (the document keeps the bytes within it too).

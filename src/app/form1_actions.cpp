@@ -68,9 +68,8 @@ void Form1::createActions()
     connect(c[C::Overview], &QAction::triggered, overview_, &OverviewControl::show);
     connect(c[C::Close], &QAction::triggered, this, &QWidget::close);
     connect(c[C::Keys], &QAction::triggered, this, [this] { asker_.notify(keysText()); });
-    connect(c[C::About], &QAction::triggered, this, [this] {
-        asker_.notify(QStringLiteral("kelmor-x map editor\nバージョン %1").arg(QStringLiteral(KELMOR_VERSION)));
-    });
+    connect(c[C::About], &QAction::triggered, this,
+            [this] { asker_.notify(tr("kelmor-x map editor\nバージョン %1").arg(QStringLiteral(KELMOR_VERSION))); });
 
     bind(Command1, c[C::Save]);
     bind(Command2, c[C::Next]);
@@ -91,11 +90,11 @@ void Form1::createMenus()
     using C = CommandActions;
     const CommandActions& c = *commands_;
     QMenuBar* bar = menuBar();
-    QMenu* file = bar->addMenu(QStringLiteral("ファイル(&F)"));
+    QMenu* file = bar->addMenu(tr("ファイル(&F)"));
     file->addAction(c[C::Save]);
     file->addSeparator();
     file->addAction(c[C::Close]);
-    QMenu* edit = bar->addMenu(QStringLiteral("編集(&E)"));
+    QMenu* edit = bar->addMenu(tr("編集(&E)"));
     edit->addAction(c[C::Undo]);
     edit->addAction(c[C::Redo]);
     edit->addSeparator();
@@ -104,20 +103,18 @@ void Form1::createMenus()
     edit->addActions(selectionActions_->selectingActions());
     edit->addSeparator();
     edit->addActions(keyActions_->actions());
-    QMenu* view = bar->addMenu(QStringLiteral("表示(&V)"));
+    QMenu* view = bar->addMenu(tr("表示(&V)"));
     QAction* toolBarShown = toolActions_->toolBar()->toggleViewAction();
     toolBarShown->setObjectName(QStringLiteral("toolBarAction"));
-    toolBarShown->setText(QStringLiteral("ツールバー(&T)"));
+    toolBarShown->setText(tr("ツールバー(&T)"));
     view->addAction(toolBarShown);
     view->addAction(palette_->showingAction());
-    view->addAction(
-        choice(this, "statusAction", QStringLiteral("ステータスバー(&S)"), true, statusBar(), &QWidget::setVisible));
+    view->addAction(choice(this, "statusAction", tr("ステータスバー(&S)"), true, statusBar(), &QWidget::setVisible));
     view->addSeparator();
+    view->addAction(choice(this, "gridAction", tr("グリッドを表示(&G)"), false, Picture2, &MapView::setGridShown));
     view->addAction(
-        choice(this, "gridAction", QStringLiteral("グリッドを表示(&G)"), false, Picture2, &MapView::setGridShown));
-    view->addAction(choice(this, "codesAction", QStringLiteral("セルのコードを表示(&C)"), false, Picture2,
-                           &MapView::setCodesShown));
-    QMenu* map = bar->addMenu(QStringLiteral("マップ(&M)"));
+        choice(this, "codesAction", tr("セルのコードを表示(&C)"), false, Picture2, &MapView::setCodesShown));
+    QMenu* map = bar->addMenu(tr("マップ(&M)"));
     map->addAction(c[C::First]);
     map->addAction(c[C::Previous]);
     map->addAction(c[C::Next]);
@@ -128,9 +125,9 @@ void Form1::createMenus()
     map->addAction(c[C::Create]);
     map->addAction(c[C::Duplicate]);
     map->addAction(c[C::Erase]);
-    QMenu* tools = bar->addMenu(QStringLiteral("ツール(&T)"));
+    QMenu* tools = bar->addMenu(tr("ツール(&T)"));
     tools->addActions(toolActions_->actions());
-    QMenu* help = bar->addMenu(QStringLiteral("ヘルプ(&H)"));
+    QMenu* help = bar->addMenu(tr("ヘルプ(&H)"));
     help->addAction(c[C::Keys]);
     help->addAction(c[C::About]);
 }

@@ -57,7 +57,7 @@ void Form1::Command6_Click()
     // Counted and loaded in one pass: the last map is read as the count ends.
     const MapLoad last = document_.levelFile().loadLast();
     if (last.failure.failed() && !last.failure.missing()) {
-        reportCountFailure(last.failure, QStringLiteral("最後のマップを開けません"));
+        reportCountFailure(last.failure, tr("最後のマップを開けません"));
         return;
     }
     if (last.map.mapNo > kLastMapNo) {
@@ -82,20 +82,20 @@ std::optional<MapNumber> Form1::askNewMapNumber(const QString& stopped)
         reportOverflow();
         return std::nullopt;
     }
-    if (!asker_.askYesNo(QStringLiteral("map No %1を新規に作成しますか?").arg(next)))
+    if (!asker_.askYesNo(tr("map No %1を新規に作成しますか?").arg(next)))
         return std::nullopt;
     return next;
 }
 
 void Form1::Command5_Click()
 {
-    if (const std::optional<MapNumber> next = askNewMapNumber(QStringLiteral("マップを作成できません")))
+    if (const std::optional<MapNumber> next = askNewMapNumber(tr("マップを作成できません")))
         document_.create(*next);
 }
 
 void Form1::goToMap()
 {
-    const std::optional<QString> typed = asker_.askText(QStringLiteral("移動するマップの番号を入力してください。"));
+    const std::optional<QString> typed = asker_.askText(tr("移動するマップの番号を入力してください。"));
     if (!typed)
         return;
     const std::optional<std::int64_t> count = fncMapmax();

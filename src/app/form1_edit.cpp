@@ -28,7 +28,7 @@ void Form1::Text1_Change()
 
 void Form1::Command3_Click()
 {
-    if (asker_.askYesNo(QStringLiteral("このマップを消去してもよろしいですか?")))
+    if (asker_.askYesNo(tr("このマップを消去してもよろしいですか?")))
         clearmap();
 }
 

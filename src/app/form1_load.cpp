@@ -77,7 +77,7 @@ std::optional<std::int64_t> Form1::fncMapmax()
 {
     const MapCount counted = document_.levelFile().countMaps();
     if (counted.failure.failed()) {
-        reportCountFailure(counted.failure, QStringLiteral("最後のマップを開けません"));
+        reportCountFailure(counted.failure, tr("最後のマップを開けません"));
         return std::nullopt;
     }
     return counted.count;

@@ -11,6 +11,7 @@
 #include "app/palettecontrol.h"
 #include "app/statusline.h"
 #include "edit/placepick.h"
+#include "tools/toolregistry.h"
 #include "view/mapview.h"
 #include "view/palettepanel.h"
 
@@ -23,7 +24,7 @@ void Form1::createPanels()
 
     QStatusBar* bar = statusBar();
     statusLine_ = new StatusLine(*bar, document_, session_, *Picture2);
-    statusLine_->showTool(QStringLiteral("ツール: ペン"));
+    statusLine_->showTool(toolRegistry().front().statusText());
 }
 
 PalettePanel* Form1::palettePanel() const

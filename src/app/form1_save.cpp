@@ -15,16 +15,16 @@ Form1::SaveOutcome Form1::savemap()
         asker_.notify(damagedNotSavedText(mapNo, levelName()));
         return SaveOutcome::Declined;
     }
-    if (!asker_.askYesNo(QStringLiteral("map No %1を保存しますか?").arg(mapNo))) {
+    if (!asker_.askYesNo(tr("map No %1を保存しますか?").arg(mapNo))) {
         document_.declineSave();
         return SaveOutcome::Declined;
     }
 
     const SaveReport report = document_.save([this](MapNumber other) {
-        return asker_.askYesNo(QStringLiteral("%1 の map No %2 を上書きしますか?\n"
-                                              "そのマップは、このマップとして読み込んだものではありません"
-                                              "（同じヘッダーの別のマップか、読み込んだ後にほかのプログラムが"
-                                              "変更したマップです）。")
+        return asker_.askYesNo(tr("%1 の map No %2 を上書きしますか?\n"
+                                  "そのマップは、このマップとして読み込んだものではありません"
+                                  "（同じヘッダーの別のマップか、読み込んだ後にほかのプログラムが"
+                                  "変更したマップです）。")
                                    .arg(levelName(), QString::number(other)));
     });
     if (report.declined)

@@ -60,7 +60,7 @@ void Form1::duplicateMap()
         asker_.notify(damagedNotDuplicatedText(document_.mapNo(), levelName()));
         return;
     }
-    if (const std::optional<MapNumber> next = askNewMapNumber(QStringLiteral("マップを複製できません")))
+    if (const std::optional<MapNumber> next = askNewMapNumber(tr("マップを複製できません")))
         document_.duplicate(*next);
 }
 

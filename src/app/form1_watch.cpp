@@ -51,7 +51,7 @@ void Form1::followTileSheet()
     palette_->draw(parts_, tileSheet_);
     subDraw();
     overview_->followTileSheet();
-    statusBar()->showMessage(QStringLiteral("kelmor.bmp が変更されたため、読み込み直しました。"), kStatusMs);
+    statusBar()->showMessage(tr("kelmor.bmp が変更されたため、読み込み直しました。"), kStatusMs);
 }
 
 }  // namespace kelmor

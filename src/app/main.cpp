@@ -2,10 +2,8 @@
 #include <QApplication>
 #include <QFile>
 #include <QGuiApplication>
-#include <QLibraryInfo>
 #include <QLocale>
 #include <QTimer>
-#include <QTranslator>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -19,6 +17,7 @@
 #include "app/mapordercommand.h"
 #include "app/pictureexport.h"
 #include "app/form1.h"
+#include "app/language.h"
 #include "app/messageboxasker.h"
 #include "fs/fileops.h"
 #include "levelfile/levelfile.h"
@@ -162,11 +161,9 @@ int main(int argc, char* argv[])
     startingUp = false;
     qInstallMessageHandler(nullptr);
 
-    // The window speaks Japanese, so the message boxes' buttons do too.
-    QTranslator qtTranslator;
-    if (qtTranslator.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"), QStringLiteral("_"),
-                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&qtTranslator);
+    // Asked for, or the system's; Japanese is the texts as written.
+    const kelmor::WindowLanguage language(
+        kelmor::languageNamed(request.language).value_or(kelmor::languageFor(QLocale::system().uiLanguages())));
 
     kelmor::MessageBoxAsker asker;
     std::unique_ptr<kelmor::FileOps> fileOps = kelmor::makePosixFileOps();

@@ -37,10 +37,10 @@ OutsideChanges::OutsideChanges(MapDocument& document, Asker& asker, QWidget& win
       statusBar_(statusBar),
       fields_(std::move(fields)),
       hooks_(std::move(hooks)),
-      reload_(barAction(window, "reloadAction", QStringLiteral("再読み込み"),
-                        QStringLiteral("画面の変更を捨てて、ファイルから読み込み直す (Alt+R)"))),
-      keep_(barAction(window, "keepAction", QStringLiteral("このまま"),
-                      QStringLiteral("画面の変更で編集を続ける。保存するときは上書きを確認します (Alt+K)"))),
+      reload_(barAction(window, "reloadAction", tr("再読み込み"),
+                        tr("画面の変更を捨てて、ファイルから読み込み直す (Alt+R)"))),
+      keep_(barAction(window, "keepAction", tr("このまま"),
+                      tr("画面の変更で編集を続ける。保存するときは上書きを確認します (Alt+K)"))),
       bar_(new ChangeBar(reload_, keep_)),
       watch_(new FileWatch(files, this))
 {
@@ -84,16 +84,16 @@ void OutsideChanges::follow()
     case OutsideChange::None: break;
     case OutsideChange::Gone:
         if (!goneTold_)
-            showBar(QStringLiteral("%1 が見つからないか、読めなくなりました。画面のマップはそのまま残っています。")
-                        .arg(levelName()),
-                    false);
+            showBar(
+                tr("%1 が見つからないか、読めなくなりました。画面のマップはそのまま残っています。").arg(levelName()),
+                false);
         goneTold_ = true;
         return;
     case OutsideChange::Changed:
         if (document_.differsFromFile()) {
             if (!bar_->isVisible() || !reload_->isEnabled())
-                showBar(QStringLiteral("%1 がほかのプログラムで変更されました。"
-                                       "このマップには保存していない変更があります。")
+                showBar(tr("%1 がほかのプログラムで変更されました。"
+                           "このマップには保存していない変更があります。")
                             .arg(levelName()),
                         true);
             break;
@@ -113,7 +113,7 @@ void OutsideChanges::reloadUnedited()
         return;
     }
     hooks_.showLoaded(result);
-    statusBar_.showMessage(QStringLiteral("%1 がほかのプログラムで変更されたため、map No %2 を読み込み直しました。")
+    statusBar_.showMessage(tr("%1 がほかのプログラムで変更されたため、map No %2 を読み込み直しました。")
                                .arg(levelName())
                                .arg(document_.mapNo()),
                            kStatusMs);

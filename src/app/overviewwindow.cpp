@@ -23,7 +23,7 @@ OverviewWindow::OverviewWindow(MapOverview& maps, OverviewDelegate* delegate, QW
       maps_(maps)
 {
     setObjectName(QStringLiteral("overviewWindow"));
-    setWindowTitle(QStringLiteral("マップ一覧"));
+    setWindowTitle(tr("マップ一覧"));
     filter_ = new QSortFilterProxyModel(this);
     filter_->setSourceModel(&maps);
     filter_->setFilterRole(MapOverview::HeaderRole);
@@ -31,13 +31,13 @@ OverviewWindow::OverviewWindow(MapOverview& maps, OverviewDelegate* delegate, QW
 
     search_ = new QLineEdit(this);
     search_->setObjectName(QStringLiteral("overviewSearch"));
-    search_->setPlaceholderText(QStringLiteral("ヘッダーで検索"));
-    search_->setAccessibleName(QStringLiteral("ヘッダーで検索"));
+    search_->setPlaceholderText(tr("ヘッダーで検索"));
+    search_->setAccessibleName(tr("ヘッダーで検索"));
     search_->setClearButtonEnabled(true);
 
     list_ = new QListView(this);
     list_->setObjectName(QStringLiteral("overviewList"));
-    list_->setAccessibleName(QStringLiteral("マップ一覧"));
+    list_->setAccessibleName(tr("マップ一覧"));
     list_->setModel(filter_);
     delegate->setParent(this);
     list_->setItemDelegate(delegate);
@@ -86,13 +86,13 @@ void OverviewWindow::createActions()
                 emit changeAsked(change(mapNo));
         };
     };
-    QAction* up = listAction("moveMapUpAction", QStringLiteral("上へ移動(&U)"));
-    QAction* down = listAction("moveMapDownAction", QStringLiteral("下へ移動(&D)"));
-    QAction* after = listAction("insertMapAfterAction", QStringLiteral("後ろに空のマップを挿入(&I)"));
-    QAction* before = listAction("insertMapBeforeAction", QStringLiteral("前に空のマップを挿入(&B)"));
-    QAction* remove = listAction("deleteMapAction", QStringLiteral("マップを削除(&R)..."));
-    undo_ = listAction("undoOrderAction", QStringLiteral("並べ替えを元に戻す(&Z)"));
-    redo_ = listAction("redoOrderAction", QStringLiteral("並べ替えをやり直す(&Y)"));
+    QAction* up = listAction("moveMapUpAction", tr("上へ移動(&U)"));
+    QAction* down = listAction("moveMapDownAction", tr("下へ移動(&D)"));
+    QAction* after = listAction("insertMapAfterAction", tr("後ろに空のマップを挿入(&I)"));
+    QAction* before = listAction("insertMapBeforeAction", tr("前に空のマップを挿入(&B)"));
+    QAction* remove = listAction("deleteMapAction", tr("マップを削除(&R)..."));
+    undo_ = listAction("undoOrderAction", tr("並べ替えを元に戻す(&Z)"));
+    redo_ = listAction("redoOrderAction", tr("並べ替えをやり直す(&Y)"));
     setUndoable(false, false);
     connect(up, &QAction::triggered, this, on([](MapNumber n) { return MapOrderChange::move(n, n - 1); }));
     connect(down, &QAction::triggered, this, on([](MapNumber n) { return MapOrderChange::move(n, n + 1); }));
@@ -102,7 +102,7 @@ void OverviewWindow::createActions()
     connect(undo_, &QAction::triggered, this, &OverviewWindow::undoAsked);
     connect(redo_, &QAction::triggered, this, &OverviewWindow::redoAsked);
 
-    QMenu* menu = static_cast<QMenuBar*>(layout()->menuBar())->addMenu(QStringLiteral("並べ替え(&O)"));
+    QMenu* menu = static_cast<QMenuBar*>(layout()->menuBar())->addMenu(tr("並べ替え(&O)"));
     menu->addActions({up, down});
     menu->addSeparator();
     menu->addActions({after, before, remove});

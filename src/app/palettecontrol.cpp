@@ -8,6 +8,7 @@
 #include "document/editsession.h"
 #include "model/catalogue.h"
 #include "model/palette.h"
+#include "view/paletteentrytext.h"
 #include "view/palettepanel.h"
 
 namespace kelmor {
@@ -17,8 +18,8 @@ PaletteControl::PaletteControl(QComboBox& box, EditSession& session, QMainWindow
       box_(box),
       session_(session),
       panel_(new PalettePanel),
-      dock_(new QDockWidget(QStringLiteral("パレット"), &window)),
-      showing_(new QAction(QStringLiteral("パレット(&P)"), &window))
+      dock_(new QDockWidget(tr("パレット"), &window)),
+      showing_(new QAction(tr("パレット(&P)"), &window))
 {
     dock_->setObjectName(QStringLiteral("paletteDock"));
     // It stays beside the form; the 表示 menu hides and shows it.
@@ -49,7 +50,7 @@ void PaletteControl::fill(const Catalogue& parts)
     const Palette palette = buildPalette(parts);
     QStringList entries;
     for (const std::string& item : palette.items)
-        entries.append(QString::fromStdString(item));
+        entries.append(paletteEntryText(item));
     session_.setPalette(entries, palette.partsMax);
     box_.clear();
     box_.addItems(entries);

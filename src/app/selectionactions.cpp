@@ -18,12 +18,12 @@ SelectionActions::SelectionActions(MapView& view, ToolBox& tools, QObject* paren
     : QObject(parent),
       view_(view),
       tools_(tools),
-      selectAll_(add("selectAllAction", QStringLiteral("すべて選択(&A)"))),
-      clear_(add("clearSelectionAction", QStringLiteral("選択解除"))),
-      copy_(add("copyAction", QStringLiteral("コピー(&C)"))),
-      cut_(add("cutAction", QStringLiteral("切り取り(&T)"))),
-      paste_(add("pasteAction", QStringLiteral("貼り付け(&P)"))),
-      delete_(add("deleteAction", QStringLiteral("削除(&D)")))
+      selectAll_(add("selectAllAction", tr("すべて選択(&A)"))),
+      clear_(add("clearSelectionAction", tr("選択解除"))),
+      copy_(add("copyAction", tr("コピー(&C)"))),
+      cut_(add("cutAction", tr("切り取り(&T)"))),
+      paste_(add("pasteAction", tr("貼り付け(&P)"))),
+      delete_(add("deleteAction", tr("削除(&D)")))
 {
     connect(selectAll_, &QAction::triggered, this,
             [this] { tools_.context().session.setSelection(CellRect::wholeMap()); });
@@ -35,9 +35,9 @@ SelectionActions::SelectionActions(MapView& view, ToolBox& tools, QObject* paren
     connect(copy_, &QAction::triggered, this, &SelectionActions::copySelection);
     connect(cut_, &QAction::triggered, this, [this] {
         if (copySelection())
-            clearSelection(tools_.context(), QStringLiteral("切り取り"));
+            clearSelection(tools_.context(), tr("切り取り"));
     });
-    connect(delete_, &QAction::triggered, this, [this] { clearSelection(tools_.context(), QStringLiteral("削除")); });
+    connect(delete_, &QAction::triggered, this, [this] { clearSelection(tools_.context(), tr("削除")); });
     connect(paste_, &QAction::triggered, this, [this] {
         ToolContext& context = tools_.context();
         pasteText(context, readPasteText(context.clipboardText().toStdU32String()),

@@ -62,7 +62,7 @@ void StatusLine::showCell(int row, int column)
 
 void StatusLine::showMark(bool marked)
 {
-    mark_->setText(marked ? QStringLiteral("未保存の変更あり") : QStringLiteral("変更なし"));
+    mark_->setText(marked ? tr("未保存の変更あり") : tr("変更なし"));
 }
 
 void StatusLine::describeCursor()
@@ -72,14 +72,14 @@ void StatusLine::describeCursor()
 
 QString StatusLine::cellText(const CellPos& cell) const
 {
-    QString holds = QStringLiteral("（なし）");
+    QString holds = tr("（なし）");
     if (const std::optional<int> position = session_.entryAt(cell))
         holds = session_.paletteEntries()[*position];
     else if (const std::optional<char> code = codeAt(document_.rows(), cell))
         holds = namesCatalogueEntry(*code)
                     ? QString::fromLatin1(&*code, 1)
-                    : QStringLiteral("コード「%1」はカタログの何も表しません").arg(QString::fromLatin1(&*code, 1));
-    return QStringLiteral("列 %1、行 %2: %3").arg(cell.column).arg(cell.row).arg(holds);
+                    : tr("コード「%1」はカタログの何も表しません").arg(QString::fromLatin1(&*code, 1));
+    return tr("列 %1、行 %2: %3").arg(cell.column).arg(cell.row).arg(holds);
 }
 
 }  // namespace kelmor

@@ -13,7 +13,7 @@ namespace kelmor {
 
 ToolActions::ToolActions(MapView& view, ToolBox& tools, QWidget& window, std::function<void(const QString&)> chosen)
     : QObject(&window),
-      toolBar_(new QToolBar(QStringLiteral("ツール"), &window))
+      toolBar_(new QToolBar(tr("ツール"), &window))
 {
     toolBar_->setObjectName(QStringLiteral("toolBar"));
     toolBar_->setMovable(false);
@@ -23,7 +23,7 @@ ToolActions::ToolActions(MapView& view, ToolBox& tools, QWidget& window, std::fu
     for (std::size_t i = 0; i < registry.size(); ++i) {
         const ToolInfo& tool = registry[i];
         // The map's alone, so the header box and the palette keep their typing keys.
-        QAction* action = widgetAction(&view, &window, tool.objectName, tool.name);
+        QAction* action = widgetAction(&view, &window, tool.objectName, tool.name());
         action->setIcon(tool.icon());
         action->setCheckable(true);
         action->setChecked(i == 0);

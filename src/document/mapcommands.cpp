@@ -35,7 +35,7 @@ bool PlaceCellsCommand::mergeWith(const QUndoCommand* other)
 }
 
 EraseMapCommand::EraseMapCommand(MapDocument& document, const MapRows& before)
-    : QUndoCommand(QStringLiteral("マップ消去")),
+    : QUndoCommand(tr("マップ消去")),
       document_(document),
       before_(before),
       after_(before)

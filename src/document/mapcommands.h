@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QUndoCommand>
 #include <vector>
 
@@ -38,6 +39,8 @@ private:
 
 // One erased map, as a step of the map's history.
 class EraseMapCommand final : public QUndoCommand {
+    Q_DECLARE_TR_FUNCTIONS(EraseMapCommand)
+
 public:
     EraseMapCommand(MapDocument& document, const MapRows& before);
     void redo() override;

@@ -124,9 +124,9 @@ QVariant MapOverview::data(const QModelIndex& index, int role) const
     case Qt::AccessibleTextRole: {
         QString text = QStringLiteral("map No %1: %2").arg(mapNo).arg(entry.header);
         if (entry.state == Damaged)
-            text += QStringLiteral("（壊れています）");
+            text += tr("（壊れています）");
         else if (entry.state == CutOff)
-            text += QStringLiteral("（途中で切れています）");
+            text += tr("（途中で切れています）");
         return text;
     }
     case MapNoRole: return mapNo;

@@ -61,12 +61,13 @@ constexpr std::array kRows{
     KeyRow{"createAction, duplicateAction", "Ctrl+N, Ctrl+D", kAnywhere, "マップ作成 / マップ複製",
            "create a map, duplicate the map on screen"},
     KeyRow{"overviewAction", "Ctrl+L", kAnywhere, "マップ一覧（ヘッダーで検索、Enter でそのマップへ）",
-           "マップ一覧: every map as a small picture, searchable by its header"},
+           "the map overview: every map as a small picture, searchable by its header"},
     KeyRow{"saveAction", "Ctrl+S", kAnywhere, "マップ保存", "save the map"},
     KeyRow{"closeAction", "Ctrl+Q", kAnywhere, "閉じる", "close the window, asking first about unsaved edits"},
-    KeyRow{"reloadAction, keepAction", "Alt+R, Alt+K", kAnywhere,
-           "ファイルが外部で変更されたときの「再読み込み」/「このまま」",
-           "再読み込み or このまま, while the bar about a change from outside shows"},
+    KeyRow{
+        "reloadAction, keepAction", "Alt+R, Alt+K", kAnywhere,
+        "ファイルが外部で変更されたときの「再読み込み」/「このまま」",
+        "reload the map from the file, or keep the edits on screen, while the bar about a change from outside shows"},
     // In マップ一覧's list.
     KeyRow{nullptr, "Enter", kOverview, "選んだマップへ", "go to the highlighted map"},
     KeyRow{"moveMapUpAction, moveMapDownAction", "Alt+Up, Alt+Down", kOverview,

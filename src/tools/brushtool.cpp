@@ -45,7 +45,7 @@ void BrushTool::put(const std::vector<CellPos>& cells)
 {
     if (refused_)
         return;
-    refused_ = !putPalette(context_, cells, QStringLiteral("ブラシ"), stroke_);
+    refused_ = !putPalette(context_, cells, ToolWords::tr("ブラシ"), stroke_);
 }
 
 }  // namespace kelmor

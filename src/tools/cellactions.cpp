@@ -38,7 +38,7 @@ void penPress(ToolContext& context, CellPos cell)
 {
     context.document.markPressed();
     context.moveCursor(cell);
-    putPalette(context, {cell}, QStringLiteral("セルの配置"), 0, MapDocument::StepWhen::Always);
+    putPalette(context, {cell}, ToolWords::tr("セルの配置"), 0, MapDocument::StepWhen::Always);
 }
 
 void pickPress(ToolContext& context, CellPos cell)
@@ -52,7 +52,7 @@ void paintSelection(ToolContext& context)
 {
     context.document.markPressed();
     putPalette(context, rectCells(context.document.rows(), context.session.selection()),
-               QStringLiteral("選択範囲を塗る"));
+               ToolWords::tr("選択範囲を塗る"));
 }
 
 void clearSelection(ToolContext& context, const QString& step)
@@ -70,7 +70,7 @@ void frameSelection(ToolContext& context)
     if (selection.empty())
         return;
     context.document.markPressed();
-    putPalette(context, borderCells(context.document.rows(), selection), QStringLiteral("選択範囲の枠"));
+    putPalette(context, borderCells(context.document.rows(), selection), ToolWords::tr("選択範囲の枠"));
 }
 
 void moveSelection(ToolContext& context, const CellRect& from, int right, int down, bool copy)
@@ -92,7 +92,7 @@ void moveSelection(ToolContext& context, const CellRect& from, int right, int do
             if (const std::optional<char> code = end[at({column, row})])
                 changes.push_back({{column, row}, *code});
     context.document.markPressed();
-    context.document.putCells(changes, copy ? QStringLiteral("選択範囲の複製") : QStringLiteral("選択範囲の移動"));
+    context.document.putCells(changes, copy ? ToolWords::tr("選択範囲の複製") : ToolWords::tr("選択範囲の移動"));
     context.session.setSelection(
         CellRect{from.left + right, from.top + down, from.right + right, from.bottom + down}.clipped());
 }
@@ -115,7 +115,7 @@ void pasteText(ToolContext& context, const PasteText& text, CellPos at)
     if (covered.empty())
         return;
     context.document.markPressed();
-    context.document.putCells(cells, QStringLiteral("貼り付け"));
+    context.document.putCells(cells, ToolWords::tr("貼り付け"));
     context.session.setSelection(covered);
 }
 

@@ -19,7 +19,7 @@ QIcon FillTool::icon()
 void FillTool::begin(const ToolEvent& event)
 {
     context_.document.markPressed();
-    putPalette(context_, floodCells(context_.document.rows(), event.cell), QStringLiteral("塗りつぶし"));
+    putPalette(context_, floodCells(context_.document.rows(), event.cell), ToolWords::tr("塗りつぶし"));
 }
 
 }  // namespace kelmor

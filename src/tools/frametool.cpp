@@ -20,7 +20,7 @@ void FrameTool::finish(const ToolEvent& /*event*/)
 {
     context_.document.markPressed();
     putPalette(context_, borderCells(context_.document.rows(), CellRect::spanning(anchor(), last())),
-               QStringLiteral("枠"));
+               ToolWords::tr("枠"));
 }
 
 ToolPreview FrameTool::preview() const

@@ -46,11 +46,11 @@ CellPos KeyboardEditing::type(char32_t code, CellPos cursor)
     }
     code = upper(code);
     if (atEnd_) {
-        context_.showStatus(QStringLiteral("行の終わりです。カーソルを動かしてから入力してください。"));
+        context_.showStatus(ToolWords::tr("行の終わりです。カーソルを動かしてから入力してください。"));
         return cursor;
     }
     if (const CodeRefusal why = codeRefusal(code, cursor); why != CodeRefusal::None) {
-        context_.showStatus(QStringLiteral("「%1」はこのマスに置けません。").arg(QString::fromUcs4(&code, 1)));
+        context_.showStatus(ToolWords::tr("「%1」はこのマスに置けません。").arg(QString::fromUcs4(&code, 1)));
         noteRun(cursor);
         return cursor;
     }
@@ -58,7 +58,7 @@ CellPos KeyboardEditing::type(char32_t code, CellPos cursor)
     if (held && std::none_of(before_.begin(), before_.end(), [&](const auto& b) { return b.first == cursor; }))
         before_.push_back({cursor, *held});
     context_.document.markPressed();
-    context_.document.putCells({{cursor, static_cast<char>(code)}}, QStringLiteral("入力"), stroke_);
+    context_.document.putCells({{cursor, static_cast<char>(code)}}, ToolWords::tr("入力"), stroke_);
     const CellPos next{std::min(cursor.column + 1, kLastColumn), cursor.row};
     atEnd_ = next == cursor;
     noteRun(next);
@@ -78,7 +78,7 @@ CellPos KeyboardEditing::backspace(CellPos cursor)
         back.column -= 1;
     const auto was = std::find_if(before_.begin(), before_.end(), [&](const auto& b) { return b.first == back; });
     if (was != before_.end())
-        context_.document.putCells({{back, was->second}}, QStringLiteral("入力"), stroke_);
+        context_.document.putCells({{back, was->second}}, ToolWords::tr("入力"), stroke_);
     noteRun(back);
     return back;
 }
@@ -96,7 +96,7 @@ CellPos KeyboardEditing::enter(CellPos cursor)
 void KeyboardEditing::addDigit(int digit)
 {
     count_ = std::min(count_.value_or(0) * 10 + digit, kMostCount);
-    context_.showStatus(QStringLiteral("回数: %1").arg(*count_));
+    context_.showStatus(ToolWords::tr("回数: %1").arg(*count_));
 }
 
 int KeyboardEditing::takeCount()
@@ -125,7 +125,7 @@ std::optional<QString> KeyboardEditing::choose(char32_t code)
             context_.session.choosePalette(position);
             return entries[position];
         }
-    context_.showStatus(QStringLiteral("「%1」はパレットにありません。").arg(QString::fromUcs4(&code, 1)));
+    context_.showStatus(ToolWords::tr("「%1」はパレットにありません。").arg(QString::fromUcs4(&code, 1)));
     return std::nullopt;
 }
 

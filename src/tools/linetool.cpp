@@ -19,7 +19,7 @@ QIcon LineTool::icon()
 void LineTool::finish(const ToolEvent& /*event*/)
 {
     context_.document.markPressed();
-    putPalette(context_, lineCells(anchor(), last()), QStringLiteral("ライン"));
+    putPalette(context_, lineCells(anchor(), last()), ToolWords::tr("ライン"));
 }
 
 ToolPreview LineTool::preview() const

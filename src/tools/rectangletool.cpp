@@ -17,7 +17,7 @@ void RectangleTool::finish(const ToolEvent& /*event*/)
 {
     context_.document.markPressed();
     putPalette(context_, rectCells(context_.document.rows(), CellRect::spanning(anchor(), last())),
-               QStringLiteral("矩形"));
+               ToolWords::tr("矩形"));
 }
 
 ToolPreview RectangleTool::preview() const

@@ -36,7 +36,7 @@ void StampTool::begin(const ToolEvent& event)
         return;
     }
     if (empty(text_)) {
-        context_.showStatus(QStringLiteral("クリップボードにスタンプできるものがありません。"));
+        context_.showStatus(ToolWords::tr("クリップボードにスタンプできるものがありません。"));
         return;
     }
     context_.document.markPressed();
@@ -72,7 +72,7 @@ void StampTool::stampAt(CellPos cell)
     at_ = cell;
     CellRect covered;
     context_.document.putCells(pasteCells(context_.document.rows(), text_.lines, cell, covered),
-                               QStringLiteral("スタンプ"), stroke_);
+                               ToolWords::tr("スタンプ"), stroke_);
 }
 
 ToolPreview StampTool::preview() const

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QIcon>
 #include <QString>
 #include <Qt>
@@ -11,6 +12,12 @@
 #include "edit/placepick.h"
 
 namespace kelmor {
+
+// The context the tools' words are translated in: their names, their steps
+// in the history and what they say in the status bar.
+struct ToolWords {
+    Q_DECLARE_TR_FUNCTIONS(ToolWords)
+};
 
 class EditSession;
 class MapDocument;

@@ -19,22 +19,27 @@ std::unique_ptr<Tool> make(ToolContext& context)
 }
 }  // namespace
 
+QString ToolInfo::name() const
+{
+    return ToolWords::tr(source);
+}
+
 QString ToolInfo::statusText() const
 {
-    return QStringLiteral("ツール: ") + name;
+    return ToolWords::tr("ツール: %1").arg(name());
 }
 
 const std::vector<ToolInfo>& toolRegistry()
 {
     static const std::vector<ToolInfo> tools{
-        {"penAction", QStringLiteral("ペン"), &PenTool::icon, &make<PenTool>},
-        {"brushAction", QStringLiteral("ブラシ"), &BrushTool::icon, &make<BrushTool>},
-        {"rectangleAction", QStringLiteral("矩形"), &RectangleTool::icon, &make<RectangleTool>},
-        {"fillAction", QStringLiteral("塗りつぶし"), &FillTool::icon, &make<FillTool>},
-        {"selectAction", QStringLiteral("選択"), &SelectTool::icon, &make<SelectTool>},
-        {"lineAction", QStringLiteral("ライン"), &LineTool::icon, &make<LineTool>},
-        {"frameAction", QStringLiteral("枠"), &FrameTool::icon, &make<FrameTool>},
-        {"stampAction", QStringLiteral("スタンプ"), &StampTool::icon, &make<StampTool>},
+        {"penAction", QT_TRANSLATE_NOOP("ToolWords", "ペン"), &PenTool::icon, &make<PenTool>},
+        {"brushAction", QT_TRANSLATE_NOOP("ToolWords", "ブラシ"), &BrushTool::icon, &make<BrushTool>},
+        {"rectangleAction", QT_TRANSLATE_NOOP("ToolWords", "矩形"), &RectangleTool::icon, &make<RectangleTool>},
+        {"fillAction", QT_TRANSLATE_NOOP("ToolWords", "塗りつぶし"), &FillTool::icon, &make<FillTool>},
+        {"selectAction", QT_TRANSLATE_NOOP("ToolWords", "選択"), &SelectTool::icon, &make<SelectTool>},
+        {"lineAction", QT_TRANSLATE_NOOP("ToolWords", "ライン"), &LineTool::icon, &make<LineTool>},
+        {"frameAction", QT_TRANSLATE_NOOP("ToolWords", "枠"), &FrameTool::icon, &make<FrameTool>},
+        {"stampAction", QT_TRANSLATE_NOOP("ToolWords", "スタンプ"), &StampTool::icon, &make<StampTool>},
     };
     return tools;
 }

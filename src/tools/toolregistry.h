@@ -17,10 +17,13 @@ namespace kelmor {
 struct ToolInfo {
     // The action's object name, which tests and the key claims go by.
     const char* objectName;
-    QString name;
+    // The name as written, the Japanese one: name() shows it translated.
+    const char* source;
     QIcon (*icon)();
     std::unique_ptr<Tool> (*make)(ToolContext& context);
 
+    // The name in the window's language.
+    QString name() const;
     // What the status bar says while the tool is chosen.
     QString statusText() const;
 };

@@ -351,7 +351,7 @@ void MapView::setTyping(bool on)
         return;
     tools_->keys().setTyping(on);
     emit typingChanged(on);
-    tell(on ? QStringLiteral("入力モード") : QStringLiteral("入力モード終了"));
+    tell(on ? tr("入力モード") : tr("入力モード終了"));
 }
 
 void MapView::tell(const QString& what)
@@ -359,7 +359,7 @@ void MapView::tell(const QString& what)
     // The window writes the cell into the description; this adds what happened.
     emit cursorMoved(cursorRow_, cursorColumn_);
     if (!what.isEmpty())
-        setAccessibleDescription(what + QStringLiteral("、") + accessibleDescription());
+        setAccessibleDescription(what + tr("、") + accessibleDescription());
 }
 
 void MapView::showCursor()

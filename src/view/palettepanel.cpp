@@ -5,6 +5,7 @@
 #include <QStyle>
 
 #include "view/mapimage.h"
+#include "view/paletteentrytext.h"
 
 namespace kelmor {
 
@@ -19,7 +20,7 @@ constexpr int kGap = 4;
 PalettePanel::PalettePanel(QWidget* parent) : QListWidget(parent)
 {
     setObjectName(QStringLiteral("palettePanel"));
-    setAccessibleName(QStringLiteral("パレットの絵"));
+    setAccessibleName(tr("パレットの絵"));
     setViewMode(QListView::IconMode);
     setMovement(QListView::Static);
     setResizeMode(QListView::Adjust);
@@ -47,7 +48,7 @@ void PalettePanel::setEntries(const Palette& palette, const Catalogue& catalogue
     const QSignalBlocker quiet(this);
     clear();
     for (const std::string& entry : palette.items) {
-        const QString text = QString::fromStdString(entry);
+        const QString text = paletteEntryText(entry);
         const QImage cell = MapImage::cellPicture(entry.empty() ? ' ' : entry.front(), catalogue, sheet);
         // Pixels repeated, never smoothed: the tiles are pixel art.
         const QPixmap picture =

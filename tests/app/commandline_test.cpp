@@ -58,6 +58,9 @@ TEST(CommandLine, BadInputIsRefusedWithItsReasonBeforeAnyWindow)
         {{QStringLiteral("--frobnicate")}, "unknown option --frobnicate"},
         {{folder, folder}, "give one folder or level file, not 2"},
         {{QString()}, "an empty path"},
+        {{QStringLiteral("--language"), QStringLiteral("fr"), folder}, "--language must be ja or en, not fr"},
+        {{QStringLiteral("--list"), QStringLiteral("--language"), QStringLiteral("en"), folder},
+         "--language goes with the editor window"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.args.join(QLatin1Char(' ')).toStdString());
@@ -109,7 +112,8 @@ TEST(CommandLine, GoodInputGoesOnToTheWindow)
     // A folder, a level file not made yet, and "--" before a name like an option:
     // all accepted, so the program goes on and finds no display.
     for (const QStringList& args : {QStringList{folder}, QStringList{folder + QStringLiteral("/new.cnf")},
-                                    QStringList{QStringLiteral("--"), folder}}) {
+                                    QStringList{QStringLiteral("--"), folder},
+                                    QStringList{QStringLiteral("--language"), QStringLiteral("en"), folder}}) {
         SCOPED_TRACE(args.join(QLatin1Char(' ')).toStdString());
         const Outcome r = run(args);
         EXPECT_EQ(r.code, 2);
@@ -117,7 +121,7 @@ TEST(CommandLine, GoodInputGoesOnToTheWindow)
     }
     const Outcome help = run({QStringLiteral("--help")});
     EXPECT_EQ(help.code, 0);
-    EXPECT_NE(help.out.find("Usage: kelmor-edit [PATH]"), std::string::npos);
+    EXPECT_NE(help.out.find("Usage: kelmor-edit [--language ja|en] [PATH]"), std::string::npos);
     EXPECT_NE(help.out.find("Ctrl+Z"), std::string::npos);
     const Outcome version = run({QStringLiteral("--version")});
     EXPECT_EQ(version.code, 0);

@@ -350,7 +350,7 @@ TEST_F(ToolsAlone, AGestureEndsWhenTheMapIsReplacedOrAnotherToolIsChosen)
     for (const ToolInfo& tool : toolRegistry()) {
         EXPECT_EQ(keysOfAction(tool.objectName).size(), 1u) << tool.objectName;
         keys.insert(keysOfAction(tool.objectName));
-        names.insert(tool.name);
+        names.insert(tool.name());
     }
     EXPECT_EQ(keys.size(), toolRegistry().size());
     EXPECT_EQ(names.size(), toolRegistry().size());
