@@ -148,6 +148,57 @@
     </message>
 </context>
 <context>
+    <name>FormControls</name>
+    <message>
+        <source>最初のマップ</source>
+        <translation>First map</translation>
+    </message>
+    <message>
+        <source>前のマップ</source>
+        <translation>Previous map</translation>
+    </message>
+    <message>
+        <source>次のマップ</source>
+        <translation>Next map</translation>
+    </message>
+    <message>
+        <source>最後のマップ</source>
+        <translation>Last map</translation>
+    </message>
+    <message>
+        <source>マップのヘッダー</source>
+        <translation>Map header</translation>
+    </message>
+    <message>
+        <source>[左クリック]=PUT ／ &#x3000;[右クリック]=GET</source>
+        <translation>[Left click]=PUT / [Right click]=GET</translation>
+    </message>
+    <message>
+        <source>マップ表示</source>
+        <translation>Map view</translation>
+    </message>
+    <message>
+        <source>タイル画像</source>
+        <translation>Tile picture</translation>
+    </message>
+    <message>
+        <source>パレット</source>
+        <translation>Palette</translation>
+    </message>
+    <message>
+        <source>マップ保存</source>
+        <translation>Save map</translation>
+    </message>
+    <message>
+        <source>マップ作成</source>
+        <translation>Create map</translation>
+    </message>
+    <message>
+        <source>マップ消去</source>
+        <translation>Erase map</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>ヘッダーに「*」がありません。「*」のないマップは読み込めなくなるため、保存できません。ヘッダーに「*」を入れてください（例: *MAP001）。</source>
@@ -718,54 +769,6 @@ Choose from the palette, or type a character the map takes.</translation>
 </context>
 <context>
     <name>kelmor::Form1</name>
-    <message>
-        <source>最初のマップ</source>
-        <translation>First map</translation>
-    </message>
-    <message>
-        <source>前のマップ</source>
-        <translation>Previous map</translation>
-    </message>
-    <message>
-        <source>次のマップ</source>
-        <translation>Next map</translation>
-    </message>
-    <message>
-        <source>最後のマップ</source>
-        <translation>Last map</translation>
-    </message>
-    <message>
-        <source>マップのヘッダー</source>
-        <translation>Map header</translation>
-    </message>
-    <message>
-        <source>[左クリック]=PUT ／ &#x3000;[右クリック]=GET</source>
-        <translation>[Left click]=PUT / [Right click]=GET</translation>
-    </message>
-    <message>
-        <source>マップ表示</source>
-        <translation>Map view</translation>
-    </message>
-    <message>
-        <source>タイル画像</source>
-        <translation>Tile picture</translation>
-    </message>
-    <message>
-        <source>パレット</source>
-        <translation>Palette</translation>
-    </message>
-    <message>
-        <source>マップ保存</source>
-        <translation>Save map</translation>
-    </message>
-    <message>
-        <source>マップ作成</source>
-        <translation>Create map</translation>
-    </message>
-    <message>
-        <source>マップ消去</source>
-        <translation>Erase map</translation>
-    </message>
     <message>
         <source>kelmor-x map editor
 バージョン %1</source>

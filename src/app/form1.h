@@ -7,6 +7,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/formcontrols.h"
 #include "document/editsession.h"
 #include "document/mapdocument.h"
 #include "model/catalogue.h"
@@ -68,7 +69,7 @@ public:
     // The palette's code and the selection.
     EditSession& session() { return session_; }
     // The 565 x 329 form that holds the controls, under the menu bar.
-    QWidget* form() const { return form_; }
+    QWidget* form() const { return ui_.form; }
 
     // Around the form: the palette as pictures beside it, the status bar
     // under it.
@@ -146,21 +147,8 @@ private:
     void fitLabel1(const QString& text);
     QString levelName() const { return QString::fromStdString(document_.levelFile().name()); }
 
-    // The controls, by the names the program has always used; others find
-    // them by these object names.
-    QLabel* Label1 = nullptr;
-    QPushButton* Command7 = nullptr;
-    QPushButton* Command4 = nullptr;
-    QPushButton* Command2 = nullptr;
-    QPushButton* Command6 = nullptr;
-    QLineEdit* Text1 = nullptr;
-    QLabel* Label2 = nullptr;
-    MapView* Picture2 = nullptr;
-    QWidget* Picture1 = nullptr;
-    QComboBox* Combo1 = nullptr;
-    QPushButton* Command1 = nullptr;
-    QPushButton* Command5 = nullptr;
-    QPushButton* Command3 = nullptr;
+    // The form's thirteen controls, by the names the program has always used.
+    FormControls ui_;
 
     std::string folder_;
     Asker& asker_;
@@ -170,7 +158,6 @@ private:
     EditSession session_{document_};
     Catalogue parts_;
     TileSheet tileSheet_;
-    QWidget* form_ = nullptr;
 
     ToolActions* toolActions_ = nullptr;
     CommandActions* commands_ = nullptr;

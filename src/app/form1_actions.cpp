@@ -71,13 +71,13 @@ void Form1::createActions()
     connect(c[C::About], &QAction::triggered, this,
             [this] { asker_.notify(tr("kelmor-x map editor\nバージョン %1").arg(QStringLiteral(KELMOR_VERSION))); });
 
-    bind(Command1, c[C::Save]);
-    bind(Command2, c[C::Next]);
-    bind(Command3, c[C::Erase]);
-    bind(Command4, c[C::Previous]);
-    bind(Command5, c[C::Create]);
-    bind(Command6, c[C::Last]);
-    bind(Command7, c[C::First]);
+    bind(ui_.Command1, c[C::Save]);
+    bind(ui_.Command2, c[C::Next]);
+    bind(ui_.Command3, c[C::Erase]);
+    bind(ui_.Command4, c[C::Previous]);
+    bind(ui_.Command5, c[C::Create]);
+    bind(ui_.Command6, c[C::Last]);
+    bind(ui_.Command7, c[C::First]);
 }
 
 OverviewWindow* Form1::overview() const
@@ -111,9 +111,9 @@ void Form1::createMenus()
     view->addAction(palette_->showingAction());
     view->addAction(choice(this, "statusAction", tr("ステータスバー(&S)"), true, statusBar(), &QWidget::setVisible));
     view->addSeparator();
-    view->addAction(choice(this, "gridAction", tr("グリッドを表示(&G)"), false, Picture2, &MapView::setGridShown));
+    view->addAction(choice(this, "gridAction", tr("グリッドを表示(&G)"), false, ui_.Picture2, &MapView::setGridShown));
     view->addAction(
-        choice(this, "codesAction", tr("セルのコードを表示(&C)"), false, Picture2, &MapView::setCodesShown));
+        choice(this, "codesAction", tr("セルのコードを表示(&C)"), false, ui_.Picture2, &MapView::setCodesShown));
     QMenu* map = bar->addMenu(tr("マップ(&M)"));
     map->addAction(c[C::First]);
     map->addAction(c[C::Previous]);

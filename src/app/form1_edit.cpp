@@ -21,9 +21,9 @@ void Form1::Picture2_MouseDown(int button, int shift, float x, float y)
 void Form1::Text1_Change()
 {
     // Setting the filtered text calls back here, where it is already clean.
-    const QString shown = document_.editHeader(Text1->text());
-    if (Text1->text() != shown)
-        Text1->setText(shown);
+    const QString shown = document_.editHeader(ui_.Text1->text());
+    if (ui_.Text1->text() != shown)
+        ui_.Text1->setText(shown);
 }
 
 void Form1::Command3_Click()

@@ -43,7 +43,7 @@ void Form1::reportLoadFailure(const FileFailure& failure)
 
 void Form1::subDraw()
 {
-    Picture2->showMap(document_.rows(), parts_, tileSheet_);
+    ui_.Picture2->showMap(document_.rows(), parts_, tileSheet_);
     statusLine_->refresh();
 }
 
@@ -54,14 +54,14 @@ void Form1::fitLabel1(const QString& text)
     // a smaller font, only as small as it needs, and the label widens only as
     // far as the number's last pixel, never to the first button.
     constexpr int kDesignWidth = 65;
-    const int room = Command7->x() - Label1->x();
-    QFont fitting = form_->font();
+    const int room = ui_.Command7->x() - ui_.Label1->x();
+    QFont fitting = ui_.form->font();
     while (fitting.pixelSize() > 6 && QFontMetrics(fitting).boundingRect(text).right() >= room)
         fitting.setPixelSize(fitting.pixelSize() - 1);
     const int inkRight = QFontMetrics(fitting).boundingRect(text).right();
-    Label1->setFont(fitting);
-    const bool asAlways = fitting.pixelSize() == form_->font().pixelSize() && inkRight <= kDesignWidth;
-    Label1->resize(asAlways ? kDesignWidth : std::max(kDesignWidth, inkRight + 1), Label1->height());
+    ui_.Label1->setFont(fitting);
+    const bool asAlways = fitting.pixelSize() == ui_.form->font().pixelSize() && inkRight <= kDesignWidth;
+    ui_.Label1->resize(asAlways ? kDesignWidth : std::max(kDesignWidth, inkRight + 1), ui_.Label1->height());
 }
 
 void Form1::showMapNo(MapNumber number)
@@ -70,7 +70,7 @@ void Form1::showMapNo(MapNumber number)
     // of its new text itself.
     const QString text = QStringLiteral("map No %1").arg(number);
     fitLabel1(text);
-    Label1->setText(text);
+    ui_.Label1->setText(text);
 }
 
 std::optional<std::int64_t> Form1::fncMapmax()

@@ -19,11 +19,11 @@ namespace kelmor {
 
 void Form1::createPanels()
 {
-    palette_ = new PaletteControl(*Combo1, session_, *this);
-    setTabOrder(Command7, palette_->panel());
+    palette_ = new PaletteControl(*ui_.Combo1, session_, *this);
+    setTabOrder(ui_.Command7, palette_->panel());
 
     QStatusBar* bar = statusBar();
-    statusLine_ = new StatusLine(*bar, document_, session_, *Picture2);
+    statusLine_ = new StatusLine(*bar, document_, session_, *ui_.Picture2);
     statusLine_->showTool(toolRegistry().front().statusText());
 }
 

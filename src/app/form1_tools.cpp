@@ -36,20 +36,20 @@ void Form1::createTools()
         asker_.notify(refused.line == 0 ? codeRefusedText(refused.code, refused.why)
                                         : pasteRefusedText(refused.code, refused.line, refused.column, refused.why));
     };
-    context.moveCursor = [this](CellPos cell) { Picture2->moveCursorTo(cell.row, cell.column); };
+    context.moveCursor = [this](CellPos cell) { ui_.Picture2->moveCursorTo(cell.row, cell.column); };
     context.clipboardText = [] { return QGuiApplication::clipboard()->text(); };
     context.showStatus = [this](const QString& text) { statusBar()->showMessage(text, kStatusMessageMs); };
     toolBox_ = new ToolBox(std::move(context));
     toolBox_->setParent(this);
-    Picture2->setTools(toolBox_);
+    ui_.Picture2->setTools(toolBox_);
 
     toolActions_ =
-        new ToolActions(*Picture2, *toolBox_, *this, [this](const QString& text) { statusLine_->showTool(text); });
+        new ToolActions(*ui_.Picture2, *toolBox_, *this, [this](const QString& text) { statusLine_->showTool(text); });
     addToolBar(Qt::TopToolBarArea, toolActions_->toolBar());
 
-    selectionActions_ = new SelectionActions(*Picture2, *toolBox_, this);
+    selectionActions_ = new SelectionActions(*ui_.Picture2, *toolBox_, this);
 
-    keyActions_ = new MapKeyActions(*Picture2, *toolBox_, this);
+    keyActions_ = new MapKeyActions(*ui_.Picture2, *toolBox_, this);
 }
 
 void Form1::duplicateMap()
