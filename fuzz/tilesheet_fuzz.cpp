@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "view/tilesheet.h"
+#include "document/tilesheet.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

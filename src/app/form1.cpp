@@ -15,7 +15,6 @@
 #include "app/palettecontrol.h"
 #include "app/messages.h"
 #include "app/recoveryoffer.h"
-#include "app/tilesheetfile.h"
 #include "model/palette.h"
 #include "view/mapview.h"
 #include "view/palettepanel.h"
@@ -44,8 +43,8 @@ Form1::Form1(const std::string& folder, const std::string& levelName, Asker& ask
     : ui_(this),
       folder_(absoluteFolder(folder)),
       asker_(asker),
-      fileOps_(fileOps),
-      document_(fileOps, folder_, levelName, recoveryOps)
+      document_(fileOps, folder_, levelName, recoveryOps),
+      tiles_(fileOps, folder_)
 {
     createControls();
     createActions();
@@ -79,7 +78,7 @@ void Form1::followDocument()
     });
     connect(&document_, &MapDocument::rowsChanged, this, &Form1::subDraw);
     connect(&document_, &MapDocument::cellChanged, this, [this](CellPos cell) {
-        ui_.Picture2->redrawCell(cell.row, cell.column, document_.rows(), parts_, tileSheet_);
+        ui_.Picture2->redrawCell(cell.row, cell.column, document_.rows(), parts_, tiles_.sheet());
     });
     connect(&document_.recovery(), &RecoveryPolicy::failed, this,
             [this](const FileFailure& failure) { asker_.notify(recoveryFailureText(failure)); });
@@ -94,27 +93,15 @@ void Form1::Form_Load()
     ui_.Picture1->hide();
     ui_.Picture2->resize(560, ui_.Picture2->height());
     ui_.Picture2->resize(ui_.Picture2->width(), 272);
-    loadTileSheet();
-    palette_->draw(parts_, tileSheet_);
+    if (const TileSheet::Status status = tiles_.load(); status != TileSheet::Status::Loaded)
+        asker_.notify(tileSheetFailureText(status));
+    palette_->draw(parts_, tiles_.sheet());
     subMapload(1);
     // An editor that died while saving left its scratch file; its edits are
     // in its recovery file.
     document_.levelFile().removeStaleScratch();
     offerRecovery(document_, asker_, [this](MapNumber mapNo) { subMapload(mapNo); });
     watchFiles();
-}
-
-TileSheet::Status Form1::readTileSheet(TileSheet& sheet)
-{
-    // Stamped before reading: a change while it is read is seen later.
-    stampFile(fileOps_, tileSheetPath(folder_), tileStamp_);
-    return readTileSheetFile(fileOps_, folder_, sheet);
-}
-
-void Form1::loadTileSheet()
-{
-    if (const TileSheet::Status status = readTileSheet(tileSheet_); status != TileSheet::Status::Loaded)
-        asker_.notify(tileSheetFailureText(status));
 }
 
 void Form1::setCommandsEnabled(bool enabled)

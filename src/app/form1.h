@@ -12,7 +12,7 @@
 #include "document/mapdocument.h"
 #include "model/catalogue.h"
 #include "model/mapnumber.h"
-#include "view/tilesheet.h"
+#include "document/tilesheetkeeper.h"
 
 class QAction;
 class QComboBox;
@@ -125,8 +125,6 @@ private:
     std::optional<MapNumber> askNewMapNumber(const QString& stopped);
     void followDocument();
     void Form_Load();
-    void loadTileSheet();
-    TileSheet::Status readTileSheet(TileSheet& sheet);
     // Following the level file and the tile sheet when another program
     // changes them.
     void watchFiles();
@@ -152,12 +150,12 @@ private:
 
     std::string folder_;
     Asker& asker_;
-    FileOps& fileOps_;
     MapDocument document_;
     // The palette's code and the selection, beside the document.
     EditSession session_{document_};
     Catalogue parts_;
-    TileSheet tileSheet_;
+    // The tile sheet as last read.
+    TileSheetKeeper tiles_;
 
     ToolActions* toolActions_ = nullptr;
     CommandActions* commands_ = nullptr;
@@ -167,8 +165,6 @@ private:
     OverviewControl* overview_ = nullptr;
 
     OutsideChanges* outsideChanges_ = nullptr;
-    // The tile sheet as last read.
-    FileStamp tileStamp_;
 
     PaletteControl* palette_ = nullptr;
     StatusLine* statusLine_ = nullptr;

@@ -61,7 +61,7 @@ void Form1::createActions()
     connect(c[C::GoTo], &QAction::triggered, this, &Form1::goToMap);
     connect(c[C::Duplicate], &QAction::triggered, this, &Form1::duplicateMap);
     overview_ =
-        new OverviewControl(document_, asker_, parts_, tileSheet_, *this,
+        new OverviewControl(document_, asker_, parts_, tiles_.sheet(), *this,
                             {{[this] { return saveIfEdited(); }, [this](MapNumber mapNo) { subMapload(mapNo); },
                               [this](const QString& text) { statusBar()->showMessage(text, kStatusMessageMs); }},
                              [this] { reportOverflow(); }});

@@ -43,7 +43,7 @@ void Form1::reportLoadFailure(const FileFailure& failure)
 
 void Form1::subDraw()
 {
-    ui_.Picture2->showMap(document_.rows(), parts_, tileSheet_);
+    ui_.Picture2->showMap(document_.rows(), parts_, tiles_.sheet());
     statusLine_->refresh();
 }
 

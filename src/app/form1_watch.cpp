@@ -9,7 +9,6 @@
 #include "app/palettecontrol.h"
 #include "app/overviewcontrol.h"
 #include "app/statusline.h"
-#include "app/tilesheetfile.h"
 #include "model/palette.h"
 #include "view/mapview.h"
 #include "view/palettepanel.h"
@@ -23,7 +22,7 @@ constexpr int kStatusMs = 10000;
 void Form1::watchFiles()
 {
     outsideChanges_ = new OutsideChanges(document_, asker_, *this, *statusBar(), statusLine_->fields(),
-                                         {document_.levelFile().path(), tileSheetPath(folder_)},
+                                         {document_.levelFile().path(), tiles_.path()},
                                          {[this](const MapLoad& result) { showLoaded(result); },
                                           [this] {
                                               followTileSheet();
@@ -38,17 +37,14 @@ ChangeBar* Form1::changeBar() const
 
 void Form1::followTileSheet()
 {
-    FileStamp now;
-    const int error = stampFile(fileOps_, tileSheetPath(folder_), now);
-    if (judgeOutsideChange(tileStamp_, now, error) != OutsideChange::Changed)
-        return;
-    TileSheet sheet;
-    if (readTileSheet(sheet) != TileSheet::Status::Loaded) {
+    switch (tiles_.follow()) {
+    case TileSheetKeeper::Followed::Unchanged: return;
+    case TileSheetKeeper::Followed::Unreadable:
         statusBar()->showMessage(tileSheetChangeFailureText(), kStatusMs);
         return;
+    case TileSheetKeeper::Followed::Reread: break;
     }
-    tileSheet_ = sheet;
-    palette_->draw(parts_, tileSheet_);
+    palette_->draw(parts_, tiles_.sheet());
     subDraw();
     overview_->followTileSheet();
     statusBar()->showMessage(tr("kelmor.bmp が変更されたため、読み込み直しました。"), kStatusMs);

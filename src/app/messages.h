@@ -9,7 +9,7 @@
 #include "levelfile/savelevel.h"
 #include "model/mapnumber.h"
 #include "recovery/recovery.h"
-#include "view/tilesheet.h"
+#include "document/tilesheet.h"
 
 namespace kelmor {
 

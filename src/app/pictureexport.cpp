@@ -7,7 +7,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "app/tilesheetfile.h"
+#include "document/tilesheetfile.h"
 #include "fs/atomicwrite.h"
 #include "levelfile/levelfile.h"
 #include "view/mapexport.h"

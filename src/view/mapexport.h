@@ -8,7 +8,7 @@
 
 #include "model/catalogue.h"
 #include "model/mapgrid.h"
-#include "view/tilesheet.h"
+#include "document/tilesheet.h"
 
 namespace kelmor {
 

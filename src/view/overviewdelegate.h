@@ -4,7 +4,7 @@
 #include <array>
 
 #include "model/catalogue.h"
-#include "view/tilesheet.h"
+#include "document/tilesheet.h"
 
 namespace kelmor {
 

@@ -4,7 +4,7 @@
 
 #include "model/catalogue.h"
 #include "model/palette.h"
-#include "view/tilesheet.h"
+#include "document/tilesheet.h"
 
 namespace kelmor {
 

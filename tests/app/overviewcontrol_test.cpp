@@ -12,7 +12,7 @@
 #include "model/catalogue.h"
 #include "support/formfixture.h"
 #include "support/maprows.h"
-#include "view/tilesheet.h"
+#include "document/tilesheet.h"
 
 namespace kelmor::test {
 namespace {

@@ -14,7 +14,7 @@
 #include "support/maprows.h"
 #include "support/tempdir.h"
 #include "view/palettepanel.h"
-#include "view/tilesheet.h"
+#include "document/tilesheet.h"
 
 namespace kelmor::test {
 namespace {

@@ -7,7 +7,7 @@
 #include <QMouseEvent>
 
 #include "view/mapview.h"
-#include "view/tilesheet.h"
+#include "document/tilesheet.h"
 
 namespace kelmor::test {
 

@@ -3,7 +3,7 @@
 #include <string>
 
 #include "fs/fileops.h"
-#include "view/tilesheet.h"
+#include "document/tilesheet.h"
 
 namespace kelmor {
 

@@ -1,4 +1,4 @@
-#include "view/tilesheet.h"
+#include "document/tilesheet.h"
 
 #include <QBuffer>
 #include <QImageReader>

@@ -5,7 +5,7 @@
 
 #include "model/catalogue.h"
 #include "support/tempdir.h"
-#include "view/tilesheet.h"
+#include "document/tilesheet.h"
 
 namespace kelmor {
 namespace {

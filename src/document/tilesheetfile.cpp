@@ -1,4 +1,4 @@
-#include "app/tilesheetfile.h"
+#include "document/tilesheetfile.h"
 
 #include <QByteArray>
 #include <cerrno>
