@@ -143,7 +143,7 @@ private:
     void showMapNo(MapNumber number);
     // Keeps the whole number visible in Label1.
     void fitLabel1(const QString& text);
-    QString levelName() const { return QString::fromStdString(document_.levelFile().name()); }
+    QString levelName() const { return document_.levelName(); }
 
     // The form's thirteen controls, by the names the program has always used.
     FormControls ui_;

@@ -55,7 +55,7 @@ void Form1::Command6_Click()
     if (!saveIfEdited())
         return;
     // Counted and loaded in one pass: the last map is read as the count ends.
-    const MapLoad last = document_.levelFile().loadLast();
+    const MapLoad last = document_.readLastMap();
     if (last.failure.failed() && !last.failure.missing()) {
         reportCountFailure(last.failure, tr("最後のマップを開けません"));
         return;
@@ -71,7 +71,7 @@ std::optional<MapNumber> Form1::askNewMapNumber(const QString& stopped)
 {
     if (!saveIfEdited())
         return std::nullopt;
-    const MapCount counted = document_.levelFile().countHeaders();
+    const MapCount counted = document_.countHeaders();
     if (counted.failure.failed()) {
         // Without the count the new map's number would be a guess.
         reportCountFailure(counted.failure, stopped);

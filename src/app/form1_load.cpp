@@ -15,7 +15,7 @@ namespace kelmor {
 
 void Form1::subMapload(MapNumber wanted)
 {
-    showLoaded(document_.levelFile().load(wanted));
+    showLoaded(document_.readMap(wanted));
 }
 
 void Form1::showLoaded(const MapLoad& result)
@@ -75,7 +75,7 @@ void Form1::showMapNo(MapNumber number)
 
 std::optional<std::int64_t> Form1::fncMapmax()
 {
-    const MapCount counted = document_.levelFile().countMaps();
+    const MapCount counted = document_.countMaps();
     if (counted.failure.failed()) {
         reportCountFailure(counted.failure, tr("最後のマップを開けません"));
         return std::nullopt;

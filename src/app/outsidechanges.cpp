@@ -69,7 +69,7 @@ OutsideChanges::OutsideChanges(MapDocument& document, Asker& asker, QWidget& win
 
 QString OutsideChanges::levelName() const
 {
-    return QString::fromStdString(document_.levelFile().name());
+    return document_.levelName();
 }
 
 void OutsideChanges::follow()

@@ -26,7 +26,7 @@ OverviewOrder::OverviewOrder(OverviewWindow& overview, MapDocument& document, As
 
 QString OverviewOrder::levelName() const
 {
-    return QString::fromStdString(document_.levelFile().name());
+    return document_.levelName();
 }
 
 void OverviewOrder::change(const MapOrderChange& change)

@@ -20,7 +20,7 @@ void setAside(RecoveryPolicy& files, Asker& asker, const QString& levelName, Rec
 void offerRecovery(MapDocument& document, Asker& asker, const std::function<void(MapNumber)>& load)
 {
     RecoveryPolicy& files = document.recovery();
-    const QString levelName = QString::fromStdString(document.levelFile().name());
+    const QString levelName = document.levelName();
     std::vector<RecoveryOrphan> orphans = files.orphans();
     for (RecoveryOrphan& orphan : orphans) {
         const std::optional<Recovery> recovery = decodeRecovery(orphan.bytes);

@@ -34,6 +34,16 @@ public:
     ~MapDocument() override;
 
     const LevelFile& levelFile() const { return levelFile_; }
+    // The level file as the user knows it, for what the window says.
+    QString levelName() const { return QString::fromStdString(levelFile_.name()); }
+    // The level file as it is now, read for the window to put on screen
+    // (see loaded) or to count its maps: nothing here changes until then.
+    MapLoad readMap(MapNumber wanted) const { return levelFile_.load(wanted); }
+    // Counted and read in one pass: the last map, as the count ends.
+    MapLoad readLastMap() const { return levelFile_.loadLast(); }
+    MapCount countMaps() const { return levelFile_.countMaps(); }
+    // The maps a new map's number goes after: every header, damaged or not.
+    MapCount countHeaders() const { return levelFile_.countHeaders(); }
     MapNumber mapNo() const { return mapNo_; }
     // The header as the header box shows it: filtered, within the loader's limit.
     const QString& header() const { return header_; }
