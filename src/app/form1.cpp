@@ -12,6 +12,7 @@
 #include "app/asker.h"
 #include "app/commandactions.h"
 #include "app/keyclaim.h"
+#include "app/mapdisplay.h"
 #include "app/palettecontrol.h"
 #include "app/messages.h"
 #include "app/recoveryoffer.h"
@@ -68,18 +69,7 @@ void Form1::createControls()
 
 void Form1::followDocument()
 {
-    connect(&document_, &MapDocument::mapNoChanged, this, &Form1::showMapNo);
-    connect(&document_, &MapDocument::headerChanged, this, [this](const QString& header) {
-        if (ui_.Text1->text() != header) {
-            ui_.Text1->setText(header);
-            // A long header shows its start, where its name is.
-            ui_.Text1->setCursorPosition(0);
-        }
-    });
-    connect(&document_, &MapDocument::rowsChanged, this, &Form1::subDraw);
-    connect(&document_, &MapDocument::cellChanged, this, [this](CellPos cell) {
-        ui_.Picture2->redrawCell(cell.row, cell.column, document_.rows(), parts_, tiles_.sheet());
-    });
+    display_ = new MapDisplay(document_, ui_, parts_, tiles_.sheet(), *statusLine_, this);
     connect(&document_.recovery(), &RecoveryPolicy::failed, this,
             [this](const FileFailure& failure) { asker_.notify(recoveryFailureText(failure)); });
 }

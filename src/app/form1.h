@@ -29,6 +29,7 @@ namespace kelmor {
 class Asker;
 class ChangeBar;
 class CommandActions;
+class MapDisplay;
 class MapKeyActions;
 class OutsideChanges;
 class SelectionActions;
@@ -140,9 +141,6 @@ private:
     // `stopped` says what cannot go on, as in "マップを作成できません".
     void reportCountFailure(const FileFailure& failure, const QString& stopped);
     void reportOverflow();
-    void showMapNo(MapNumber number);
-    // Keeps the whole number visible in Label1.
-    void fitLabel1(const QString& text);
     QString levelName() const { return document_.levelName(); }
 
     // The form's thirteen controls, by the names the program has always used.
@@ -168,6 +166,8 @@ private:
 
     PaletteControl* palette_ = nullptr;
     StatusLine* statusLine_ = nullptr;
+    // The document on the form: its signals keep the controls in step.
+    MapDisplay* display_ = nullptr;
 };
 
 }  // namespace kelmor

@@ -1,15 +1,9 @@
-// Loading a map from the level file, counting maps, and the full redraw.
-#include <QFontMetrics>
-#include <QLabel>
-#include <QPushButton>
-#include <algorithm>
-
+// Loading a map from the level file and counting maps.
 #include "app/asker.h"
 #include "app/form1.h"
 #include "app/messages.h"
 #include "app/outsidechanges.h"
-#include "app/statusline.h"
-#include "view/mapview.h"
+#include "app/mapdisplay.h"
 
 namespace kelmor {
 
@@ -43,34 +37,7 @@ void Form1::reportLoadFailure(const FileFailure& failure)
 
 void Form1::subDraw()
 {
-    ui_.Picture2->showMap(document_.rows(), parts_, tiles_.sheet());
-    statusLine_->refresh();
-}
-
-void Form1::fitLabel1(const QString& text)
-{
-    // Up to map 99 the label keeps its box and the form's font, as it always
-    // had (its last pixel column cut, as it always was). A longer number gets
-    // a smaller font, only as small as it needs, and the label widens only as
-    // far as the number's last pixel, never to the first button.
-    constexpr int kDesignWidth = 65;
-    const int room = ui_.Command7->x() - ui_.Label1->x();
-    QFont fitting = ui_.form->font();
-    while (fitting.pixelSize() > 6 && QFontMetrics(fitting).boundingRect(text).right() >= room)
-        fitting.setPixelSize(fitting.pixelSize() - 1);
-    const int inkRight = QFontMetrics(fitting).boundingRect(text).right();
-    ui_.Label1->setFont(fitting);
-    const bool asAlways = fitting.pixelSize() == ui_.form->font().pixelSize() && inkRight <= kDesignWidth;
-    ui_.Label1->resize(asAlways ? kDesignWidth : std::max(kDesignWidth, inkRight + 1), ui_.Label1->height());
-}
-
-void Form1::showMapNo(MapNumber number)
-{
-    // Having no accessible name of its own, the label tells a screen reader
-    // of its new text itself.
-    const QString text = QStringLiteral("map No %1").arg(number);
-    fitLabel1(text);
-    ui_.Label1->setText(text);
+    display_->redraw();
 }
 
 std::optional<std::int64_t> Form1::fncMapmax()
