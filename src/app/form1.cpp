@@ -1,22 +1,20 @@
-// The window: its thirteen controls on the form, start-up and closing.
+// The window: the form and what stands around it, start-up and closing.
 #include "app/form1.h"
 
 #include <QCloseEvent>
-#include <QComboBox>
-#include <QFont>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStatusBar>
 #include <filesystem>
 
 #include "app/asker.h"
 #include "app/commandactions.h"
-#include "app/keyclaim.h"
 #include "app/mapdisplay.h"
 #include "app/palettecontrol.h"
 #include "app/messages.h"
 #include "app/recoveryoffer.h"
-#include "model/palette.h"
+#include "app/statusline.h"
+#include "tools/toolregistry.h"
 #include "view/mapview.h"
 #include "view/palettepanel.h"
 
@@ -65,6 +63,15 @@ void Form1::createControls()
     setCentralWidget(ui_.form);
     connect(ui_.Picture2, &MapView::pressed, this, &Form1::Picture2_MouseDown);
     connect(ui_.Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
+}
+
+void Form1::createPanels()
+{
+    // The palette of pictures beside the form, the status bar under it.
+    palette_ = new PaletteControl(*ui_.Combo1, session_, *this);
+    setTabOrder(ui_.Command7, palette_->panel());
+    statusLine_ = new StatusLine(*statusBar(), document_, session_, *ui_.Picture2);
+    statusLine_->showTool(toolRegistry().front().statusText());
 }
 
 void Form1::followDocument()

@@ -72,14 +72,6 @@ public:
     // The 565 x 329 form that holds the controls, under the menu bar.
     QWidget* form() const { return ui_.form; }
 
-    // Around the form: the palette as pictures beside it, the status bar
-    // under it.
-    PalettePanel* palettePanel() const;
-    QLabel* cellStatus() const;
-    QLabel* mapStatus() const;
-    QLabel* markStatus() const;
-    QLabel* toolStatus() const;
-
     // Procedures.
     void subMapload(MapNumber wanted);
     void subDraw();
@@ -104,9 +96,6 @@ public:
     OverviewWindow* overview() const;
     // False when the window must stay open: a save that was asked for failed.
     bool Form_Unload();
-
-    // The bar in the status bar line that tells of another program's change.
-    ChangeBar* changeBar() const;
 
 protected:
     void closeEvent(QCloseEvent* event) override;

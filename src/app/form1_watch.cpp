@@ -30,11 +30,6 @@ void Form1::watchFiles()
                                           }});
 }
 
-ChangeBar* Form1::changeBar() const
-{
-    return outsideChanges_->bar();
-}
-
 void Form1::followTileSheet()
 {
     switch (tiles_.follow()) {

@@ -28,12 +28,12 @@ protected:
     QAction* action(const char* name) const { return form->findChild<QAction*>(QString::fromLatin1(name)); }
     QImage entryPicture(int position) const
     {
-        const QIcon icon = form->palettePanel()->item(position)->icon();
+        const QIcon icon = named<PalettePanel>(*form, "palettePanel")->item(position)->icon();
         return icon.pixmap(32, 32).toImage().convertToFormat(QImage::Format_RGB32);
     }
     void clickEntry(int position)
     {
-        PalettePanel* panel = form->palettePanel();
+        PalettePanel* panel = named<PalettePanel>(*form, "palettePanel");
         const QRect at = panel->visualItemRect(panel->item(position));
         QTest::mouseClick(panel->viewport(), Qt::LeftButton, Qt::NoModifier, at.center());
     }
@@ -43,7 +43,7 @@ TEST_F(Panels, ThePalettesPicturesChooseAsThePaletteDoes)
 {
     openOnThreeMaps();
     show();
-    PalettePanel* panel = form->palettePanel();
+    PalettePanel* panel = named<PalettePanel>(*form, "palettePanel");
     ASSERT_EQ(panel->count(), named<QComboBox>(*form, "Combo1")->count());
     EXPECT_GE(panel->parentWidget()->mapTo(form.get(), QPoint(0, 0)).x(), form->form()->geometry().right());
     // Each entry is its cell's graphic, named by its entry.
@@ -103,41 +103,42 @@ TEST_F(Panels, TheStatusBarTellsTheCellTheMapTheMarkAndTheTool)
     openOnThreeMaps();
     show();
     setCell(2, 3, 'K');
-    EXPECT_EQ(form->mapStatus()->text(), QStringLiteral("map No 1"));
-    EXPECT_EQ(form->markStatus()->text(), QStringLiteral("変更なし"));
-    EXPECT_EQ(form->toolStatus()->text(), QStringLiteral("ツール: ペン"));
+    EXPECT_EQ(named<QLabel>(*form, "mapStatus")->text(), QStringLiteral("map No 1"));
+    EXPECT_EQ(named<QLabel>(*form, "markStatus")->text(), QStringLiteral("変更なし"));
+    EXPECT_EQ(named<QLabel>(*form, "toolStatus")->text(), QStringLiteral("ツール: ペン"));
 
     // The pointer's cell, then the keyboard cursor's after a key moved it.
     QTest::mouseMove(named<MapView>(*form, "Picture2"), QPoint(3 * 16 + 4, 2 * 16 + 4));
-    EXPECT_EQ(form->cellStatus()->text(),
+    EXPECT_EQ(named<QLabel>(*form, "cellStatus")->text(),
               QStringLiteral("列 3、行 2: ") + named<QComboBox>(*form, "Combo1")->itemText(10));
     const QString cursorBefore = named<MapView>(*form, "Picture2")->accessibleDescription();
     QTest::mouseMove(named<MapView>(*form, "Picture2"), QPoint(20 * 16 + 4, 9 * 16 + 4));
-    EXPECT_EQ(form->cellStatus()->text(),
+    EXPECT_EQ(named<QLabel>(*form, "cellStatus")->text(),
               QStringLiteral("列 20、行 9: ") + named<QComboBox>(*form, "Combo1")->itemText(25));
     // A screen reader hears the cursor, not the pointer.
     EXPECT_EQ(named<MapView>(*form, "Picture2")->accessibleDescription(), cursorBefore);
     named<MapView>(*form, "Picture2")->setFocus();
     key(Qt::Key_Down);
-    EXPECT_EQ(form->cellStatus()->text(),
+    EXPECT_EQ(named<QLabel>(*form, "cellStatus")->text(),
               QStringLiteral("列 0、行 1: ") + named<QComboBox>(*form, "Combo1")->itemText(25));
-    EXPECT_EQ(form->cellStatus()->text(), named<MapView>(*form, "Picture2")->accessibleDescription());
+    EXPECT_EQ(named<QLabel>(*form, "cellStatus")->text(), named<MapView>(*form, "Picture2")->accessibleDescription());
 
     press({8, 24});  // row 1, column 0: "A" put there
-    EXPECT_EQ(form->cellStatus()->text(),
+    EXPECT_EQ(named<QLabel>(*form, "cellStatus")->text(),
               QStringLiteral("列 0、行 1: ") + named<QComboBox>(*form, "Combo1")->itemText(0));
-    EXPECT_EQ(form->markStatus()->text(), QStringLiteral("未保存の変更あり"));
+    EXPECT_EQ(named<QLabel>(*form, "markStatus")->text(), QStringLiteral("未保存の変更あり"));
     asker.answer({false});
     named<QPushButton>(*form, "Command2")->click();
-    EXPECT_EQ(form->mapStatus()->text(), QStringLiteral("map No 2"));
-    EXPECT_EQ(form->markStatus()->text(), QStringLiteral("変更なし"));
+    EXPECT_EQ(named<QLabel>(*form, "mapStatus")->text(), QStringLiteral("map No 2"));
+    EXPECT_EQ(named<QLabel>(*form, "markStatus")->text(), QStringLiteral("変更なし"));
     // A code the catalogue does not have is named as such.
     setCell(9, 21, 'Z');
     QTest::mouseMove(named<MapView>(*form, "Picture2"), QPoint(21 * 16 + 4, 9 * 16 + 4));
-    EXPECT_EQ(form->cellStatus()->text(), QStringLiteral("列 21、行 9: コード「Z」はカタログの何も表しません"));
+    EXPECT_EQ(named<QLabel>(*form, "cellStatus")->text(),
+              QStringLiteral("列 21、行 9: コード「Z」はカタログの何も表しません"));
 
     action("statusAction")->trigger();
-    EXPECT_FALSE(form->cellStatus()->isVisible());
+    EXPECT_FALSE(named<QLabel>(*form, "cellStatus")->isVisible());
 }
 
 TEST_F(Panels, TheCodesOverTheViewOnDemand)

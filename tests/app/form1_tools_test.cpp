@@ -225,7 +225,7 @@ TEST_F(Tools, ALineFromItsKeyPreviewedThenPut)
 {
     key(Qt::Key_L);
     EXPECT_TRUE(chosen("lineAction"));
-    EXPECT_EQ(form->toolStatus()->text(), QStringLiteral("ツール: ライン"));
+    EXPECT_EQ(named<QLabel>(*form, "toolStatus")->text(), QStringLiteral("ツール: ライン"));
     const QImage before = viewPixels();
     send(QEvent::MouseButtonPress, at(1, 1), Qt::LeftButton, Qt::LeftButton);
     // Clear of the red marker, which a put cell paints over for good.
@@ -271,7 +271,7 @@ TEST_F(Tools, APlatformMovedDownARowInFourActions)
 TEST_F(Tools, FramesAndStampsByThePointer)
 {
     key(Qt::Key_O);
-    EXPECT_EQ(form->toolStatus()->text(), QStringLiteral("ツール: 枠"));
+    EXPECT_EQ(named<QLabel>(*form, "toolStatus")->text(), QStringLiteral("ツール: 枠"));
     drag(at(2, 2), {at(4, 6), at(6, 6)});
     EXPECT_EQ(row(2).substr(2, 5), "BBBBB");
     EXPECT_EQ(row(4).substr(2, 5), "B111B");

@@ -30,41 +30,44 @@ protected:
     }
     bool barShows()
     {
-        return QTest::qWaitFor([&] { return form->changeBar()->isVisible(); }, 5000);
+        return QTest::qWaitFor([&] { return named<ChangeBar>(*form, "changeBar")->isVisible(); }, 5000);
     }
     QAction* action(const char* name) const { return form->findChild<QAction*>(QString::fromLatin1(name)); }
 };
 
 TEST_F(Watching, EditsStayUntilTheUserChoosesToReload)
 {
-    ASSERT_FALSE(form->changeBar()->isVisible());
+    ASSERT_FALSE(named<ChangeBar>(*form, "changeBar")->isVisible());
     press({8, 8});  // "A" at row 0, column 0
     // Where a person may be about to click: it stays put while the bar comes and goes.
     const auto placesOnScreen = [&] {
         return std::vector<QRect>{
             {form->form()->mapToGlobal(QPoint(0, 0)), form->form()->size()},
             {named<MapView>(*form, "Picture2")->mapToGlobal(QPoint(0, 0)), named<MapView>(*form, "Picture2")->size()},
-            {form->palettePanel()->mapToGlobal(QPoint(0, 0)), form->palettePanel()->size()},
+            {named<PalettePanel>(*form, "palettePanel")->mapToGlobal(QPoint(0, 0)),
+             named<PalettePanel>(*form, "palettePanel")->size()},
             form->geometry(),
         };
     };
     const std::vector<QRect> places = placesOnScreen();
     writeLevel(levelText({{"*MAP001", uniformRows('7')}}));
     ASSERT_TRUE(barShows());
-    EXPECT_TRUE(
-        form->changeBar()->text()->text().contains(QStringLiteral("kelmor.cnf がほかのプログラムで変更されました")));
-    EXPECT_EQ(form->changeBar()->text()->textFormat(), Qt::PlainText);  // a file's name is no markup
+    EXPECT_TRUE(named<ChangeBar>(*form, "changeBar")
+                    ->text()
+                    ->text()
+                    .contains(QStringLiteral("kelmor.cnf がほかのプログラムで変更されました")));
+    EXPECT_EQ(named<ChangeBar>(*form, "changeBar")->text()->textFormat(), Qt::PlainText);  // a file's name is no markup
     EXPECT_EQ(placesOnScreen(), places);
     EXPECT_EQ(row(0)[0], 'A');
     action("keepAction")->trigger();
-    EXPECT_FALSE(form->changeBar()->isVisible());
+    EXPECT_FALSE(named<ChangeBar>(*form, "changeBar")->isVisible());
     EXPECT_EQ(placesOnScreen(), places);
 
     writeLevel(levelText({{"*MAP001", uniformRows('7')}}) + "\r\n");
     ASSERT_TRUE(barShows());
 
     action("reloadAction")->trigger();
-    EXPECT_FALSE(form->changeBar()->isVisible());
+    EXPECT_FALSE(named<ChangeBar>(*form, "changeBar")->isVisible());
     EXPECT_EQ(row(0), std::string(35, '7'));
     EXPECT_FALSE(form->document().marked());
 
@@ -72,11 +75,11 @@ TEST_F(Watching, EditsStayUntilTheUserChoosesToReload)
     press({8, 8});
     std::filesystem::remove(dir.file("kelmor.cnf"));
     ASSERT_TRUE(barShows());
-    EXPECT_TRUE(form->changeBar()->text()->text().contains(QStringLiteral("見つからないか")));
+    EXPECT_TRUE(named<ChangeBar>(*form, "changeBar")->text()->text().contains(QStringLiteral("見つからないか")));
     EXPECT_FALSE(action("reloadAction")->isVisible());
     action("keepAction")->trigger();
     QTest::qWait(800);
-    EXPECT_FALSE(form->changeBar()->isVisible());
+    EXPECT_FALSE(named<ChangeBar>(*form, "changeBar")->isVisible());
     EXPECT_EQ(row(0)[0], 'A');
 }
 
@@ -104,7 +107,7 @@ TEST_F(Watching, AFileThatCannotBeReadAgainChangesNothingOnScreen)
         EXPECT_EQ(label1(), QStringLiteral("map No 1"));
         EXPECT_EQ(row(0), shown);
         EXPECT_FALSE(form->document().marked());
-        EXPECT_FALSE(form->changeBar()->isVisible());
+        EXPECT_FALSE(named<ChangeBar>(*form, "changeBar")->isVisible());
 
         // Readable again, with map 1 changed: the map had no edits, so it is loaded.
         ops.failAt(FaultyFileOps::Step::None, 0);
@@ -113,7 +116,7 @@ TEST_F(Watching, AFileThatCannotBeReadAgainChangesNothingOnScreen)
         ASSERT_TRUE(QTest::qWaitFor([&] { return row(0)[0] == fill; }, 5000));
         EXPECT_EQ(label1(), QStringLiteral("map No 1"));
         EXPECT_FALSE(form->document().marked());
-        EXPECT_FALSE(form->changeBar()->isVisible());
+        EXPECT_FALSE(named<ChangeBar>(*form, "changeBar")->isVisible());
         ++fill;
     }
     // Nothing claims edits that were never made: saving asks only the save question.
@@ -132,7 +135,7 @@ TEST_F(Watching, ANewTileSheetIsDrawn)
     ASSERT_TRUE(
         QTest::qWaitFor([&] { return !cellShowsTile(viewPixels(), 0, 0, standardCatalogue().tileOf(101)); }, 5000));
     EXPECT_EQ(viewPixels().pixel(0, 0), sheet.pixel(TileSheet::blockOrigin(standardCatalogue().tileOf(101))));
-    EXPECT_FALSE(form->changeBar()->isVisible());
+    EXPECT_FALSE(named<ChangeBar>(*form, "changeBar")->isVisible());
 }
 
 }  // namespace

@@ -103,7 +103,7 @@ TEST_F(Window, TabOrderAndFirstFocus)
                               named<QPushButton>(*form, "Command1"), named<QPushButton>(*form, "Command2"),
                               named<QPushButton>(*form, "Command3"), named<QPushButton>(*form, "Command4"),
                               named<QPushButton>(*form, "Command5"), named<QPushButton>(*form, "Command6"),
-                              named<QPushButton>(*form, "Command7"), form->palettePanel()};
+                              named<QPushButton>(*form, "Command7"), named<PalettePanel>(*form, "palettePanel")};
     for (const QWidget* expected : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         const QWidget* focus = QApplication::focusWidget();
