@@ -199,6 +199,49 @@
     </message>
 </context>
 <context>
+    <name>MenuBar</name>
+    <message>
+        <source>ファイル(&amp;F)</source>
+        <translation>&amp;File</translation>
+    </message>
+    <message>
+        <source>編集(&amp;E)</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>表示(&amp;V)</source>
+        <translation>&amp;View</translation>
+    </message>
+    <message>
+        <source>ツールバー(&amp;T)</source>
+        <translation>&amp;Tool bar</translation>
+    </message>
+    <message>
+        <source>ステータスバー(&amp;S)</source>
+        <translation>&amp;Status bar</translation>
+    </message>
+    <message>
+        <source>グリッドを表示(&amp;G)</source>
+        <translation>Show &amp;grid</translation>
+    </message>
+    <message>
+        <source>セルのコードを表示(&amp;C)</source>
+        <translation>Show cell &amp;codes</translation>
+    </message>
+    <message>
+        <source>マップ(&amp;M)</source>
+        <translation>&amp;Map</translation>
+    </message>
+    <message>
+        <source>ツール(&amp;T)</source>
+        <translation>&amp;Tools</translation>
+    </message>
+    <message>
+        <source>ヘルプ(&amp;H)</source>
+        <translation>&amp;Help</translation>
+    </message>
+</context>
+<context>
     <name>Messages</name>
     <message>
         <source>ヘッダーに「*」がありません。「*」のないマップは読み込めなくなるため、保存できません。ヘッダーに「*」を入れてください（例: *MAP001）。</source>
@@ -774,46 +817,6 @@ Choose from the palette, or type a character the map takes.</translation>
 バージョン %1</source>
         <translation>kelmor-x map editor
 Version %1</translation>
-    </message>
-    <message>
-        <source>ファイル(&amp;F)</source>
-        <translation>&amp;File</translation>
-    </message>
-    <message>
-        <source>編集(&amp;E)</source>
-        <translation>&amp;Edit</translation>
-    </message>
-    <message>
-        <source>表示(&amp;V)</source>
-        <translation>&amp;View</translation>
-    </message>
-    <message>
-        <source>ツールバー(&amp;T)</source>
-        <translation>&amp;Tool bar</translation>
-    </message>
-    <message>
-        <source>ステータスバー(&amp;S)</source>
-        <translation>&amp;Status bar</translation>
-    </message>
-    <message>
-        <source>グリッドを表示(&amp;G)</source>
-        <translation>Show &amp;grid</translation>
-    </message>
-    <message>
-        <source>セルのコードを表示(&amp;C)</source>
-        <translation>Show cell &amp;codes</translation>
-    </message>
-    <message>
-        <source>マップ(&amp;M)</source>
-        <translation>&amp;Map</translation>
-    </message>
-    <message>
-        <source>ツール(&amp;T)</source>
-        <translation>&amp;Tools</translation>
-    </message>
-    <message>
-        <source>ヘルプ(&amp;H)</source>
-        <translation>&amp;Help</translation>
     </message>
     <message>
         <source>最後のマップを開けません</source>

@@ -1,7 +1,6 @@
 // Every command as one action, whether a button, a key or the menu bar
 // triggers it.
 #include <QAction>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QToolBar>
@@ -10,6 +9,7 @@
 #include "app/commandactions.h"
 #include "app/form1.h"
 #include "app/mapkeyactions.h"
+#include "app/menubar.h"
 #include "app/messages.h"
 #include "app/overviewcontrol.h"
 #include "app/palettecontrol.h"
@@ -23,19 +23,6 @@ namespace {
 
 // How long the status bar names a map put in from マップ一覧.
 constexpr int kStatusMessageMs = 5000;
-
-// A 表示 menu item, on or off at start, that tells `receiver` when it changes.
-template <class Receiver, class Owner>
-QAction* choice(QWidget* window, const char* name, const QString& text, bool on, Receiver* receiver,
-                void (Owner::*follow)(bool))
-{
-    auto* action = new QAction(text, window);
-    action->setObjectName(QString::fromLatin1(name));
-    action->setCheckable(true);
-    action->setChecked(on);
-    QObject::connect(action, &QAction::toggled, receiver, follow);
-    return action;
-}
 
 // The button does what its action does and is enabled as its action is.
 void bind(QPushButton* button, QAction* action)
@@ -87,49 +74,9 @@ OverviewWindow* Form1::overview() const
 
 void Form1::createMenus()
 {
-    using C = CommandActions;
-    const CommandActions& c = *commands_;
-    QMenuBar* bar = menuBar();
-    QMenu* file = bar->addMenu(tr("ファイル(&F)"));
-    file->addAction(c[C::Save]);
-    file->addSeparator();
-    file->addAction(c[C::Close]);
-    QMenu* edit = bar->addMenu(tr("編集(&E)"));
-    edit->addAction(c[C::Undo]);
-    edit->addAction(c[C::Redo]);
-    edit->addSeparator();
-    edit->addActions(selectionActions_->clipboardActions());
-    edit->addSeparator();
-    edit->addActions(selectionActions_->selectingActions());
-    edit->addSeparator();
-    edit->addActions(keyActions_->actions());
-    QMenu* view = bar->addMenu(tr("表示(&V)"));
-    QAction* toolBarShown = toolActions_->toolBar()->toggleViewAction();
-    toolBarShown->setObjectName(QStringLiteral("toolBarAction"));
-    toolBarShown->setText(tr("ツールバー(&T)"));
-    view->addAction(toolBarShown);
-    view->addAction(palette_->showingAction());
-    view->addAction(choice(this, "statusAction", tr("ステータスバー(&S)"), true, statusBar(), &QWidget::setVisible));
-    view->addSeparator();
-    view->addAction(choice(this, "gridAction", tr("グリッドを表示(&G)"), false, ui_.Picture2, &MapView::setGridShown));
-    view->addAction(
-        choice(this, "codesAction", tr("セルのコードを表示(&C)"), false, ui_.Picture2, &MapView::setCodesShown));
-    QMenu* map = bar->addMenu(tr("マップ(&M)"));
-    map->addAction(c[C::First]);
-    map->addAction(c[C::Previous]);
-    map->addAction(c[C::Next]);
-    map->addAction(c[C::Last]);
-    map->addAction(c[C::GoTo]);
-    map->addAction(c[C::Overview]);
-    map->addSeparator();
-    map->addAction(c[C::Create]);
-    map->addAction(c[C::Duplicate]);
-    map->addAction(c[C::Erase]);
-    QMenu* tools = bar->addMenu(tr("ツール(&T)"));
-    tools->addActions(toolActions_->actions());
-    QMenu* help = bar->addMenu(tr("ヘルプ(&H)"));
-    help->addAction(c[C::Keys]);
-    help->addAction(c[C::About]);
+    fillMenuBar(*this, {*commands_, selectionActions_->clipboardActions(), selectionActions_->selectingActions(),
+                        keyActions_->actions(), toolActions_->toolBar()->toggleViewAction(), palette_->showingAction(),
+                        toolActions_->actions(), *ui_.Picture2});
 }
 
 }  // namespace kelmor
