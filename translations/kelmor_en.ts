@@ -199,6 +199,34 @@
     </message>
 </context>
 <context>
+    <name>MapNavigation</name>
+    <message>
+        <source>最後のマップを開けません</source>
+        <translation>The last map cannot be opened</translation>
+    </message>
+    <message>
+        <source>移動するマップの番号を入力してください。</source>
+        <translation>Enter the number of the map to go to.</translation>
+    </message>
+    <message>
+        <source>map No %1を新規に作成しますか?</source>
+        <translation>Create map No %1 anew?</translation>
+    </message>
+</context>
+<context>
+    <name>MapSaving</name>
+    <message>
+        <source>map No %1を保存しますか?</source>
+        <translation>Save map No %1?</translation>
+    </message>
+    <message>
+        <source>%1 の map No %2 を上書きしますか?
+そのマップは、このマップとして読み込んだものではありません（同じヘッダーの別のマップか、読み込んだ後にほかのプログラムが変更したマップです）。</source>
+        <translation>Overwrite map No %2 of %1?
+That map is not the one this map was read from (it is another map with the same header, or another program changed it after it was read).</translation>
+    </message>
+</context>
+<context>
     <name>MenuBar</name>
     <message>
         <source>ファイル(&amp;F)</source>
@@ -819,34 +847,12 @@ Choose from the palette, or type a character the map takes.</translation>
 Version %1</translation>
     </message>
     <message>
-        <source>最後のマップを開けません</source>
-        <translation>The last map cannot be opened</translation>
-    </message>
-    <message>
-        <source>map No %1を新規に作成しますか?</source>
-        <translation>Create map No %1 anew?</translation>
-    </message>
-    <message>
         <source>マップを作成できません</source>
         <translation>The map cannot be created</translation>
     </message>
     <message>
-        <source>移動するマップの番号を入力してください。</source>
-        <translation>Enter the number of the map to go to.</translation>
-    </message>
-    <message>
         <source>このマップを消去してもよろしいですか?</source>
         <translation>Erase this map?</translation>
-    </message>
-    <message>
-        <source>map No %1を保存しますか?</source>
-        <translation>Save map No %1?</translation>
-    </message>
-    <message>
-        <source>%1 の map No %2 を上書きしますか?
-そのマップは、このマップとして読み込んだものではありません（同じヘッダーの別のマップか、読み込んだ後にほかのプログラムが変更したマップです）。</source>
-        <translation>Overwrite map No %2 of %1?
-That map is not the one this map was read from (it is another map with the same header, or another program changed it after it was read).</translation>
     </message>
     <message>
         <source>マップを複製できません</source>

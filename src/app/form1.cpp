@@ -12,6 +12,8 @@
 #include "app/mapdisplay.h"
 #include "app/palettecontrol.h"
 #include "app/messages.h"
+#include "app/outsidechanges.h"
+#include "app/overviewcontrol.h"
 #include "app/recoveryoffer.h"
 #include "app/statusline.h"
 #include "tools/toolregistry.h"
@@ -43,7 +45,15 @@ Form1::Form1(const std::string& folder, const std::string& levelName, Asker& ask
       folder_(absoluteFolder(folder)),
       asker_(asker),
       document_(fileOps, folder_, levelName, recoveryOps),
-      tiles_(fileOps, folder_)
+      tiles_(fileOps, folder_),
+      saving_(document_, asker_, [this] { overview_->followLevel(); }),
+      navigation_(document_, asker_,
+                  {[this] { return saving_.saveIfEdited(); },
+                   [this](bool enabled) { commands_->setMapCommandsEnabled(enabled); },
+                   [this] {
+                       if (outsideChanges_ != nullptr)
+                           outsideChanges_->hideBar();
+                   }})
 {
     createControls();
     createActions();
@@ -99,11 +109,6 @@ void Form1::Form_Load()
     document_.levelFile().removeStaleScratch();
     offerRecovery(document_, asker_, [this](MapNumber mapNo) { subMapload(mapNo); });
     watchFiles();
-}
-
-void Form1::setCommandsEnabled(bool enabled)
-{
-    commands_->setMapCommandsEnabled(enabled);
 }
 
 QMenu* Form1::createPopupMenu()

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "app/formcontrols.h"
+#include "app/mapnavigation.h"
+#include "app/mapsaving.h"
 #include "document/editsession.h"
 #include "document/mapdocument.h"
 #include "model/catalogue.h"
@@ -63,7 +65,7 @@ public:
           FileOps* recoveryOps = nullptr);
     ~Form1() override;
 
-    enum class SaveOutcome { Saved, Declined, Failed };
+    using SaveOutcome = MapSaving::Outcome;
 
     MapDocument& document() { return document_; }
     const MapDocument& document() const { return document_; }
@@ -110,27 +112,12 @@ private:
     // The tools, the selection and the clipboard, duplicating a map.
     void createTools();
     void duplicateMap();
-    // What creating and duplicating share: the unsaved-changes check, then
-    // the number after the last map, asked for; nothing when not to go on.
-    std::optional<MapNumber> askNewMapNumber(const QString& stopped);
     void followDocument();
     void Form_Load();
     // Following the level file and the tile sheet when another program
     // changes them.
     void watchFiles();
     void followTileSheet();
-    void setCommandsEnabled(bool enabled);
-    // The unsaved-changes check; false when a save was asked for and failed,
-    // so that the action must not go on and drop the edits.
-    bool saveIfEdited();
-    // Puts a map read from the level file on screen and tells what went wrong.
-    void showLoaded(const MapLoad& result);
-    void reportLoadFailure(const FileFailure& failure);
-    void reportSaveFailure(const SaveReport& report);
-    // `stopped` says what cannot go on, as in "マップを作成できません".
-    void reportCountFailure(const FileFailure& failure, const QString& stopped);
-    void reportOverflow();
-    QString levelName() const { return document_.levelName(); }
 
     // The form's thirteen controls, by the names the program has always used.
     FormControls ui_;
@@ -143,6 +130,8 @@ private:
     Catalogue parts_;
     // The tile sheet as last read.
     TileSheetKeeper tiles_;
+    MapSaving saving_;
+    MapNavigation navigation_;
 
     ToolActions* toolActions_ = nullptr;
     CommandActions* commands_ = nullptr;

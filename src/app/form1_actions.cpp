@@ -49,9 +49,9 @@ void Form1::createActions()
     connect(c[C::Duplicate], &QAction::triggered, this, &Form1::duplicateMap);
     overview_ =
         new OverviewControl(document_, asker_, parts_, tiles_.sheet(), *this,
-                            {{[this] { return saveIfEdited(); }, [this](MapNumber mapNo) { subMapload(mapNo); },
+                            {{[this] { return saving_.saveIfEdited(); }, [this](MapNumber mapNo) { subMapload(mapNo); },
                               [this](const QString& text) { statusBar()->showMessage(text, kStatusMessageMs); }},
-                             [this] { reportOverflow(); }});
+                             [this] { navigation_.tellOverflow(); }});
     connect(c[C::Overview], &QAction::triggered, overview_, &OverviewControl::show);
     connect(c[C::Close], &QAction::triggered, this, &QWidget::close);
     connect(c[C::Keys], &QAction::triggered, this, [this] { asker_.notify(keysText()); });

@@ -57,10 +57,10 @@ void Form1::duplicateMap()
     // Its rows hold another map's header or a cut line: a copy would be as
     // damaged, and saving it would break the file as saving it would.
     if (document_.unsavable()) {
-        asker_.notify(damagedNotDuplicatedText(document_.mapNo(), levelName()));
+        asker_.notify(damagedNotDuplicatedText(document_.mapNo(), document_.levelName()));
         return;
     }
-    if (const std::optional<MapNumber> next = askNewMapNumber(tr("マップを複製できません")))
+    if (const std::optional<MapNumber> next = navigation_.askNewMapNumber(tr("マップを複製できません")))
         document_.duplicate(*next);
 }
 

@@ -23,7 +23,7 @@ void Form1::watchFiles()
 {
     outsideChanges_ = new OutsideChanges(document_, asker_, *this, *statusBar(), statusLine_->fields(),
                                          {document_.levelFile().path(), tiles_.path()},
-                                         {[this](const MapLoad& result) { showLoaded(result); },
+                                         {[this](const MapLoad& result) { navigation_.show(result); },
                                           [this] {
                                               followTileSheet();
                                               overview_->followLevel();

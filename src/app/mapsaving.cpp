@@ -1,23 +1,31 @@
-// Writing the map on display into the level file.
+#include "app/mapsaving.h"
+
+#include <utility>
+
 #include "app/asker.h"
-#include "app/form1.h"
 #include "app/messages.h"
-#include "app/overviewcontrol.h"
+#include "document/mapdocument.h"
 
 namespace kelmor {
 
-Form1::SaveOutcome Form1::savemap()
+MapSaving::MapSaving(MapDocument& document, Asker& asker, std::function<void()> saved)
+    : document_(document),
+      asker_(asker),
+      saved_(std::move(saved))
+{}
+
+MapSaving::Outcome MapSaving::save()
 {
     const MapNumber mapNo = document_.mapNo();
     // Told when it was loaded; nothing to ask, nothing to write. The action
     // that asked goes on, as the edits could never be saved.
     if (document_.unsavable()) {
-        asker_.notify(damagedNotSavedText(mapNo, levelName()));
-        return SaveOutcome::Declined;
+        asker_.notify(damagedNotSavedText(mapNo, document_.levelName()));
+        return Outcome::Declined;
     }
     if (!asker_.askYesNo(tr("map No %1を保存しますか?").arg(mapNo))) {
         document_.declineSave();
-        return SaveOutcome::Declined;
+        return Outcome::Declined;
     }
 
     const SaveReport report = document_.save([this](MapNumber other) {
@@ -25,25 +33,27 @@ Form1::SaveOutcome Form1::savemap()
                                   "そのマップは、このマップとして読み込んだものではありません"
                                   "（同じヘッダーの別のマップか、読み込んだ後にほかのプログラムが"
                                   "変更したマップです）。")
-                                   .arg(levelName(), QString::number(other)));
+                                   .arg(document_.levelName(), QString::number(other)));
     });
     if (report.declined)
-        return SaveOutcome::Failed;  // the edits stay, unsaved, and the action stops
+        return Outcome::Failed;  // the edits stay, unsaved, and the action stops
     if (report.conflict) {
-        asker_.notify(changedAgainText(mapNo, report.conflict->mapNo, levelName()));
-        return SaveOutcome::Failed;
+        asker_.notify(changedAgainText(mapNo, report.conflict->mapNo, document_.levelName()));
+        return Outcome::Failed;
     }
     if (!report.ok()) {
-        reportSaveFailure(report);
-        return SaveOutcome::Failed;
+        asker_.notify(saveFailureText(report, document_.mapNo(), document_.levelName()));
+        return Outcome::Failed;
     }
-    overview_->followLevel();
-    return SaveOutcome::Saved;
+    saved_();
+    return Outcome::Saved;
 }
 
-void Form1::reportSaveFailure(const SaveReport& report)
+bool MapSaving::saveIfEdited()
 {
-    asker_.notify(saveFailureText(report, document_.mapNo(), levelName()));
+    if (!document_.marked())
+        return true;
+    return save() != Outcome::Failed;
 }
 
 }  // namespace kelmor
