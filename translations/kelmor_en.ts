@@ -212,6 +212,14 @@
         <source>map No %1を新規に作成しますか?</source>
         <translation>Create map No %1 anew?</translation>
     </message>
+    <message>
+        <source>マップを作成できません</source>
+        <translation>The map cannot be created</translation>
+    </message>
+    <message>
+        <source>マップを複製できません</source>
+        <translation>The map cannot be duplicated</translation>
+    </message>
 </context>
 <context>
     <name>MapSaving</name>
@@ -847,16 +855,8 @@ Choose from the palette, or type a character the map takes.</translation>
 Version %1</translation>
     </message>
     <message>
-        <source>マップを作成できません</source>
-        <translation>The map cannot be created</translation>
-    </message>
-    <message>
         <source>このマップを消去してもよろしいですか?</source>
         <translation>Erase this map?</translation>
-    </message>
-    <message>
-        <source>マップを複製できません</source>
-        <translation>The map cannot be duplicated</translation>
     </message>
     <message>
         <source>kelmor.bmp が変更されたため、読み込み直しました。</source>

@@ -55,7 +55,11 @@ Form1::Form1(const std::string& folder, const std::string& levelName, Asker& ask
                            outsideChanges_->hideBar();
                    }})
 {
-    createControls();
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("kelmor-x map editor"));
+    setCentralWidget(ui_.form);
+    connect(ui_.Picture2, &MapView::pressed, this, &Form1::Picture2_MouseDown);
+    connect(ui_.Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
     createActions();
     createPanels();
     createTools();
@@ -65,15 +69,6 @@ Form1::Form1(const std::string& folder, const std::string& levelName, Asker& ask
 }
 
 Form1::~Form1() = default;
-
-void Form1::createControls()
-{
-    setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("kelmor-x map editor"));
-    setCentralWidget(ui_.form);
-    connect(ui_.Picture2, &MapView::pressed, this, &Form1::Picture2_MouseDown);
-    connect(ui_.Text1, &QLineEdit::textChanged, this, &Form1::Text1_Change);
-}
 
 void Form1::createPanels()
 {

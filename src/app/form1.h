@@ -1,49 +1,34 @@
 #pragma once
 
-#include <QList>
 #include <QMainWindow>
-#include <QPoint>
 #include <cstdint>
 #include <optional>
-#include <vector>
 
 #include "app/formcontrols.h"
 #include "app/mapnavigation.h"
 #include "app/mapsaving.h"
 #include "document/editsession.h"
 #include "document/mapdocument.h"
+#include "document/tilesheetkeeper.h"
 #include "model/catalogue.h"
 #include "model/mapnumber.h"
-#include "document/tilesheetkeeper.h"
 
-class QAction;
-class QComboBox;
-class QDockWidget;
-class QLabel;
-class QLineEdit;
 class QMenu;
-class QKeySequence;
-class QToolBar;
-class QPushButton;
 
 namespace kelmor {
 
 class Asker;
-class ChangeBar;
 class CommandActions;
 class MapDisplay;
 class MapKeyActions;
 class OutsideChanges;
+class OverviewControl;
+class OverviewWindow;
+class PaletteControl;
 class SelectionActions;
 class StatusLine;
 class ToolActions;
-class MapView;
-class OverviewControl;
-class PaletteControl;
-class OverviewWindow;
-class PalettePanel;
 class ToolBox;
-struct CellPos;
 
 // The editor window: the form of thirteen controls under a menu bar. It shows
 // the document, which owns the session, and decides what to ask and what to
@@ -104,14 +89,12 @@ protected:
     QMenu* createPopupMenu() override;
 
 private:
-    void createControls();
     void createActions();
     void createMenus();
     // The palette of pictures, the status bar and the 表示 menu's actions.
     void createPanels();
-    // The tools, the selection and the clipboard, duplicating a map.
+    // The tools, the selection and the clipboard.
     void createTools();
-    void duplicateMap();
     void followDocument();
     void Form_Load();
     // Following the level file and the tile sheet when another program

@@ -1,5 +1,6 @@
 // Every command as one action, whether a button, a key or the menu bar
-// triggers it.
+// triggers it: the window's own, the tools' (from their registry), the
+// selection's and the map keys'.
 #include <QAction>
 #include <QPushButton>
 #include <QStatusBar>
@@ -14,23 +15,17 @@
 #include "app/overviewcontrol.h"
 #include "app/palettecontrol.h"
 #include "app/selectionactions.h"
+#include "app/statusline.h"
 #include "app/toolactions.h"
+#include "app/windowtoolcontext.h"
+#include "tools/toolbox.h"
 #include "view/mapview.h"
 
 namespace kelmor {
 
 namespace {
-
 // How long the status bar names a map put in from マップ一覧.
 constexpr int kStatusMessageMs = 5000;
-
-// The button does what its action does and is enabled as its action is.
-void bind(QPushButton* button, QAction* action)
-{
-    QObject::connect(button, &QPushButton::clicked, action, &QAction::trigger);
-    QObject::connect(action, &QAction::enabledChanged, button, &QPushButton::setEnabled);
-}
-
 }  // namespace
 
 void Form1::createActions()
@@ -38,15 +33,13 @@ void Form1::createActions()
     commands_ = new CommandActions(*this, document_.history());
     using C = CommandActions;
     const CommandActions& c = *commands_;
-    connect(c[C::Save], &QAction::triggered, this, &Form1::Command1_Click);
-    connect(c[C::Next], &QAction::triggered, this, &Form1::Command2_Click);
-    connect(c[C::Erase], &QAction::triggered, this, &Form1::Command3_Click);
-    connect(c[C::Previous], &QAction::triggered, this, &Form1::Command4_Click);
-    connect(c[C::Create], &QAction::triggered, this, &Form1::Command5_Click);
-    connect(c[C::Last], &QAction::triggered, this, &Form1::Command6_Click);
-    connect(c[C::First], &QAction::triggered, this, &Form1::Command7_Click);
-    connect(c[C::GoTo], &QAction::triggered, this, &Form1::goToMap);
-    connect(c[C::Duplicate], &QAction::triggered, this, &Form1::duplicateMap);
+    const std::pair<C::Command, void (Form1::*)()> handlers[] = {
+        {C::Save, &Form1::Command1_Click},     {C::Next, &Form1::Command2_Click},   {C::Erase, &Form1::Command3_Click},
+        {C::Previous, &Form1::Command4_Click}, {C::Create, &Form1::Command5_Click}, {C::Last, &Form1::Command6_Click},
+        {C::First, &Form1::Command7_Click},    {C::GoTo, &Form1::goToMap}};
+    for (const auto& [command, handler] : handlers)
+        connect(c[command], &QAction::triggered, this, handler);
+    connect(c[C::Duplicate], &QAction::triggered, this, [this] { navigation_.duplicate(); });
     overview_ =
         new OverviewControl(document_, asker_, parts_, tiles_.sheet(), *this,
                             {{[this] { return saving_.saveIfEdited(); }, [this](MapNumber mapNo) { subMapload(mapNo); },
@@ -58,13 +51,29 @@ void Form1::createActions()
     connect(c[C::About], &QAction::triggered, this,
             [this] { asker_.notify(tr("kelmor-x map editor\nバージョン %1").arg(QStringLiteral(KELMOR_VERSION))); });
 
-    bind(ui_.Command1, c[C::Save]);
-    bind(ui_.Command2, c[C::Next]);
-    bind(ui_.Command3, c[C::Erase]);
-    bind(ui_.Command4, c[C::Previous]);
-    bind(ui_.Command5, c[C::Create]);
-    bind(ui_.Command6, c[C::Last]);
-    bind(ui_.Command7, c[C::First]);
+    // Each button does what its action does and is enabled as its action is.
+    const std::pair<QPushButton*, C::Command> buttons[] = {
+        {ui_.Command1, C::Save},   {ui_.Command2, C::Next}, {ui_.Command3, C::Erase}, {ui_.Command4, C::Previous},
+        {ui_.Command5, C::Create}, {ui_.Command6, C::Last}, {ui_.Command7, C::First}};
+    for (const auto& [button, command] : buttons) {
+        connect(button, &QPushButton::clicked, c[command], &QAction::trigger);
+        connect(c[command], &QAction::enabledChanged, button, &QPushButton::setEnabled);
+    }
+}
+
+void Form1::createTools()
+{
+    toolBox_ = new ToolBox(windowToolContext(document_, session_, asker_, *ui_.Picture2, *statusBar()));
+    toolBox_->setParent(this);
+    ui_.Picture2->setTools(toolBox_);
+
+    toolActions_ =
+        new ToolActions(*ui_.Picture2, *toolBox_, *this, [this](const QString& text) { statusLine_->showTool(text); });
+    addToolBar(Qt::TopToolBarArea, toolActions_->toolBar());
+
+    selectionActions_ = new SelectionActions(*ui_.Picture2, *toolBox_, this);
+
+    keyActions_ = new MapKeyActions(*ui_.Picture2, *toolBox_, this);
 }
 
 OverviewWindow* Form1::overview() const

@@ -1,8 +1,13 @@
-// The procedures of loading, saving and counting maps and the buttons'
-// handlers: each a step over the navigation (MapNavigation) and the save
-// (MapSaving), which ask and tell.
+// The procedures and the handlers: each a step over the navigation
+// (MapNavigation), the save (MapSaving) or the document; a press on the map
+// goes to the chosen tool.
+#include <QLineEdit>
+
+#include "app/asker.h"
 #include "app/form1.h"
 #include "app/mapdisplay.h"
+#include "edit/cellgeometry.h"
+#include "tools/toolbox.h"
 
 namespace kelmor {
 
@@ -53,8 +58,7 @@ void Form1::Command6_Click()
 
 void Form1::Command5_Click()
 {
-    if (const std::optional<MapNumber> next = navigation_.askNewMapNumber(tr("マップを作成できません")))
-        document_.create(*next);
+    navigation_.create();
 }
 
 void Form1::goToMap()
@@ -65,6 +69,31 @@ void Form1::goToMap()
 bool Form1::Form_Unload()
 {
     return saving_.saveIfEdited();
+}
+
+void Form1::Picture2_MouseDown(int button, int shift, float x, float y)
+{
+    // Every tool places and picks by the same cell under the pointer.
+    toolBox_->press(ToolEvent::press(button, shift, cellAt(x, y)));
+}
+
+void Form1::Text1_Change()
+{
+    // Setting the filtered text calls back here, where it is already clean.
+    const QString shown = document_.editHeader(ui_.Text1->text());
+    if (ui_.Text1->text() != shown)
+        ui_.Text1->setText(shown);
+}
+
+void Form1::Command3_Click()
+{
+    if (asker_.askYesNo(tr("このマップを消去してもよろしいですか?")))
+        clearmap();
+}
+
+void Form1::clearmap()
+{
+    document_.erase();
 }
 
 }  // namespace kelmor

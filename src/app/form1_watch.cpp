@@ -1,17 +1,13 @@
 // Following the level file (OutsideChanges) and the tile sheet when another
 // program changes them.
-#include <QComboBox>
 #include <QStatusBar>
 
 #include "app/form1.h"
 #include "app/messages.h"
 #include "app/outsidechanges.h"
-#include "app/palettecontrol.h"
 #include "app/overviewcontrol.h"
+#include "app/palettecontrol.h"
 #include "app/statusline.h"
-#include "model/palette.h"
-#include "view/mapview.h"
-#include "view/palettepanel.h"
 
 namespace kelmor {
 

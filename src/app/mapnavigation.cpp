@@ -102,6 +102,24 @@ std::optional<std::int64_t> MapNavigation::countMaps()
     return counted.count;
 }
 
+void MapNavigation::create()
+{
+    if (const std::optional<MapNumber> next = askNewMapNumber(tr("マップを作成できません")))
+        document_.create(*next);
+}
+
+void MapNavigation::duplicate()
+{
+    // Its rows hold another map's header or a cut line: a copy would be as
+    // damaged, and saving it would break the file as saving it would.
+    if (document_.unsavable()) {
+        asker_.notify(damagedNotDuplicatedText(document_.mapNo(), document_.levelName()));
+        return;
+    }
+    if (const std::optional<MapNumber> next = askNewMapNumber(tr("マップを複製できません")))
+        document_.duplicate(*next);
+}
+
 std::optional<MapNumber> MapNavigation::askNewMapNumber(const QString& stopped)
 {
     if (!hooks_.saveIfEdited())

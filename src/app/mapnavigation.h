@@ -14,8 +14,9 @@ class Asker;
 class MapDocument;
 
 // Going from map to map as the navigation buttons and マップへ移動 do, and
-// finding a new map's number, each after the unsaved-changes check; and
-// putting a map read from the level file on screen, telling what went wrong.
+// creating or duplicating a map under a new number, each after the
+// unsaved-changes check; and putting a map read from the level file on
+// screen, telling what went wrong.
 class MapNavigation {
     Q_DECLARE_TR_FUNCTIONS(MapNavigation)
 
@@ -42,6 +43,9 @@ public:
     void goTo();
     // The maps the file holds; nothing when it could not be counted (told).
     std::optional<std::int64_t> countMaps();
+    // A blank map, or a copy of the one on screen, as the map after the last.
+    void create();
+    void duplicate();
     // The number after the last map, asked for, after the unsaved-changes
     // check; nothing when not to go on. `stopped` says what cannot go on
     // when the file cannot be counted ("マップを作成できません").

@@ -4,6 +4,7 @@
 
 #include "app/mapnavigation.h"
 #include "document/mapdocument.h"
+#include "model/blanktemplate.h"
 #include "support/formfixture.h"
 #include "support/maprows.h"
 
@@ -77,6 +78,10 @@ TEST_F(MapNavigationTest, GoingToATypedNumberAndANewMapsNumber)
     EXPECT_EQ(navigation.askNewMapNumber(QStringLiteral("マップを作成できません")), std::nullopt);
     EXPECT_EQ(navigation.askNewMapNumber(QStringLiteral("マップを作成できません")), 4);
     EXPECT_EQ(asker.questions.back(), QStringLiteral("map No 4を新規に作成しますか?"));
+    asker.answer({true});
+    navigation.create();
+    EXPECT_EQ(doc.mapNo(), 4);
+    EXPECT_EQ(doc.rows()[0], blankTemplateRow(0));
 
     // Without a count, the new map's number would be a guess.
     ops.failAt(FaultyFileOps::Step::OpenRead, EACCES);
