@@ -42,7 +42,8 @@ OutsideChanges::OutsideChanges(MapDocument& document, Asker& asker, QWidget& win
       keep_(barAction(window, "keepAction", tr("このまま"),
                       tr("画面の変更で編集を続ける。保存するときは上書きを確認します (Alt+K)"))),
       bar_(new ChangeBar(reload_, keep_)),
-      watch_(new FileWatch(files, this))
+      watch_(new FileWatch(files, this)),
+      rule_(document)
 {
     statusBar_.addPermanentWidget(bar_, 1);
     // The line is as tall as the bar makes it, whether the bar shows or not.
@@ -80,28 +81,21 @@ void OutsideChanges::follow()
         return;
     }
     hooks_.followOthers();
-    switch (document_.outsideChange()) {
-    case OutsideChange::None: break;
-    case OutsideChange::Gone:
-        if (!goneTold_)
-            showBar(
-                tr("%1 が見つからないか、読めなくなりました。画面のマップはそのまま残っています。").arg(levelName()),
+    switch (rule_.next()) {
+    case OutsideChangeRule::Step::Nothing: break;
+    case OutsideChangeRule::Step::TellGone:
+        showBar(tr("%1 が見つからないか、読めなくなりました。画面のマップはそのまま残っています。").arg(levelName()),
                 false);
-        goneTold_ = true;
-        return;
-    case OutsideChange::Changed:
-        if (document_.differsFromFile()) {
-            if (!bar_->isVisible() || !reload_->isEnabled())
-                showBar(tr("%1 がほかのプログラムで変更されました。"
-                           "このマップには保存していない変更があります。")
-                            .arg(levelName()),
-                        true);
-            break;
-        }
-        reloadUnedited();
         break;
+    case OutsideChangeRule::Step::AskAboutEdits:
+        if (!bar_->isVisible() || !reload_->isEnabled())
+            showBar(tr("%1 がほかのプログラムで変更されました。"
+                       "このマップには保存していない変更があります。")
+                        .arg(levelName()),
+                    true);
+        break;
+    case OutsideChangeRule::Step::ReadAgain: reloadUnedited(); break;
     }
-    goneTold_ = false;
 }
 
 void OutsideChanges::reloadUnedited()

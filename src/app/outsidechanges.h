@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "document/outsidechangerule.h"
+
 class QAction;
 class QLabel;
 class QStatusBar;
@@ -59,8 +61,8 @@ private:
     QAction* keep_;
     ChangeBar* bar_;
     FileWatch* watch_;
-    // A level file gone or unreadable is told once, until it is back.
-    bool goneTold_ = false;
+    // What to do about each change: decided on the document's side.
+    OutsideChangeRule rule_;
 };
 
 }  // namespace kelmor
