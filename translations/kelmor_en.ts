@@ -864,6 +864,21 @@ Version %1</translation>
     </message>
 </context>
 <context>
+    <name>kelmor::LetGoMenu</name>
+    <message>
+        <source>手放した変更(&amp;L)</source>
+        <translation>&amp;Let-go edits</translation>
+    </message>
+    <message>
+        <source>（なし）</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>map No %1「%2」 %3</source>
+        <translation>map No %1 &quot;%2&quot; %3</translation>
+    </message>
+</context>
+<context>
     <name>kelmor::MapKeyActions</name>
     <message>
         <source>入力モード(&amp;I)</source>
@@ -1096,6 +1111,10 @@ Version %1</translation>
     <message>
         <source>列 %1、行 %2: %3</source>
         <translation>Column %1, row %2: %3</translation>
+    </message>
+    <message>
+        <source>保存しない変更あり（移動すると手放します）</source>
+        <translation>Unsaved, not to be saved (leaving lets them go)</translation>
     </message>
 </context>
 <context>

@@ -9,6 +9,7 @@
 #include "app/asker.h"
 #include "app/commandactions.h"
 #include "app/form1.h"
+#include "app/letgomenu.h"
 #include "app/mapkeyactions.h"
 #include "app/menubar.h"
 #include "app/messages.h"
@@ -83,9 +84,12 @@ OverviewWindow* Form1::overview() const
 
 void Form1::createMenus()
 {
-    fillMenuBar(*this, {*commands_, selectionActions_->clipboardActions(), selectionActions_->selectingActions(),
-                        keyActions_->actions(), toolActions_->toolBar()->toggleViewAction(), palette_->showingAction(),
-                        toolActions_->actions(), *ui_.Picture2});
+    auto* letGo = new LetGoMenu(
+        document_, [this](std::uint64_t id) { navigation_.putBack(id); }, *this);
+    fillMenuBar(*this, {*commands_, letGo->menu(), selectionActions_->clipboardActions(),
+                        selectionActions_->selectingActions(), keyActions_->actions(),
+                        toolActions_->toolBar()->toggleViewAction(), palette_->showingAction(), toolActions_->actions(),
+                        *ui_.Picture2});
 }
 
 }  // namespace kelmor

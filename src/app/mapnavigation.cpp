@@ -140,6 +140,30 @@ std::optional<MapNumber> MapNavigation::askNewMapNumber(const QString& stopped)
     return next;
 }
 
+void MapNavigation::putBack(std::uint64_t id)
+{
+    if (!hooks_.saveIfEdited())
+        return;
+    const std::optional<std::int64_t> count = countMaps();
+    if (!count)
+        return;
+    std::optional<LetGoEdit> taken = document_.letGo().take(id);
+    if (!taken)
+        return;
+    Recovery& edits = taken->edits;
+    if (!edits.created && edits.mapNo <= *count) {
+        load(edits.mapNo);
+    } else if (*count + 1 > kLastMapNo) {
+        document_.letGo().keep(edits, taken->when);
+        tellOverflow();
+        return;
+    } else {
+        edits.created = true;
+        edits.mapNo = *count + 1;
+    }
+    document_.putBack(edits);
+}
+
 void MapNavigation::tellOverflow()
 {
     asker_.notify(overflowText());

@@ -52,6 +52,10 @@ public:
     std::optional<MapNumber> askNewMapNumber(const QString& stopped);
     // No map past the last map number.
     void tellOverflow();
+    // Puts back the edits let go of that `id` names (see LetGoEdits) after the
+    // unsaved-changes check: on their map, loaded first, or as a new map
+    // when the file no longer has that number.
+    void putBack(std::uint64_t id);
 
 private:
     void tellCountFailure(const FileFailure& failure, const QString& stopped);

@@ -44,6 +44,7 @@ void fillMenuBar(QMainWindow& window, const MenuParts& parts)
     QMenu* edit = bar->addMenu(MenuBar::tr("編集(&E)"));
     edit->addAction(c[C::Undo]);
     edit->addAction(c[C::Redo]);
+    edit->addMenu(parts.letGo);
     edit->addSeparator();
     edit->addActions(parts.clipboard);
     edit->addSeparator();

@@ -4,6 +4,7 @@
 
 class QAction;
 class QMainWindow;
+class QMenu;
 
 namespace kelmor {
 
@@ -13,6 +14,8 @@ class MapView;
 // What the menus offer besides the window's own commands.
 struct MenuParts {
     const CommandActions& commands;
+    // 編集: the edits let go of, after undo and redo.
+    QMenu* letGo;
     // 編集: the clipboard's, the selection's and the map keys' commands.
     QList<QAction*> clipboard;
     QList<QAction*> selecting;

@@ -32,12 +32,16 @@ StatusLine::StatusLine(QStatusBar& bar, const MapDocument& document, const EditS
       mark_(addField(bar, "markStatus", 0)),
       tool_(addField(bar, "toolStatus", 0))
 {
-    showMark(document_.marked());
+    showMark();
     connect(&view_, &MapView::hovered, this, &StatusLine::showCell);
     connect(&view_, &MapView::cursorMoved, this, &StatusLine::showCell);
     connect(&view_, &MapView::cursorMoved, this, &StatusLine::describeCursor);
     connect(&document_, &MapDocument::cellChanged, this, &StatusLine::refresh);
+    // Whether the map differs from the file changes with its cells, its
+    // header and its mark.
     connect(&document_, &MapDocument::markedChanged, this, &StatusLine::showMark);
+    connect(&document_, &MapDocument::headerChanged, this, &StatusLine::showMark);
+    connect(&document_, &MapDocument::mapReplaced, this, &StatusLine::showMark);
     connect(&document_, &MapDocument::mapNoChanged, this,
             [this](MapNumber number) { map_->setText(QStringLiteral("map No %1").arg(number)); });
 }
@@ -49,6 +53,7 @@ void StatusLine::showTool(const QString& text)
 
 void StatusLine::refresh()
 {
+    showMark();
     describeCursor();
     showCell(row_, column_);
 }
@@ -60,9 +65,13 @@ void StatusLine::showCell(int row, int column)
     cell_->setText(cellText(CellPos{column, row}));
 }
 
-void StatusLine::showMark(bool marked)
+void StatusLine::showMark()
 {
-    mark_->setText(marked ? tr("未保存の変更あり") : tr("変更なし"));
+    // A map that differs from the file but is not marked (after No to the
+    // save question) is left without a question: say so before it is.
+    mark_->setText(document_.marked()            ? tr("未保存の変更あり")
+                   : document_.differsFromFile() ? tr("保存しない変更あり（移動すると手放します）")
+                                                 : tr("変更なし"));
 }
 
 void StatusLine::describeCursor()

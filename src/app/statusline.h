@@ -37,7 +37,7 @@ public:
 
 private:
     void showCell(int row, int column);
-    void showMark(bool marked);
+    void showMark();
     void describeCursor();
     // "列 3、行 2: K:…", what the cell holds by its palette entry or its code.
     QString cellText(const CellPos& cell) const;

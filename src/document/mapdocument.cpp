@@ -1,5 +1,7 @@
 #include "document/mapdocument.h"
 
+#include <chrono>
+
 #include "document/mapcommands.h"
 #include "edit/erase.h"
 #include "edit/headerfilter.h"
@@ -42,8 +44,17 @@ MapLoad MapDocument::load(MapNumber wanted)
     return result;
 }
 
+void MapDocument::keepIfLetGo()
+{
+    // Before the first map there is nothing on screen to let go of.
+    if (std::optional<Recovery> edits = unsaved(); edits && shown_)
+        letGo_.keep(std::move(*edits), std::chrono::system_clock::now());
+    shown_ = true;
+}
+
 void MapDocument::loaded(const MapLoad& result)
 {
+    keepIfLetGo();
     const LoadedMap& map = result.map;
     unsavable_ = map.damaged();
     cutOff_ = map.found && map.rowsRead < kMapRows;
@@ -82,6 +93,7 @@ void MapDocument::becomeNew(MapNumber number)
 
 void MapDocument::create(MapNumber number)
 {
+    keepIfLetGo();
     // Creating erases what was on screen, which marks it as an erase does.
     becomeNew(number);
     eraseToTemplate(rows_);
@@ -94,6 +106,7 @@ void MapDocument::create(MapNumber number)
 
 void MapDocument::duplicate(MapNumber number)
 {
+    keepIfLetGo();
     becomeNew(number);
     startHistory(false);
     emit mapReplaced();
@@ -201,25 +214,37 @@ void MapDocument::declineSave()
 
 void MapDocument::restore(const Recovery& recovery, RecoveryOrphan orphan)
 {
-    if (recovery.created) {
+    showEdits(recovery);
+    recovery_->adopt(std::move(orphan));
+}
+
+void MapDocument::putBack(const Recovery& edits)
+{
+    keepIfLetGo();
+    showEdits(edits);
+    recovery_->changedNow();
+}
+
+void MapDocument::showEdits(const Recovery& edits)
+{
+    if (edits.created) {
         headerCodec_.forget();
-        setMapNo(recovery.mapNo);
+        setMapNo(edits.mapNo);
         unsavable_ = false;
         cutOff_ = false;
         origin_ = MapOrigin{};
     } else {
         // The map as it was when the edits began: a save asks before it
         // overwrites what another program saved there since.
-        origin_.rows = recovery.originRows;
+        origin_.rows = edits.originRows;
     }
-    setHeader(filteredHeader(headerCodec_.decode(recovery.header)));
-    rows_ = recovery.rows;
+    setHeader(filteredHeader(headerCodec_.decode(edits.header)));
+    rows_ = edits.rows;
     emit rowsChanged();
     emit mapReplaced();
     // Unsaved, and no state in the history to come back to as saved.
     startHistory(false);
     setMarked(true);
-    recovery_->adopt(std::move(orphan));
 }
 
 void MapDocument::close()

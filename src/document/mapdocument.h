@@ -9,6 +9,7 @@
 #include <string>
 
 #include "document/headercodec.h"
+#include "document/letgoedits.h"
 #include "document/recoverypolicy.h"
 #include "edit/cellgeometry.h"
 #include "levelfile/levelfile.h"
@@ -91,6 +92,13 @@ public:
     // Puts a recovery file's map on screen, unsaved, and takes the file as
     // this editor's own. A loaded map's number is loaded first, by the caller.
     void restore(const Recovery& recovery, RecoveryOrphan orphan);
+    // Puts edits let go of back on screen as a recovered map is put back:
+    // marked, and kept for a crash. A loaded map's number is loaded first.
+    void putBack(const Recovery& edits);
+    // The maps left while they differed from the file, until the editor
+    // closes: kept whenever the map on screen is replaced by another.
+    const LetGoEdits& letGo() const { return letGo_; }
+    LetGoEdits& letGo() { return letGo_; }
     // Closing: nothing is kept, and the recovery file is gone on return.
     void close();
 
@@ -161,6 +169,11 @@ signals:
     void mapReplaced();
 
 private:
+    // The map on screen is about to be replaced: its edits are kept when it
+    // differs from the file.
+    void keepIfLetGo();
+    // A recovered or let-go map on screen, marked.
+    void showEdits(const Recovery& edits);
     void setMapNo(MapNumber number);
     // The map on screen after this editor changed the maps' order.
     void followOrder(const OrderReport& report, const MapOrderChange& change, std::int64_t count);
@@ -200,6 +213,8 @@ private:
     std::unique_ptr<FileOps> ownRecoveryOps_;
     // Last, so that its thread ends before the state it reads goes.
     std::unique_ptr<RecoveryPolicy> recovery_;
+    LetGoEdits letGo_;
+    bool shown_ = false;  // a map has been put on screen
 };
 
 }  // namespace kelmor

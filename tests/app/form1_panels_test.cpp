@@ -102,9 +102,10 @@ TEST_F(Panels, TheStatusBarTellsTheCellTheMapTheMarkAndTheTool)
 {
     openOnThreeMaps();
     show();
-    setCell(2, 3, 'K');
-    EXPECT_EQ(named<QLabel>(*form, "mapStatus")->text(), QStringLiteral("map No 1"));
     EXPECT_EQ(named<QLabel>(*form, "markStatus")->text(), QStringLiteral("変更なし"));
+    setCell(2, 3, 'K');  // a change, never marked: leaving would let it go
+    EXPECT_EQ(named<QLabel>(*form, "mapStatus")->text(), QStringLiteral("map No 1"));
+    EXPECT_EQ(named<QLabel>(*form, "markStatus")->text(), QStringLiteral("保存しない変更あり（移動すると手放します）"));
     EXPECT_EQ(named<QLabel>(*form, "toolStatus")->text(), QStringLiteral("ツール: ペン"));
 
     // The pointer's cell, then the keyboard cursor's after a key moved it.

@@ -2,6 +2,7 @@
 // place, and 表示's choices acting on what they show.
 #include <QAction>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QUndoStack>
@@ -37,7 +38,10 @@ TEST(MenuBar, EveryCommandInItsMenuAndTheViewChoices)
     const CommandActions commands(window, history);
     MapView view;
     QAction* toolBar = actionNamed(window, "");
+    QMenu letGo;
+    letGo.menuAction()->setObjectName(QStringLiteral("letGoMenuAction"));
     fillMenuBar(window, {commands,
+                         &letGo,
                          {actionNamed(window, "cutAction")},
                          {actionNamed(window, "selectAllAction")},
                          {actionNamed(window, "typingAction")},
@@ -52,7 +56,7 @@ TEST(MenuBar, EveryCommandInItsMenuAndTheViewChoices)
                                 QStringLiteral("ツール(&T)"),   QStringLiteral("ヘルプ(&H)")};
     const QStringList contents[] = {
         {"saveAction", "-", "closeAction"},
-        {"undoAction", "redoAction", "-", "cutAction", "-", "selectAllAction", "-", "typingAction"},
+        {"undoAction", "redoAction", "letGoMenuAction", "-", "cutAction", "-", "selectAllAction", "-", "typingAction"},
         {"toolBarAction", "paletteAction", "statusAction", "-", "gridAction", "codesAction"},
         {"firstAction", "previousAction", "nextAction", "lastAction", "goToAction", "overviewAction", "-",
          "createAction", "duplicateAction", "eraseAction"},
