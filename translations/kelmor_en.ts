@@ -695,6 +695,28 @@ Choose from the palette, or type a character the map takes.</translation>
         <source>並べ替えをやり直せません。%1 は並べ替えの後に書き換えられています（このエディタの保存を含みます）。その内容を失わないよう、何も変えていません。</source>
         <translation>The change of order cannot be redone. %1 has been rewritten since (saves from this editor included). Nothing was changed, so that none of it is lost.</translation>
     </message>
+    <message>
+        <source>%1 が見つからないため、開けません。</source>
+        <translation>%1 cannot be opened: it does not exist.</translation>
+    </message>
+    <message>
+        <source>%1 が見つからないため、開けません（新しいレベルファイルは、名前が .cnf で終わるときだけ作ります）。</source>
+        <translation>%1 cannot be opened: it does not exist (a new level file is made only for a name ending in .cnf).</translation>
+    </message>
+    <message>
+        <source>%1 のフォルダーを読めないため、開けません。</source>
+        <translation>%1 cannot be opened: its folder cannot be read.</translation>
+    </message>
+    <message>
+        <source>%1 を読み込めないため、開けません。
+%2</source>
+        <translation>%1 cannot be opened: it cannot be read.
+%2</translation>
+    </message>
+    <message>
+        <source>%1 が見つかりません。最近使ったファイルの一覧から外しました。</source>
+        <translation>%1 was not found. It has been taken off the list of recent files.</translation>
+    </message>
 </context>
 <context>
     <name>ToolWords</name>
@@ -879,6 +901,17 @@ Version %1</translation>
     </message>
 </context>
 <context>
+    <name>kelmor::LevelOpener</name>
+    <message>
+        <source>レベルファイルを開く</source>
+        <translation>Open a level file</translation>
+    </message>
+    <message>
+        <source>レベルファイル (*.cnf);;すべてのファイル (*)</source>
+        <translation>Level files (*.cnf);;All files (*)</translation>
+    </message>
+</context>
+<context>
     <name>kelmor::MapKeyActions</name>
     <message>
         <source>入力モード(&amp;I)</source>
@@ -961,6 +994,25 @@ Version %1</translation>
     <message>
         <source>、</source>
         <translation>, </translation>
+    </message>
+</context>
+<context>
+    <name>kelmor::OpenActions</name>
+    <message>
+        <source>最近使ったファイル(&amp;R)</source>
+        <translation>&amp;Recent files</translation>
+    </message>
+    <message>
+        <source>開く(&amp;O)...</source>
+        <translation>&amp;Open...</translation>
+    </message>
+    <message>
+        <source>（なし）</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>一覧を消去(&amp;C)</source>
+        <translation>&amp;Clear the list</translation>
     </message>
 </context>
 <context>

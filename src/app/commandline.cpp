@@ -39,16 +39,30 @@ std::string unreadableFolder(const fs::path& folder)
 
 StartRequest locate(const std::string& given)
 {
+    const LevelLocation location = locateLevel(given);
+    if (location.refusal != LevelLocation::Refusal::None)
+        return refuse(location.problem);
+    StartRequest request;
+    request.folder = location.folder;
+    request.levelName = location.levelName;
+    return request;
+}
+
+}  // namespace
+
+LevelLocation locateLevel(const std::string& given)
+{
+    using Refusal = LevelLocation::Refusal;
+    const auto refused = [](Refusal why, std::string problem) {
+        return LevelLocation{why, {}, {}, std::move(problem)};
+    };
     const fs::path path = fs::absolute(fs::path(given)).lexically_normal();
     std::error_code error;
     const fs::file_status status = fs::status(path, error);
-    StartRequest request;
     if (fs::is_directory(status)) {
         if (const std::string why = unreadableFolder(path); !why.empty())
-            return refuse("cannot read the folder " + given + ": " + why);
-        request.folder = path.string();
-        request.levelName = kLevelFileName;
-        return request;
+            return refused(Refusal::FolderUnreadable, "cannot read the folder " + given + ": " + why);
+        return {Refusal::None, path.string(), kLevelFileName, {}};
     }
     const bool isLink = fs::is_symlink(fs::symlink_status(path, error));
     const fs::path folder = path.parent_path();
@@ -57,19 +71,16 @@ StartRequest locate(const std::string& given)
     // named like the folder.
     if (!fs::exists(status) && !isLink) {
         if (!fs::is_directory(folder, error))
-            return refuse(given + " does not exist");
+            return refused(Refusal::Missing, given + " does not exist");
         if (path.extension() != ".cnf")
-            return refuse(given + " does not exist (a new level file is made only for a name ending in .cnf)");
+            return refused(Refusal::NotCnf,
+                           given + " does not exist (a new level file is made only for a name ending in .cnf)");
     }
     if (const std::string why = unreadableFolder(folder); !why.empty())
-        return refuse("cannot read the folder of " + given + ": " + why);
+        return refused(Refusal::FolderUnreadable, "cannot read the folder of " + given + ": " + why);
     // A level file that is not there yet is made by the first save.
-    request.folder = folder.string();
-    request.levelName = path.filename().string();
-    return request;
+    return {Refusal::None, folder.string(), path.filename().string(), {}};
 }
-
-}  // namespace
 
 namespace {
 

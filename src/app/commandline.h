@@ -58,6 +58,19 @@ struct StartRequest {
     std::string language;
 };
 
+// Where a path the user gave puts the level file, or why it cannot: the
+// folder and the name in it, or a refusal with the reason in English.
+struct LevelLocation {
+    enum class Refusal { None, Missing, NotCnf, FolderUnreadable };
+    Refusal refusal = Refusal::None;
+    std::string folder;
+    std::string levelName;
+    std::string problem;
+};
+// A folder (its "kelmor.cnf"), a level file, or a name ending in .cnf in a
+// folder that exists (made by the first save); the folder must be readable.
+LevelLocation locateLevel(const std::string& given);
+
 // PATH is a folder (its "kelmor.cnf") or a level file of any name, which may
 // not exist yet when its folder does; without PATH, `programFolder`. Checks
 // only what can be known before a window opens.

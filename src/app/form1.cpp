@@ -32,7 +32,6 @@ std::string absoluteFolder(const std::string& folder)
         path.pop_back();
     return path;
 }
-
 }  // namespace
 
 Form1::Form1(const std::string& folder, Asker& asker, FileOps& fileOps, FileOps* recoveryOps)

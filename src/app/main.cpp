@@ -18,6 +18,8 @@
 #include "app/pictureexport.h"
 #include "app/form1.h"
 #include "app/language.h"
+#include "app/levelopener.h"
+#include "app/recentfiles.h"
 #include "app/messageboxasker.h"
 #include "fs/fileops.h"
 #include "levelfile/levelfile.h"
@@ -158,6 +160,8 @@ int main(int argc, char* argv[])
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kelmor-edit"));
+    // Where the recent files are remembered.
+    QApplication::setOrganizationName(QStringLiteral("kelmor-x"));
     startingUp = false;
     qInstallMessageHandler(nullptr);
 
@@ -172,7 +176,12 @@ int main(int argc, char* argv[])
     const std::string folder = request.folder.empty()
                                    ? QFile::encodeName(QCoreApplication::applicationDirPath()).toStdString()
                                    : request.folder;
-    kelmor::Form1 form(folder, request.levelName, asker, *fileOps);
+    kelmor::RecentFiles recent;
+    kelmor::LevelOpener opener(asker, *fileOps, recent);
+    // Questions and notices stand over the window on the open file.
+    QObject::connect(&opener, &kelmor::LevelOpener::windowChanged,
+                     [&asker](kelmor::Form1* window) { asker.setParent(window); });
+    kelmor::Form1& form = opener.start(folder, request.levelName);
     asker.setParent(&form);
     form.show();
     // For the start-up benchmark: leave as soon as the window has been shown.

@@ -38,6 +38,7 @@ void fillMenuBar(QMainWindow& window, const MenuParts& parts)
     const CommandActions& c = parts.commands;
     QMenuBar* bar = window.menuBar();
     QMenu* file = bar->addMenu(MenuBar::tr("ファイル(&F)"));
+    file->setObjectName(QStringLiteral("fileMenu"));
     file->addAction(c[C::Save]);
     file->addSeparator();
     file->addAction(c[C::Close]);

@@ -389,6 +389,31 @@ QString mapInsertedText(MapNumber mapNo, const QString& header)
     return Messages::tr("空のマップ「%1」を map No %2 として挿入しました。").arg(header).arg(mapNo);
 }
 
+QString openRefusedText(const QString& path, LevelLocation::Refusal why)
+{
+    switch (why) {
+    case LevelLocation::Refusal::Missing: return Messages::tr("%1 が見つからないため、開けません。").arg(path);
+    case LevelLocation::Refusal::NotCnf:
+        return Messages::tr("%1 が見つからないため、開けません（新しいレベルファイルは、名前が .cnf で終わる"
+                            "ときだけ作ります）。")
+            .arg(path);
+    case LevelLocation::Refusal::FolderUnreadable:
+        return Messages::tr("%1 のフォルダーを読めないため、開けません。").arg(path);
+    case LevelLocation::Refusal::None: break;
+    }
+    return {};
+}
+
+QString openUnreadableText(const QString& path, const QString& reason)
+{
+    return Messages::tr("%1 を読み込めないため、開けません。\n%2").arg(path, reason);
+}
+
+QString recentGoneText(const QString& path)
+{
+    return Messages::tr("%1 が見つかりません。最近使ったファイルの一覧から外しました。").arg(path);
+}
+
 QString keysText()
 {
     // Made from the key table, as --help is: a key added there is listed here.

@@ -3,6 +3,7 @@
 #include <QString>
 #include <optional>
 
+#include "app/commandline.h"
 #include "edit/placepick.h"
 #include "fs/filefailure.h"
 #include "levelfile/levelfile.h"
@@ -69,6 +70,11 @@ QString orderUndoRefusedText(bool undo, const QString& levelName);
 QString deleteMapQuestion(MapNumber mapNo, const QString& header);
 // The status bar's word after a blank map was put in.
 QString mapInsertedText(MapNumber mapNo, const QString& header);
+// A path to open that names no level file (see locateLevel), one that
+// cannot be read, and a recent file that is gone.
+QString openRefusedText(const QString& path, LevelLocation::Refusal why);
+QString openUnreadableText(const QString& path, const QString& reason);
+QString recentGoneText(const QString& path);
 // The keys, for the help menu.
 QString keysText();
 

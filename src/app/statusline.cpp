@@ -1,5 +1,6 @@
 #include "app/statusline.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QStatusBar>
 
@@ -30,8 +31,14 @@ StatusLine::StatusLine(QStatusBar& bar, const MapDocument& document, const EditS
       cell_(addField(bar, "cellStatus", 1)),
       map_(addField(bar, "mapStatus", 0)),
       mark_(addField(bar, "markStatus", 0)),
-      tool_(addField(bar, "toolStatus", 0))
+      tool_(addField(bar, "toolStatus", 0)),
+      level_(addField(bar, "levelStatus", 0))
 {
+    // The level file by its name; its whole path where there is room for it.
+    const QString path = QFile::decodeName(QByteArray::fromStdString(document_.levelFile().path()));
+    level_->setText(document_.levelName());
+    level_->setToolTip(path);
+    level_->setAccessibleDescription(path);
     showMark();
     connect(&view_, &MapView::hovered, this, &StatusLine::showCell);
     connect(&view_, &MapView::cursorMoved, this, &StatusLine::showCell);

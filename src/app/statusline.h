@@ -29,7 +29,7 @@ public:
     QLabel* mapField() const { return map_; }
     QLabel* markField() const { return mark_; }
     QLabel* toolField() const { return tool_; }
-    QList<QLabel*> fields() const { return {cell_, map_, mark_, tool_}; }
+    QList<QLabel*> fields() const { return {cell_, map_, mark_, tool_, level_}; }
 
     void showTool(const QString& text);
     // The map was drawn again: what its cells hold may have changed.
@@ -49,6 +49,7 @@ private:
     QLabel* map_;
     QLabel* mark_;
     QLabel* tool_;
+    QLabel* level_;
     int row_ = 0;
     int column_ = 0;
 };

@@ -12,6 +12,15 @@ void LetGoEdits::keep(Recovery edits, std::chrono::system_clock::time_point when
         edits_.pop_front();
 }
 
+void LetGoEdits::takeOlder(LetGoEdits&& older)
+{
+    std::deque<LetGoEdit> all = std::move(older.edits_);
+    all.insert(all.end(), edits_.begin(), edits_.end());
+    edits_.clear();
+    for (LetGoEdit& edit : all)
+        keep(std::move(edit.edits), edit.when);
+}
+
 std::vector<LetGoEdit> LetGoEdits::of(const std::string& levelPath) const
 {
     std::vector<LetGoEdit> found;

@@ -33,6 +33,9 @@ public:
     // Takes out the one of `id`; nothing when it is no longer kept.
     std::optional<LetGoEdit> take(std::uint64_t id);
     std::size_t size() const { return edits_.size(); }
+    // Puts `older` (another file's window's, say) before these, the last
+    // ten of all kept.
+    void takeOlder(LetGoEdits&& older);
 
 private:
     std::deque<LetGoEdit> edits_;  // the oldest first

@@ -101,6 +101,9 @@ public:
     LetGoEdits& letGo() { return letGo_; }
     // Closing: nothing is kept, and the recovery file is gone on return.
     void close();
+    // Another level file is opened in this one's place: the map on screen is
+    // kept among the edits let go of when it differs from the file.
+    void leave() { keepIfLetGo(); }
 
     // What became of the level file since this editor last loaded or saved
     // it: only another program's change counts, never this editor's own

@@ -62,6 +62,7 @@ constexpr std::array kRows{
            "create a map, duplicate the map on screen"},
     KeyRow{"overviewAction", "Ctrl+L", kAnywhere, "マップ一覧（ヘッダーで検索、Enter でそのマップへ）",
            "the map overview: every map as a small picture, searchable by its header"},
+    KeyRow{"openAction", "Ctrl+O", kAnywhere, "レベルファイルを開く", "open another level file or folder"},
     KeyRow{"saveAction", "Ctrl+S", kAnywhere, "マップ保存", "save the map"},
     KeyRow{"closeAction", "Ctrl+Q", kAnywhere, "閉じる", "close the window, asking first about unsaved edits"},
     KeyRow{

@@ -12,6 +12,8 @@
 #include "app/overviewwindow.h"
 #include "app/widgetaction.h"
 #include "model/keytable.h"
+#include "app/openactions.h"
+#include "app/recentfiles.h"
 #include "support/formfixture.h"
 
 namespace kelmor::test {
@@ -33,6 +35,9 @@ Listed tableRows()
 TEST_F(KeyTable, EveryShortcutComesFromTheTableAndEveryCommandOfTheTableExists)
 {
     openOnThreeMaps();
+    // What the window gains when an opener owns it (ファイル > 開く…).
+    const RecentFiles recent(QString::fromStdString(dir.file("recent.ini")));
+    new OpenActions(*form, recent);
     form->findChild<QAction*>(QStringLiteral("overviewAction"))->trigger();
     ASSERT_NE(form->overview(), nullptr);
     std::map<std::string, QAction*> actions;

@@ -64,7 +64,12 @@ TEST_F(Status, TheFieldsFollowTheDocumentThePointerAndTheCursor)
 
     line.showTool(QStringLiteral("ツール: ブラシ"));
     EXPECT_EQ(line.toolField()->text(), QStringLiteral("ツール: ブラシ"));
-    EXPECT_EQ(line.fields().size(), 4);
+    // The level file by its name, its whole path as tool tip and description.
+    ASSERT_EQ(line.fields().size(), 5);
+    QLabel* level = line.fields().back();
+    EXPECT_EQ(level->text(), QStringLiteral("kelmor.cnf"));
+    EXPECT_EQ(level->toolTip(), QString::fromStdString(dir.file("kelmor.cnf")));
+    EXPECT_EQ(level->accessibleDescription(), level->toolTip());
 }
 
 }  // namespace

@@ -1,0 +1,120 @@
+#include "app/levelopener.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <cerrno>
+
+#include "app/asker.h"
+#include "app/commandline.h"
+#include "app/form1.h"
+#include "app/messages.h"
+#include "app/openactions.h"
+#include "app/recentfiles.h"
+#include "fs/fileops.h"
+
+namespace kelmor {
+
+namespace {
+std::optional<QString> fileDialog(QWidget& over, const QString& folder)
+{
+    const QString chosen =
+        QFileDialog::getOpenFileName(&over, LevelOpener::tr("レベルファイルを開く"), folder,
+                                     LevelOpener::tr("レベルファイル (*.cnf);;すべてのファイル (*)"));
+    return chosen.isEmpty() ? std::nullopt : std::optional<QString>(chosen);
+}
+}  // namespace
+
+LevelOpener::LevelOpener(Asker& asker, FileOps& fileOps, RecentFiles& recent, Chooser choose)
+    : asker_(asker),
+      fileOps_(fileOps),
+      recent_(recent),
+      choose_(choose ? std::move(choose) : Chooser(fileDialog))
+{}
+
+LevelOpener::~LevelOpener() = default;
+
+Form1& LevelOpener::start(const std::string& folder, const std::string& levelName)
+{
+    Form1& window = make(folder, levelName);
+    recent_.add(QFile::decodeName(QByteArray::fromStdString(window.document().levelFile().path())));
+    return window;
+}
+
+Form1& LevelOpener::make(const std::string& folder, const std::string& levelName)
+{
+    window_ = std::make_unique<Form1>(folder, levelName, asker_, fileOps_);
+    auto* actions = new OpenActions(*window_, recent_);
+    connect(actions, &OpenActions::openChosen, this, &LevelOpener::chooseAndOpen);
+    connect(actions, &OpenActions::openRequested, this, &LevelOpener::open);
+    connect(actions, &OpenActions::recentChosen, this, &LevelOpener::openRecent);
+    connect(actions, &OpenActions::recentCleared, this, [this] { recent_.clear(); });
+    return *window_;
+}
+
+QString LevelOpener::refusalOf(const std::string& folder, const std::string& levelName) const
+{
+    const std::string path = folder + "/" + levelName;
+    int error = 0;
+    if (fileOps_.openRead(path, error) == nullptr && error != ENOENT)
+        return openUnreadableText(QFile::decodeName(QByteArray::fromStdString(path)), reasonOf(error));
+    return {};
+}
+
+bool LevelOpener::open(const QString& path)
+{
+    const LevelLocation location = locateLevel(QFile::encodeName(path).toStdString());
+    if (location.refusal != LevelLocation::Refusal::None) {
+        asker_.notify(openRefusedText(path, location.refusal));
+        return false;
+    }
+    if (const QString refusal = refusalOf(location.folder, location.levelName); !refusal.isEmpty()) {
+        asker_.notify(refusal);
+        return false;
+    }
+    // The old file is left as closing leaves it.
+    if (window_ && !window_->Form_Unload())
+        return false;
+    std::unique_ptr<Form1> old = std::move(window_);
+    LetGoEdits letGo;
+    if (old) {
+        old->document().leave();
+        letGo = old->document().letGo();
+        old->document().close();
+    }
+    Form1& next = make(location.folder, location.levelName);
+    next.document().letGo().takeOlder(std::move(letGo));
+    recent_.add(path);
+    if (old) {
+        next.setGeometry(old->geometry());
+        if (old->isVisible())
+            next.show();
+        old->hide();
+        // It may be what asked for the opening: gone once that is done.
+        old.release()->deleteLater();
+    }
+    emit windowChanged(&next);
+    return true;
+}
+
+void LevelOpener::chooseAndOpen()
+{
+    if (!window_)
+        return;
+    const QString folder =
+        QFileInfo(QFile::decodeName(QByteArray::fromStdString(window_->document().levelFile().path()))).absolutePath();
+    if (const std::optional<QString> chosen = choose_(*window_, folder))
+        open(*chosen);
+}
+
+void LevelOpener::openRecent(const QString& path)
+{
+    if (!QFileInfo::exists(path)) {
+        asker_.notify(recentGoneText(path));
+        recent_.remove(path);
+        return;
+    }
+    open(path);
+}
+
+}  // namespace kelmor
