@@ -444,6 +444,41 @@ TEST_F(EndToEnd, AChangeFromOutsideReloadsOrAsksWithoutLosingAnEdit)
     EXPECT_TRUE(levelBecomes(levelText({{"*E2E1", ours}, {"*E2E2", map2}})));
 }
 
+// ファイル > 開く with the real file dialog, its path typed as a person types it.
+TEST_F(EndToEnd, OpenAnotherLevelFileThroughTheFileDialog)
+{
+    std::filesystem::create_directory(dir.file("second"));
+    writeFile(dir.file("second/stage.cnf"), levelText({{"*OTHER", uniformRows('K')}}));
+    std::filesystem::copy_file(dir.file("kelmor.bmp"), dir.file("second/kelmor.bmp"));
+    ASSERT_NO_FATAL_FAILURE(startEditor());
+    const QString first = window;
+    focusWindow();
+    xdo({QStringLiteral("key"), QStringLiteral("ctrl+o")});
+    QString dialog;
+    ASSERT_TRUE(waitFor([&] {
+        dialog = focused();
+        return !dialog.isEmpty() && dialog != window &&
+               xdo({QStringLiteral("getwindowname"), dialog}) == QStringLiteral("レベルファイルを開く");
+    })) << "no file dialog came up";
+    xdo({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("20"),
+         QString::fromStdString(dir.file("second/stage.cnf"))});
+    // The first Return may only take the name the completer offers.
+    for (int i = 0; i < 3 && focused() == dialog; ++i) {
+        xdo({QStringLiteral("key"), QStringLiteral("Return")});
+        waitFor([&] { return focused() != dialog; }, 2s);
+    }
+    ASSERT_TRUE(waitFor([&] {
+        const QString now = xdo({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                                 QStringLiteral("^kelmor-x map editor$")})
+                                .section(QLatin1Char('\n'), 0, 0);
+        return !now.isEmpty() && now != first;
+    })) << "no window on the opened file";
+    ASSERT_NO_FATAL_FAILURE(findWindow());
+    EXPECT_TRUE(waitFor([&] { return cellShows(view(), 0, 0, 286) && cellShows(view(), 16, 34, 286); }, 5s));
+    EXPECT_EQ(readFile(dir.file("kelmor.cnf")), original);
+    EXPECT_EQ(editor.state(), QProcess::Running);
+}
+
 }  // namespace
 }  // namespace kelmor::test
 
