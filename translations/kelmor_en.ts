@@ -901,7 +901,7 @@ Version %1</translation>
     </message>
 </context>
 <context>
-    <name>kelmor::LevelOpener</name>
+    <name>kelmor::LevelFileDialog</name>
     <message>
         <source>レベルファイルを開く</source>
         <translation>Open a level file</translation>

@@ -1,13 +1,13 @@
 #include "app/levelopener.h"
 
 #include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <cerrno>
 
 #include "app/asker.h"
 #include "app/commandline.h"
 #include "app/form1.h"
+#include "app/leveldialog.h"
 #include "app/messages.h"
 #include "app/openactions.h"
 #include "app/recentfiles.h"
@@ -15,35 +15,29 @@
 
 namespace kelmor {
 
-namespace {
-std::optional<QString> fileDialog(QWidget& over, const QString& folder)
-{
-    const QString chosen =
-        QFileDialog::getOpenFileName(&over, LevelOpener::tr("レベルファイルを開く"), folder,
-                                     LevelOpener::tr("レベルファイル (*.cnf);;すべてのファイル (*)"));
-    return chosen.isEmpty() ? std::nullopt : std::optional<QString>(chosen);
-}
-}  // namespace
-
 LevelOpener::LevelOpener(Asker& asker, FileOps& fileOps, RecentFiles& recent, Chooser choose)
     : asker_(asker),
       fileOps_(fileOps),
       recent_(recent),
-      choose_(choose ? std::move(choose) : Chooser(fileDialog))
+      choose_(choose ? std::move(choose) : Chooser(chooseLevel))
 {}
 
 LevelOpener::~LevelOpener() = default;
 
 Form1& LevelOpener::start(const std::string& folder, const std::string& levelName)
 {
-    Form1& window = make(folder, levelName);
+    Form1& window = make(folder, levelName, {});
     recent_.add(QFile::decodeName(QByteArray::fromStdString(window.document().levelFile().path())));
     return window;
 }
 
-Form1& LevelOpener::make(const std::string& folder, const std::string& levelName)
+Form1& LevelOpener::make(const std::string& folder, const std::string& levelName, const QString& given)
 {
     window_ = std::make_unique<Form1>(folder, levelName, asker_, fileOps_);
+    // Opened or saved: the recent files' front, as the path the user gave.
+    const QString remembered =
+        given.isEmpty() ? QFile::decodeName(QByteArray::fromStdString(window_->document().levelFile().path())) : given;
+    connect(&window_->document(), &MapDocument::saved, this, [this, remembered] { recent_.add(remembered); });
     auto* actions = new OpenActions(*window_, recent_);
     connect(actions, &OpenActions::openChosen, this, &LevelOpener::chooseAndOpen);
     connect(actions, &OpenActions::openRequested, this, &LevelOpener::open);
@@ -82,7 +76,7 @@ bool LevelOpener::open(const QString& path)
         letGo = old->document().letGo();
         old->document().close();
     }
-    Form1& next = make(location.folder, location.levelName);
+    Form1& next = make(location.folder, location.levelName, path);
     next.document().letGo().takeOlder(std::move(letGo));
     recent_.add(path);
     if (old) {

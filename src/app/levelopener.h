@@ -50,7 +50,8 @@ signals:
     void windowChanged(Form1* window);
 
 private:
-    Form1& make(const std::string& folder, const std::string& levelName);
+    // A window on the level file, which `given` names as the user gave it.
+    Form1& make(const std::string& folder, const std::string& levelName, const QString& given);
     // Why `path` cannot be opened; nothing when it can.
     QString refusalOf(const std::string& folder, const std::string& levelName) const;
 

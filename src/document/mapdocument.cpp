@@ -139,6 +139,7 @@ SaveReport MapDocument::save(const std::function<bool(MapNumber other)>& overwri
     history_.setClean();
     setMarked(false);
     recovery_->settled();
+    emit saved();
     return report;
 }
 

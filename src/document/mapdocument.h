@@ -170,6 +170,8 @@ signals:
     // The map on screen was replaced as a whole (loaded, created, duplicated,
     // restored): what was chosen on the old one means nothing on it.
     void mapReplaced();
+    // The map on screen was written into the level file.
+    void saved();
 
 private:
     // The map on screen is about to be replaced: its edits are kept when it

@@ -12,6 +12,7 @@
 #include <QUrl>
 
 #include "app/form1.h"
+#include "app/leveldialog.h"
 #include "app/levelopener.h"
 #include "app/recentfiles.h"
 #include "support/formfixture.h"
@@ -117,6 +118,12 @@ TEST_F(Opening, RecentFilesAVanishedOneAndClearing)
     EXPECT_EQ(window().document().levelFile().path(), dir.file("other/stage2.cnf"));
     trigger("clearRecentAction");
     EXPECT_TRUE(recent.paths().isEmpty());
+    // A save puts the file back in front.
+    window().document().markPressed();
+    asker.answer({true});
+    trigger("saveAction");
+    EXPECT_EQ(recent.paths(), QStringList{path("other/stage2.cnf")});
+    recent.clear();
     // Remembered between runs: another reader of the settings sees it.
     recent.add(path("a.cnf"));
     EXPECT_EQ(RecentFiles(QString::fromStdString(dir.file("recent.ini"))).paths(), QStringList{path("a.cnf")});
@@ -135,6 +142,24 @@ TEST_F(Opening, AFileOrAFolderDroppedOnTheWindow)
     ops.failAt(FaultyFileOps::Step::None, 0);
     EXPECT_TRUE(asker.notices.back().contains(QStringLiteral("読み込めないため")));
     EXPECT_EQ(window().document().levelFile().path(), dir.file("kelmor.cnf"));
+}
+
+// The real dialog: a level file, or a game's folder chosen as a file is.
+TEST_F(Opening, TheDialogTakesALevelFileOrAGamesFolder)
+{
+    for (const std::string& pick : {dir.file("other/stage2.cnf"), dir.path()}) {
+        LevelFileDialog dialog(&window(), QString::fromStdString(dir.path()));
+        dialog.selectFile(QString::fromStdString(pick));
+        dialog.accept();
+        EXPECT_EQ(dialog.result(), QDialog::Accepted) << pick;
+        EXPECT_EQ(dialog.chosen(), QString::fromStdString(pick));
+    }
+    // A folder without a level file is entered, not chosen.
+    LevelFileDialog dialog(&window(), QString::fromStdString(dir.path()));
+    dialog.selectFile(path("other"));
+    dialog.accept();
+    EXPECT_NE(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(dialog.chosen(), std::nullopt);
 }
 
 }  // namespace
