@@ -26,17 +26,15 @@ LevelOpener::~LevelOpener() = default;
 
 Form1& LevelOpener::start(const std::string& folder, const std::string& levelName)
 {
-    Form1& window = make(folder, levelName, {});
-    recent_.add(QFile::decodeName(QByteArray::fromStdString(window.document().levelFile().path())));
-    return window;
+    return make(folder, levelName, {});
 }
 
 Form1& LevelOpener::make(const std::string& folder, const std::string& levelName, const QString& given)
 {
     window_ = std::make_unique<Form1>(folder, levelName, asker_, fileOps_);
     // Opened or saved: the recent files' front, as the path the user gave.
-    const QString remembered =
-        given.isEmpty() ? QFile::decodeName(QByteArray::fromStdString(window_->document().levelFile().path())) : given;
+    const QString remembered = given.isEmpty() ? window_->document().levelPath() : given;
+    recent_.add(remembered);
     connect(&window_->document(), &MapDocument::saved, this, [this, remembered] { recent_.add(remembered); });
     auto* actions = new OpenActions(*window_, recent_);
     connect(actions, &OpenActions::openChosen, this, &LevelOpener::chooseAndOpen);
@@ -78,7 +76,6 @@ bool LevelOpener::open(const QString& path)
     }
     Form1& next = make(location.folder, location.levelName, path);
     next.document().letGo().takeOlder(std::move(letGo));
-    recent_.add(path);
     if (old) {
         next.setGeometry(old->geometry());
         if (old->isVisible())
@@ -95,8 +92,7 @@ void LevelOpener::chooseAndOpen()
 {
     if (!window_)
         return;
-    const QString folder =
-        QFileInfo(QFile::decodeName(QByteArray::fromStdString(window_->document().levelFile().path()))).absolutePath();
+    const QString folder = QFileInfo(window_->document().levelPath()).absolutePath();
     if (const std::optional<QString> chosen = choose_(*window_, folder))
         open(*chosen);
 }

@@ -55,7 +55,7 @@ OutsideChanges::OutsideChanges(MapDocument& document, Asker& asker, QWidget& win
         const MapLoad result = document_.reread();
         if (!MapDocument::rereadShows(result)) {
             // The edits are all there is of this map now: they stay, marked.
-            asker_.notify(rereadFailureText(result, levelName(), document_.mapNo()));
+            asker_.notify(rereadFailureText(result, document_.levelName(), document_.mapNo()));
             return;
         }
         document_.declineSave();  // the edits are given up, as by No to the save question
@@ -66,11 +66,6 @@ OutsideChanges::OutsideChanges(MapDocument& document, Asker& asker, QWidget& win
         document_.acceptOutsideChange();
     });
     connect(watch_, &FileWatch::settled, this, &OutsideChanges::follow);
-}
-
-QString OutsideChanges::levelName() const
-{
-    return document_.levelName();
 }
 
 void OutsideChanges::follow()
@@ -84,14 +79,15 @@ void OutsideChanges::follow()
     switch (rule_.next()) {
     case OutsideChangeRule::Step::Nothing: break;
     case OutsideChangeRule::Step::TellGone:
-        showBar(tr("%1 が見つからないか、読めなくなりました。画面のマップはそのまま残っています。").arg(levelName()),
+        showBar(tr("%1 が見つからないか、読めなくなりました。画面のマップはそのまま残っています。")
+                    .arg(document_.levelName()),
                 false);
         break;
     case OutsideChangeRule::Step::AskAboutEdits:
         if (!bar_->isVisible() || !reload_->isEnabled())
             showBar(tr("%1 がほかのプログラムで変更されました。"
                        "このマップには保存していない変更があります。")
-                        .arg(levelName()),
+                        .arg(document_.levelName()),
                     true);
         break;
     case OutsideChangeRule::Step::ReadAgain: reloadUnedited(); break;
@@ -103,12 +99,12 @@ void OutsideChanges::reloadUnedited()
     const MapLoad result = document_.reread();
     if (!MapDocument::rereadShows(result)) {
         // Nothing on screen changes: the map keeps its number and its origin.
-        statusBar_.showMessage(rereadFailureText(result, levelName(), document_.mapNo()), kStatusMs);
+        statusBar_.showMessage(rereadFailureText(result, document_.levelName(), document_.mapNo()), kStatusMs);
         return;
     }
     hooks_.showLoaded(result);
     statusBar_.showMessage(tr("%1 がほかのプログラムで変更されたため、map No %2 を読み込み直しました。")
-                               .arg(levelName())
+                               .arg(document_.levelName())
                                .arg(document_.mapNo()),
                            kStatusMs);
 }

@@ -50,7 +50,6 @@ private:
     // Another program changed the level file and the map has no edits.
     void reloadUnedited();
     void showBar(const QString& text, bool canReload);
-    QString levelName() const;
 
     MapDocument& document_;
     Asker& asker_;

@@ -24,11 +24,6 @@ OverviewOrder::OverviewOrder(OverviewWindow& overview, MapDocument& document, As
     connect(&overview_, &OverviewWindow::redoAsked, this, [this] { undoOrRedo(false); });
 }
 
-QString OverviewOrder::levelName() const
-{
-    return document_.levelName();
-}
-
 void OverviewOrder::change(const MapOrderChange& change)
 {
     if (!window_.saveIfEdited())
@@ -43,7 +38,7 @@ void OverviewOrder::change(const MapOrderChange& change)
             return;
     }
     OrderReport report = document_.changeOrder(change, maps.stamp());
-    if (const QString refused = orderRefusedText(report, levelName()); !refused.isEmpty()) {
+    if (const QString refused = orderRefusedText(report, document_.levelName()); !refused.isEmpty()) {
         asker_.notify(refused);
         if (report.stamp == report.before) {
             follow(overview_.current());
@@ -63,8 +58,8 @@ void OverviewOrder::undoOrRedo(bool undo)
         return;
     const OrderReport report = undo ? history_.undo() : history_.redo();
     if (report.changed)
-        asker_.notify(orderUndoRefusedText(undo, levelName()));
-    else if (const QString failed = orderRefusedText(report, levelName()); !failed.isEmpty())
+        asker_.notify(orderUndoRefusedText(undo, document_.levelName()));
+    else if (const QString failed = orderRefusedText(report, document_.levelName()); !failed.isEmpty())
         asker_.notify(failed);
     follow(report.ok() ? history_.lastPlace() : overview_.current());
 }

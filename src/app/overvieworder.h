@@ -37,7 +37,6 @@ private:
     // The list read again with the map at `mapNo` highlighted, the map on
     // screen replaced when it was deleted.
     void follow(MapNumber mapNo);
-    QString levelName() const;
 
     OverviewWindow& overview_;
     MapDocument& document_;

@@ -1,6 +1,5 @@
 #include "app/statusline.h"
 
-#include <QFile>
 #include <QLabel>
 #include <QStatusBar>
 
@@ -35,7 +34,7 @@ StatusLine::StatusLine(QStatusBar& bar, const MapDocument& document, const EditS
       level_(addField(bar, "levelStatus", 0))
 {
     // The level file by its name; its whole path where there is room for it.
-    const QString path = QFile::decodeName(QByteArray::fromStdString(document_.levelFile().path()));
+    const QString path = document_.levelPath();
     level_->setText(document_.levelName());
     level_->setToolTip(path);
     level_->setAccessibleDescription(path);

@@ -1,5 +1,6 @@
 #include "document/mapdocument.h"
 
+#include <QFile>
 #include <chrono>
 
 #include "document/mapcommands.h"
@@ -30,6 +31,11 @@ MapDocument::~MapDocument()
 {
     // The history empties itself as it goes, which is no edit to keep.
     history_.disconnect(this);
+}
+
+QString MapDocument::levelPath() const
+{
+    return QFile::decodeName(QByteArray::fromStdString(levelFile_.path()));
 }
 
 bool MapDocument::differsFromFile() const

@@ -37,6 +37,8 @@ public:
     const LevelFile& levelFile() const { return levelFile_; }
     // The level file as the user knows it, for what the window says.
     QString levelName() const { return QString::fromStdString(levelFile_.name()); }
+    // Its whole path, the system's bytes decoded as file names are.
+    QString levelPath() const;
     // The level file as it is now, read for the window to put on screen
     // (see loaded) or to count its maps: nothing here changes until then.
     MapLoad readMap(MapNumber wanted) const { return levelFile_.load(wanted); }
