@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cerrno>
 #include <charconv>
 #include <cstring>
@@ -9,7 +10,7 @@
 #include <memory>
 #include <optional>
 #include <ostream>
-#include <unordered_map>
+#include <vector>
 
 #include "edit/placepick.h"
 #include "fs/atomicwrite.h"
@@ -17,6 +18,7 @@
 #include "levelfile/levelmerge.h"
 #include "levelfile/mapload.h"
 #include "levelfile/mapsave.h"
+#include "levelfile/plainmap.h"
 #include "model/celldecode.h"
 
 namespace kelmor {
@@ -32,7 +34,7 @@ void tellReadFailure(const LevelFile& level, const FileFailure& failure, std::os
 
 namespace {
 
-const char* stateOf(const LoadedMap& map)
+std::string_view stateOf(const LoadedMap& map)
 {
     if (map.damaged())
         return "damaged";
@@ -217,25 +219,38 @@ std::string escapeField(const std::string& text)
 int listMaps(const LevelFile& level, std::ostream& out, std::ostream& err)
 {
     // One line a map, gathered and written in large pieces: on the largest
-    // files the lines cost more than reading the maps, whose rows are passed
-    // over unseen (what they tell of the map's state is kept).
-    std::string lines;
+    // files the lines cost as much as reading the maps, whose rows are
+    // passed over unseen (what they tell of the map's state is kept). A
+    // header that needs no escape is copied as it is checked.
+    constexpr std::size_t kPiece = 64 * 1024;
+    constexpr std::size_t kLongestLine = 24 + 1 + 4 * kMaxHeaderBytes + 1 + 8 + 1;
+    const std::unique_ptr<char[]> lines(new char[kPiece + kLongestLine]);
+    std::size_t used = 0;
     const auto flush = [&] {
-        out.write(lines.data(), static_cast<std::streamsize>(lines.size()));
-        lines.clear();
+        out.write(lines.get(), static_cast<std::streamsize>(used));
+        used = 0;
     };
     const bool read = walk(
         level, err,
         [&](const LoadedMap& map) {
-            char number[24];
-            const auto end = std::to_chars(number, number + sizeof number, map.mapNo).ptr;
-            lines.append(number, end);
-            lines += '\t';
-            lines += escapeField(map.header);
-            lines += '\t';
-            lines += stateOf(map);
-            lines += '\n';
-            if (lines.size() > 64 * 1024)
+            char* const start = lines.get() + used;
+            char* at = std::to_chars(start, start + 24, map.mapNo).ptr;
+            *at++ = '\t';
+            bool plain = true;
+            for (const char c : map.header) {
+                plain &= c >= 0x20 && c < 0x7f && c != '\\';
+                *at++ = c;
+            }
+            if (!plain) {
+                const std::string shown = escapeField(map.header);
+                at = std::copy(shown.begin(), shown.end(), at - map.header.size());
+            }
+            *at++ = '\t';
+            const std::string_view state = stateOf(map);
+            at = std::copy(state.begin(), state.end(), at);
+            *at++ = '\n';
+            used = static_cast<std::size_t>(at - lines.get());
+            if (used > kPiece)
                 flush();
         },
         [](std::int64_t, const std::string&) {}, false);
@@ -245,41 +260,78 @@ int listMaps(const LevelFile& level, std::ostream& out, std::ostream& err)
 
 namespace {
 
-// The rows, passed over unseen, stand one to a line as the editor writes
-// them (35 cells, then CR LF or LF), and every cell is fine: no row of the
-// map has anything to tell. The usual case, so it is checked on the bytes
-// as they lie in the reader's buffer, sixteen and more at a time.
-bool plainAndFine(const CellBytes& bytes, std::string_view rows)
+// Whether plain rows (17 lines of 35 cells of the catalogue, no blank in
+// column 0) hold nothing to tell, by the rules the findings use: then a map
+// whose rows the walk found plain is not looked at again.
+bool plainRowsAreFine(const CellBytes& bytes)
 {
-    static const bool rangesAgree = [&] {
-        for (int b = 0; b < 256; ++b)
-            if (bytes.fine[static_cast<std::size_t>(b)] !=
-                ((b >= '0' && b <= '9') || (b >= 'A' && b <= 'X') || b == ' '))
+    static const bool agree = [&] {
+        for (std::size_t b = 0; b < 256; ++b) {
+            const bool plain = isPlainCell(static_cast<unsigned char>(b));
+            if (bytes.fine[b] != plain)
                 return false;
+            for (int r = 0; r < kMapRows; ++r)
+                if (plain && b != ' ' && !isPlaceableAt(static_cast<char32_t>(b), {0, r}))
+                    return false;
+        }
         return true;
     }();
-    // Every row a line of the same length: 35 cells and CR LF, or LF.
-    const std::size_t line = rows.size() / kMapRows;
-    if (!rangesAgree || (line != kMapColumns + 1 && line != kMapColumns + 2) || rows.size() != line * kMapRows)
-        return false;
-    const bool crlf = line == kMapColumns + 2;
-    for (std::size_t r = 0; r < kMapRows; ++r) {
-        const std::string_view at = rows.substr(r * line);
-        if (at[0] == ' ' || at[kMapColumns] != (crlf ? '\r' : '\n') || (crlf && at[kMapColumns + 1] != '\n'))
-            return false;
-    }
-    // One pass over all the bytes in two small sums, so that the compiler
-    // does it sixteen bytes at a time: the bytes that are no digit and no
-    // letter from A to X are blanks and the line ends found above, no more.
-    std::uint16_t others = 0, blanks = 0;
-    for (const char c : rows) {
-        const auto b = static_cast<std::uint8_t>(c);
-        others = static_cast<std::uint16_t>(
-            others + (static_cast<std::uint8_t>(b - '0') >= 10 && static_cast<std::uint8_t>(b - 'A') >= 24));
-        blanks = static_cast<std::uint16_t>(blanks + (b == ' '));
-    }
-    return others - blanks == static_cast<int>(rows.size() - kMapRows * kMapColumns);
+    return agree;
 }
+
+// The first map of each header, by its bytes' digest: a save finds that
+// one. An open table of slots, as a general hash map spends more on its
+// nodes than the whole check of a plain map.
+class FirstOfHeader {
+public:
+    // The first map whose header has this digest; `mapNo` when it is the first.
+    // Fetches the slot where `digest` goes into the cache ahead of firstOf.
+    void expect(std::uint64_t digest) const
+    {
+        if (!slots_.empty())
+            __builtin_prefetch(&slots_[slotOf(digest)]);
+    }
+    std::int64_t firstOf(std::uint64_t digest, std::int64_t mapNo)
+    {
+        if ((used_ + 1) * 2 > slots_.size())
+            grow();
+        std::size_t at = slotOf(digest);
+        for (; slots_[at].mapNo != 0; at = (at + 1) & (slots_.size() - 1))
+            if (slots_[at].digest == digest)
+                return slots_[at].mapNo;
+        slots_[at] = {digest, mapNo};
+        ++used_;
+        return mapNo;
+    }
+
+private:
+    struct Slot {
+        std::uint64_t digest = 0;
+        std::int64_t mapNo = 0;  // 0: empty, as maps count from 1
+    };
+    std::size_t slotOf(std::uint64_t digest) const
+    {
+        return static_cast<std::size_t>((digest * 0x9E3779B97F4A7C15u) >> shift_);
+    }
+    void grow()
+    {
+        std::vector<Slot> old(std::max<std::size_t>(slots_.size() * 4, 4096));
+        old.swap(slots_);
+        shift_ = 64 - std::countr_zero(slots_.size());
+        for (const Slot& slot : old) {
+            if (slot.mapNo == 0)
+                continue;
+            std::size_t at = slotOf(slot.digest);
+            while (slots_[at].mapNo != 0)
+                at = (at + 1) & (slots_.size() - 1);
+            slots_[at] = slot;
+        }
+    }
+
+    std::vector<Slot> slots_;
+    std::size_t used_ = 0;
+    int shift_ = 64;
+};
 
 }  // namespace
 
@@ -294,21 +346,36 @@ int checkLevel(const LevelFile& level, std::ostream& out, std::ostream& err)
     const std::string shownAs = escapeField(level.path());
     Findings findings(out, shownAs);
     const CellBytes& bytes = cellBytes();
-    // The first map of each header, by its bytes' digest: a save finds that one.
-    std::unordered_map<std::uint64_t, std::int64_t> firstOfHeader;
+    FirstOfHeader firstOfHeader;
     ItemReader reader(*source);
     MapWalker walker(reader);
+    // A map's header is looked up in the table while the next map is read
+    // (its slot fetched meanwhile): its finding, a map's last, still comes
+    // before the next map's.
+    std::uint64_t lastDigest = 0;
+    std::int64_t lastMap = 0;
+    const auto lookUpLast = [&] {
+        if (lastMap == 0)
+            return;
+        const std::int64_t first = firstOfHeader.firstOf(lastDigest, lastMap);
+        if (first != lastMap)
+            findings.add(lastMap, -1, -1,
+                         "the header is the header of map " + std::to_string(first) +
+                             "; a save would replace that map");
+        lastMap = 0;
+    };
     const auto stray = [&](std::int64_t before, const std::string& item) {
+        lookUpLast();
         findings.add(before, -1, -1,
                      "the item " + escapeField(item.substr(0, 40)) + (item.size() > 40 ? "..." : "") +
                          (before > 0 ? " after the map's rows" : " before the first map") +
                          " belongs to no map (a header without \"*\"?)");
     };
-    // Rows are passed over unseen, and read only when their bytes are not
-    // plainly fine.
+    // Rows are passed over unseen, and read only when they are not plain.
     while (const LoadedMap* next = walker.next(stray, false)) {
+        lookUpLast();
         const LoadedMap* map = next;
-        const bool rowsRead = !plainAndFine(bytes, next->rowBytes);
+        const bool rowsRead = !(next->plainRows && plainRowsAreFine(bytes));
         if (rowsRead && (map = walker.withRows()) == nullptr) {
             tellReadFailure(level, {FileStep::Read, level.name(), source->error() != 0 ? source->error() : EIO}, err);
             return 2;
@@ -324,16 +391,15 @@ int checkLevel(const LevelFile& level, std::ostream& out, std::ostream& err)
             findings.add(map->mapNo, -1, -1, "the map is cut off: " + std::to_string(map->rowsRead) + " of 17 rows");
         if (rowsRead)
             checkRows(findings, *map);
-        if (map->header.find_first_of(" ,") != std::string::npos)
+        if (std::any_of(map->header.begin(), map->header.end(), [](char c) { return c == ' ' || c == ','; }))
             findings.add(map->mapNo, -1, -1,
                          "the header holds a blank or a comma, which the header box removes; a save would "
                          "append a new map instead of replacing this one");
-        const auto [first, added] = firstOfHeader.emplace(fnv1a(map->header), map->mapNo);
-        if (!added)
-            findings.add(map->mapNo, -1, -1,
-                         "the header is the header of map " + std::to_string(first->second) +
-                             "; a save would replace that map");
+        lastDigest = fnv1a(map->header);
+        lastMap = map->mapNo;
+        firstOfHeader.expect(lastDigest);
     }
+    lookUpLast();
     if (source->error() != 0) {
         tellReadFailure(level, {FileStep::Read, level.name(), source->error()}, err);
         return 2;

@@ -1,5 +1,8 @@
 #include "levelfile/classify.h"
 
+#include <algorithm>
+#include <cstring>
+
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
 #define KELMOR_X86 1
 #include <immintrin.h>
@@ -89,6 +92,87 @@ __attribute__((target("avx2"))) bool classifyAvx2(const char* p, std::size_t blo
     return !_mm256_testz_si256(quoteSeen, quoteSeen);
 }
 
+// The cells of plain rows are counted sixteen (or thirty-two) bytes at a
+// time: a byte is a digit when it lies in a range of ten that a shift moves
+// to the bottom of the signed bytes, where one comparison finds it; letters
+// the same way, blanks by equality. A lane counts up to 255 blocks before
+// its bytes are summed. The last bytes are counted in a block filled up with
+// a cell, so that no code of another width runs in between (mixing the two
+// costs more than the whole count).
+std::size_t countOthersSse2(const char* p, std::size_t size)
+{
+    const __m128i toDigits = _mm_set1_epi8(static_cast<char>(0x80 - '0'));
+    const __m128i digitsBelow = _mm_set1_epi8(static_cast<char>(0x80 + 10));
+    const __m128i toLetters = _mm_set1_epi8(static_cast<char>(0x80 - 'A'));
+    const __m128i lettersBelow = _mm_set1_epi8(static_cast<char>(0x80 + 24));
+    const __m128i blank = _mm_set1_epi8(' ');
+    const auto cells = [&](__m128i v) {
+        return _mm_or_si128(_mm_or_si128(_mm_cmplt_epi8(_mm_add_epi8(v, toDigits), digitsBelow),
+                                         _mm_cmplt_epi8(_mm_add_epi8(v, toLetters), lettersBelow)),
+                            _mm_cmpeq_epi8(v, blank));
+    };
+    const auto sum = [](__m128i counts) {
+        const __m128i sums = _mm_sad_epu8(counts, _mm_setzero_si128());
+        return static_cast<std::size_t>(_mm_cvtsi128_si64(sums)) +
+               static_cast<std::size_t>(_mm_cvtsi128_si64(_mm_unpackhi_epi64(sums, sums)));
+    };
+    std::size_t found = 0, i = 0;
+    while (i + 16 <= size) {
+        __m128i counts = _mm_setzero_si128();
+        for (const std::size_t stop = std::min(size - size % 16, i + 255 * 16); i < stop; i += 16)
+            counts = _mm_sub_epi8(counts, cells(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + i))));
+        found += sum(counts);
+    }
+    if (i < size) {
+        char last[16];
+        std::memset(last, '0', sizeof last);
+        std::memcpy(last, p + i, size - i);
+        found +=
+            sum(_mm_sub_epi8(_mm_setzero_si128(), cells(_mm_loadu_si128(reinterpret_cast<const __m128i*>(last))))) -
+            (16 - (size - i));
+    }
+    return size - found;
+}
+
+__attribute__((target("avx2"))) std::size_t countOthersAvx2(const char* p, std::size_t size)
+{
+    const __m256i toDigits = _mm256_set1_epi8(static_cast<char>(0x80 - '0'));
+    const __m256i digitsBelow = _mm256_set1_epi8(static_cast<char>(0x80 + 10));
+    const __m256i toLetters = _mm256_set1_epi8(static_cast<char>(0x80 - 'A'));
+    const __m256i lettersBelow = _mm256_set1_epi8(static_cast<char>(0x80 + 24));
+    const __m256i blank = _mm256_set1_epi8(' ');
+    const auto cells = [&](__m256i v) __attribute__((target("avx2")))
+    {
+        return _mm256_or_si256(_mm256_or_si256(_mm256_cmpgt_epi8(digitsBelow, _mm256_add_epi8(v, toDigits)),
+                                               _mm256_cmpgt_epi8(lettersBelow, _mm256_add_epi8(v, toLetters))),
+                               _mm256_cmpeq_epi8(v, blank));
+    };
+    const auto sum = [](__m256i counts) __attribute__((target("avx2")))
+    {
+        const __m256i sums = _mm256_sad_epu8(counts, _mm256_setzero_si256());
+        return static_cast<std::size_t>(_mm256_extract_epi64(sums, 0)) +
+               static_cast<std::size_t>(_mm256_extract_epi64(sums, 1)) +
+               static_cast<std::size_t>(_mm256_extract_epi64(sums, 2)) +
+               static_cast<std::size_t>(_mm256_extract_epi64(sums, 3));
+    };
+    std::size_t found = 0, i = 0;
+    while (i + 32 <= size) {
+        __m256i counts = _mm256_setzero_si256();
+        for (const std::size_t stop = std::min(size - size % 32, i + 255 * 32); i < stop; i += 32)
+            counts = _mm256_sub_epi8(counts, cells(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + i))));
+        found += sum(counts);
+    }
+    if (i < size) {
+        char last[32];
+        std::memset(last, '0', sizeof last);
+        std::memcpy(last, p + i, size - i);
+        found += sum(_mm256_sub_epi8(_mm256_setzero_si256(),
+                                     cells(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(last))))) -
+                 (32 - (size - i));
+    }
+    return size - found;
+}
+
 bool hasAvx2()
 {
     // The reader picks its classifier while the program starts, possibly
@@ -128,6 +212,16 @@ bool classifyPortable(const char* p, std::size_t blocks, std::uint64_t* ends, st
     return quotes;
 }
 
+std::size_t countOthersPortable(const char* p, std::size_t size)
+{
+    std::size_t others = 0;
+    for (std::size_t i = 0; i < size; ++i) {
+        const char c = p[i];
+        others += !((c >= '0' && c <= '9') || (c >= 'A' && c <= 'X') || c == ' ');
+    }
+    return others;
+}
+
 Classifier bestClassifier()
 {
 #if defined(KELMOR_X86)
@@ -137,13 +231,22 @@ Classifier bestClassifier()
 #endif
 }
 
+OtherCounter bestOtherCounter()
+{
+#if defined(KELMOR_X86)
+    return hasAvx2() ? countOthersAvx2 : countOthersSse2;
+#else
+    return countOthersPortable;
+#endif
+}
+
 std::vector<NamedClassifier> availableClassifiers()
 {
-    std::vector<NamedClassifier> all{{"portable", classifyPortable}};
+    std::vector<NamedClassifier> all{{"portable", classifyPortable, countOthersPortable}};
 #if defined(KELMOR_X86)
-    all.push_back({"sse2", classifySse2});
+    all.push_back({"sse2", classifySse2, countOthersSse2});
     if (hasAvx2())
-        all.push_back({"avx2", classifyAvx2});
+        all.push_back({"avx2", classifyAvx2, countOthersAvx2});
 #endif
     return all;
 }

@@ -21,16 +21,24 @@ using Classifier = bool (*)(const char* p, std::size_t blocks, std::uint64_t* en
 bool classifyPortable(const char* p, std::size_t blocks, std::uint64_t* ends, std::uint64_t* stars,
                       std::uint64_t& previousCr);
 
-// The fastest classifier this processor runs.
+// How many of the `size` bytes from `p` are not cells of plain rows: not a
+// digit, a letter from A to X, or a blank.
+using OtherCounter = std::size_t (*)(const char* p, std::size_t size);
+
+std::size_t countOthersPortable(const char* p, std::size_t size);
+
+// The fastest classifier and counter this processor runs.
 Classifier bestClassifier();
+OtherCounter bestOtherCounter();
 
 struct NamedClassifier {
     std::string_view name;
     Classifier classify;
+    OtherCounter countOthers;
 };
 
-// Every classifier this processor runs, the portable one first; they must
-// agree bit for bit.
+// Every classifier (and counter) this processor runs, the portable one
+// first; they must agree bit for bit.
 std::vector<NamedClassifier> availableClassifiers();
 
 }  // namespace kelmor

@@ -22,29 +22,54 @@ ItemReader::ItemReader(ByteSource& source, std::size_t bufferSize)
 
 bool ItemReader::refill()
 {
+    if (end_ > 0)
+        crBefore_ = buffer_[end_ - 1] == '\r';
     base_ += end_;
     pos_ = 0;
     end_ = exhausted_ ? 0 : source_.read(buffer_.get(), capacity_);
     exhausted_ = end_ == 0;
-    if (end_ == 0) {
-        words_ = 0;
-        return false;
-    }
-    classify();
-    return true;
+    classified_ = false;
+    return end_ > 0;
 }
 
-void ItemReader::classify()
+std::string_view ItemReader::ahead(std::size_t wanted)
+{
+    if (!fill())
+        return {};
+    if (end_ - pos_ < wanted && end_ - pos_ < capacity_ && !exhausted_) {
+        // The part not yet read goes to the front, and the rest is filled.
+        if (pos_ > 0) {
+            crBefore_ = buffer_[pos_ - 1] == '\r';
+            std::memmove(buffer_.get(), buffer_.get() + pos_, end_ - pos_);
+            base_ += pos_;
+            end_ -= pos_;
+            pos_ = 0;
+        }
+        while (end_ < wanted && end_ < capacity_) {
+            const std::size_t got = source_.read(buffer_.get() + end_, capacity_ - end_);
+            if (got == 0) {
+                exhausted_ = true;
+                break;
+            }
+            end_ += got;
+        }
+        classified_ = false;
+    }
+    return {buffer_.get() + pos_, end_ - pos_};
+}
+
+void ItemReader::classifyNow() const
 {
     words_ = (end_ + kBlock - 1) / kBlock;
     std::memset(buffer_.get() + end_, 0, words_ * kBlock - end_);
-    std::uint64_t previousCr = crPending_ ? 1 : 0;
-    hasQuote_ = classifyBlocks(buffer_.get(), words_, ends_.get(), stars_.get(), previousCr);
-    crPending_ = end_ > 0 && buffer_[end_ - 1] == '\r';
+    std::uint64_t previousCr = crBefore_ ? 1 : 0;
+    hasQuote_ = end_ > 0 && classifyBlocks(buffer_.get(), words_, ends_.get(), stars_.get(), previousCr);
+    classified_ = true;
 }
 
 std::size_t ItemReader::nextBit(const std::uint64_t* mask, std::size_t from) const
 {
+    classify();
     std::size_t w = from / kBlock;
     if (w >= words_)
         return end_;
@@ -62,6 +87,7 @@ bool ItemReader::starIn(std::size_t from, std::size_t to) const
 {
     if (from >= to)
         return false;
+    classify();
     const std::size_t first = from / kBlock;
     const std::size_t last = (to - 1) / kBlock;
     for (std::size_t w = first; w <= last; ++w) {
@@ -166,6 +192,7 @@ std::size_t ItemReader::skipItems(std::size_t count)
                 continue;
             }
         }
+        classify();
         if (hasQuote_) {
             if (skipOneItemOrBuffer(carry))
                 ++done;
@@ -191,7 +218,8 @@ bool ItemReader::seek(std::uint64_t offset)
     base_ = offset;
     pos_ = end_ = words_ = 0;
     exhausted_ = false;
-    crPending_ = false;
+    classified_ = false;
+    crBefore_ = false;
     return true;
 }
 

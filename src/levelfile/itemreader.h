@@ -24,9 +24,11 @@ struct ItemInfo {
 // dropped. An empty line is one empty item.
 //
 // It streams through a fixed buffer, so memory does not grow with the file.
-// Each buffer is classified once into bit masks of item ends and stars, so an
-// item costs a few bit operations whatever its length, and runs of items can
-// be passed over by counting bits.
+// Each buffer is classified once, when first asked about, into bit masks of
+// item ends and stars, so an item costs a few bit operations whatever its
+// length, and runs of items can be passed over by counting bits. A caller
+// that recognises what it wants in the bytes themselves (see ahead()) spares
+// the buffer its classification.
 class ItemReader {
 public:
     explicit ItemReader(ByteSource& source, std::size_t bufferSize = 64 * 1024);
@@ -77,6 +79,15 @@ public:
     // many there were before the end.
     std::size_t skipItems(std::size_t count);
 
+    // The bytes from the next item on as they stand, at least `wanted` of
+    // them when the buffer and the file have that many (the part not yet
+    // read is moved to the front of the buffer to make room); valid until
+    // the next read. Empty at the end.
+    std::string_view ahead(std::size_t wanted);
+    // Goes past `count` of the bytes ahead() handed over, which must end
+    // where an item ends.
+    void advance(std::size_t count) { pos_ += count; }
+
     // Where the next item starts, counted in bytes from the start of the file,
     // and going back there, when the source allows it.
     std::uint64_t offset() const { return base_ + pos_; }
@@ -107,7 +118,13 @@ private:
         return refill();
     }
     bool refill();
-    void classify();
+    // Makes the masks of the buffer at hand, once.
+    void classify() const
+    {
+        if (!classified_)
+            classifyNow();
+    }
+    void classifyNow() const;
     // The first set bit of `mask` at or after `from`, or end_ when none.
     std::size_t nextBit(const std::uint64_t* mask, std::size_t from) const;
     // The first item end at or after `from`, or end_ when the buffer has none.
@@ -142,11 +159,13 @@ private:
     ByteSource& source_;
     std::size_t capacity_;
     std::unique_ptr<char[]> buffer_;
+    // The buffer's classification, made when first needed.
     std::unique_ptr<std::uint64_t[]> ends_;   // bit i: byte i ends an item
     std::unique_ptr<std::uint64_t[]> stars_;  // bit i: byte i is a "*"
-    std::size_t words_ = 0;                   // mask words in use
-    bool hasQuote_ = false;                   // the buffer holds a '"'
-    bool crPending_ = false;                  // the last buffer ended in a CR
+    mutable std::size_t words_ = 0;           // mask words in use
+    mutable bool hasQuote_ = false;           // the buffer holds a '"'
+    mutable bool classified_ = false;
+    bool crBefore_ = false;  // the file's byte before buffer_[0] is a CR
     std::size_t pos_ = 0;
     std::size_t end_ = 0;
     std::uint64_t base_ = 0;  // file offset of buffer_[0]

@@ -2,6 +2,8 @@
 
 #include <limits>
 
+#include "levelfile/plainmap.h"
+
 namespace kelmor {
 
 namespace {
@@ -41,6 +43,7 @@ void readRows(ItemReader& reader, LoadedMap& map, bool keep = true)
     map.rowTooLong = false;
     map.headerInRow = -1;
     map.rowBytes = {};
+    map.plainRows = false;
     for (std::string& row : map.rows)
         row.clear();
     if (!keep && reader.seekable()) {
@@ -53,6 +56,7 @@ void readRows(ItemReader& reader, LoadedMap& map, bool keep = true)
         if (passed == kMapRows && end - start <= kMaxRowBytes && !reader.mayHoldStar(start, end)) {
             map.rowsRead = kMapRows;
             map.rowBytes = reader.bytesBetween(start, end);
+            map.plainRows = plainRows(map.rowBytes);
             return;
         }
         // Back to the header, as loading goes back to a map, and past it again.
@@ -140,6 +144,25 @@ LoadedMap loadMapAt(ItemReader& reader, std::uint64_t offset, std::int64_t mapNo
 const LoadedMap* MapWalker::next(const std::function<void(std::int64_t before, const std::string& item)>& stray,
                                  bool withRows)
 {
+    // A map as the editor writes it is taken from the bytes in one look,
+    // without making the buffer's item masks: on a long file that is most
+    // of the cost of listing or checking it.
+    PlainMap plain;
+    if (!withRows && findPlainMap(reader_.ahead(kPlainMapReach), plain)) {
+        current_.offset = reader_.offset() + plain.headerAt;
+        current_.header.assign(plain.header);
+        current_.headerTooLong = current_.rowTooLong = false;
+        current_.headerInRow = -1;
+        current_.rowsRead = kMapRows;
+        for (std::string& row : current_.rows)
+            row.clear();
+        current_.rowBytes = plain.rows;
+        current_.plainRows = true;
+        current_.found = true;
+        ++current_.mapNo;
+        reader_.advance(plain.end);
+        return &current_;
+    }
     while (!reader_.atEnd()) {
         current_.offset = reader_.offset();
         const ItemInfo info = readCapped(reader_, item_, kMaxHeaderBytes);

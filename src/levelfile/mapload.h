@@ -34,6 +34,9 @@ struct LoadedMap {
     // when they were passed over in one piece (valid until the next read);
     // empty otherwise.
     std::string_view rowBytes;
+    // Those bytes are plain rows (see plainRows): 17 lines of 35 cells the
+    // catalogue names, nothing in them to tell.
+    bool plainRows = false;
 
     bool damaged() const { return found && (headerTooLong || rowTooLong || headerInRow >= 0); }
 };

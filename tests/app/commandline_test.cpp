@@ -272,9 +272,9 @@ TEST(CommandLine, ListAndCheckTellEveryMapAndEveryFinding)
     std::vector<std::string> header = good;
     header[5] = "*OTHER";                // a header among the rows
     header[1] = std::string(5000, '0');  // and a row over the limit
-    std::string bytes = "stray\r\n" +
-                        levelText({{"*A\t\\", good}, {"*B", rows}, {"*C D", good}, {"*A\t\\", good}, {"*E", header}}) +
-                        "*" + std::string(1100, 'H') + "\r\n" + std::string(35, '0') + "\r\n";
+    std::string bytes = "stray\r\n" + levelText({{"*A\t\\", good}, {"*B", rows}, {"*C D", good}, {"*A\t\\", good}}) +
+                        "after\r\n" + levelText({{"*E", header}}) + "*" + std::string(1100, 'H') + "\r\n" +
+                        std::string(35, '0') + "\r\n";
     writeFile(dir.file("kelmor.cnf"), bytes);
     const QString folder = QString::fromStdString(dir.path());
     const std::string file = dir.file("kelmor.cnf");
@@ -292,7 +292,9 @@ TEST(CommandLine, ListAndCheckTellEveryMapAndEveryFinding)
              file + ":map 2:row 3:column 7: code '\\t' names nothing in the catalogue, and the editor cannot place it",
              file + ":map 3: the header holds a blank or a comma, which the header box removes; a save would append "
                     "a new map instead of replacing this one",
-             file + ":map 4: the header is the header of map 1; a save would replace that map",
+             // A map's findings come before those of what follows it.
+             file + ":map 4: the header is the header of map 1; a save would replace that map\n" + file +
+                 ":map 4: the item after after the map's rows belongs to no map (a header without \"*\"?)",
              file + ":map 5:row 5: a row holds a \"*\" and reads as a header; the editor does not save this map",
              file + ":map 5: a row is over 4096 bytes; the editor does not save this map",
              file + ":map 6: the header is over 1024 bytes; the editor does not save this map",

@@ -51,7 +51,7 @@ TEST(Classifiers, AllAgreeOnRandomBuffers)
 #endif
     ASSERT_EQ(all.front().name, "portable");
     std::mt19937 random(20261207);
-    const char telling[] = {',', '\r', '\n', '*', '"', ' ', 'a', '\0'};
+    const char telling[] = {',', '\r', '\n', '*', '"', ' ', 'a', '\0', '0', '9', 'A', 'X', '/', ':', '@', 'Y'};
     for (int round = 0; round < 2000; ++round) {
         std::string bytes((1 + random() % 6) * kClassifyBlock, '\0');
         const auto density = static_cast<unsigned>(random() % 100);  // from all text to all separators
@@ -66,8 +66,14 @@ TEST(Classifiers, AllAgreeOnRandomBuffers)
             ASSERT_EQ(got.stars, expected.stars);
             ASSERT_EQ(got.quotes, expected.quotes);
             ASSERT_EQ(got.previousCr, expected.previousCr);
+            // Cells counted at any length, so that every tail is a part block.
+            const std::size_t length = random() % bytes.size();
+            ASSERT_EQ(other.countOthers(bytes.data(), length), all.front().countOthers(bytes.data(), length));
         }
     }
+    const std::string cells = "09AX " + std::string(9000, '5');  // past 255 blocks a lane
+    for (const NamedClassifier& each : all)
+        EXPECT_EQ(each.countOthers(("/:@Y\r\n" + cells).data(), cells.size() + 6), 6u) << each.name;
 }
 
 }  // namespace

@@ -176,7 +176,9 @@ TEST(LoadMapStreaming, StopsAtTheEndOfTheWantedMap)
 
 // Passing rows over unseen tells the same of every map as reading them:
 // number, place, rows counted, damage; at every buffer size, so that rows
-// and line ends fall across buffers everywhere.
+// and line ends fall across buffers everywhere. Maps written as the editor
+// writes them are taken whole from the bytes; every way of falling short of
+// that reads the same as well.
 TEST(WalkMaps, RowsPassedOverTellTheSameAsRowsRead)
 {
     std::vector<std::string> star = uniformRows('2');
@@ -185,13 +187,25 @@ TEST(WalkMaps, RowsPassedOverTellTheSameAsRowsRead)
     quoted[5] = "\"a,b\"";
     std::vector<std::string> longRow = uniformRows('4');
     longRow[16] = std::string(kMaxRowBytes + 1, '4');
+    std::vector<std::string> unknown = uniformRows('6');
+    unknown[16][34] = 'Z';
+    std::vector<std::string> blankFirst = uniformRows('7');
+    blankFirst[9][0] = ' ';
+    std::string lf;
+    for (const std::string& row : uniformRows('8'))
+        lf += row + "\n";
     std::string bytes = "stray\r\n" + levelText({{"*MAP001", uniformRows('1')},
                                                  {"*MAP002", star},
                                                  {"*MAP003", quoted},
                                                  {"*MAP004", longRow},
-                                                 {"*MAP005", uniformRows('5')}});
-    bytes += "*MAP006\r00\n00\r\n00\r\n";  // other line ends, cut off
-    auto walk = [&](std::size_t buffer, bool withRows) {
+                                                 {"*MAP005", uniformRows('5')},
+                                                 {"*MAP006", unknown},
+                                                 {"*MAP007", blankFirst},
+                                                 {" *MAP008", uniformRows('8')},
+                                                 {"*MAP009,x", uniformRows('9')}});
+    bytes += "\n\r\n\n*MAP010\n" + lf + "*MAP011\r" + lf + "\"*MAP012\"\r\n" + lf;
+    bytes += "*MAP013\r00\n00\r\n00\r\n";  // other line ends, cut off
+    auto walk = [&](std::size_t buffer, bool withRows, std::vector<std::int64_t>* plain = nullptr) {
         MemorySource source(bytes);
         ItemReader reader(source, buffer);
         std::vector<std::tuple<std::int64_t, std::uint64_t, std::string, int, bool, bool, int>> maps;
@@ -199,17 +213,22 @@ TEST(WalkMaps, RowsPassedOverTellTheSameAsRowsRead)
             reader,
             [&](const LoadedMap& m) {
                 maps.emplace_back(m.mapNo, m.offset, m.header, m.rowsRead, m.rowTooLong, m.damaged(), m.headerInRow);
+                if (plain && m.plainRows)
+                    plain->push_back(m.mapNo);
             },
             [](std::int64_t, const std::string&) {}, withRows);
         return maps;
     };
     const auto read = walk(64 * 1024, true);
-    ASSERT_EQ(read.size(), 6u);
+    ASSERT_EQ(read.size(), 13u);
     EXPECT_TRUE(std::get<5>(read[1]));
     EXPECT_TRUE(std::get<4>(read[3]));
-    EXPECT_LT(std::get<3>(read[5]), 17);
-    for (const std::size_t buffer : {1u, 2u, 3u, 5u, 7u, 16u, 64u, 100u, 333u, 4096u})
+    EXPECT_LT(std::get<3>(read.back()), 17);
+    for (const std::size_t buffer : {1u, 2u, 3u, 5u, 7u, 16u, 64u, 100u, 333u, 700u, 2100u, 4096u, 65536u})
         EXPECT_EQ(walk(buffer, false), read) << buffer;
+    std::vector<std::int64_t> plain;
+    walk(64 * 1024, false, &plain);
+    EXPECT_EQ(plain, (std::vector<std::int64_t>{1, 5, 8, 10, 11, 12}));
 }
 
 }  // namespace

@@ -1,0 +1,80 @@
+#include "levelfile/plainmap.h"
+
+#include <algorithm>
+
+#include "levelfile/classify.h"
+#include "levelfile/mapload.h"
+#include "model/mapgrid.h"
+
+namespace kelmor {
+
+bool isPlainCell(unsigned char code)
+{
+    return (code >= '0' && code <= '9') || (code >= 'A' && code <= 'X') || code == ' ';
+}
+
+bool plainRows(std::string_view rows)
+{
+    // Every row a line of the same length: 35 cells and CR LF, or LF.
+    const std::size_t line = rows.size() / kMapRows;
+    if ((line != kMapColumns + 1 && line != kMapColumns + 2) || rows.size() != line * kMapRows)
+        return false;
+    // Each row's first cell no blank and its line end where it belongs,
+    // checked for all rows before deciding, which spares a branch a row.
+    const char end = line == kMapColumns + 2 ? '\r' : '\n';
+    bool misplaced = false;
+    for (std::size_t r = 0; r < kMapRows; ++r) {
+        const char* at = rows.data() + r * line;
+        misplaced |= (at[0] == ' ') | (at[kMapColumns] != end) | (at[line - 1] != '\n');
+    }
+    if (misplaced)
+        return false;
+    // Every byte but those line ends a cell: the line ends are the only others.
+    static const OtherCounter countOthers = bestOtherCounter();
+    return countOthers(rows.data(), rows.size()) == rows.size() - kMapRows * kMapColumns;
+}
+
+bool findPlainMap(std::string_view bytes, PlainMap& map)
+{
+    const std::size_t size = bytes.size();
+    std::size_t at = 0;
+    // Empty lines are empty items, which belong to no map and tell nothing.
+    for (;;) {
+        if (at < size && bytes[at] == '\n')
+            ++at;
+        else if (at + 1 < size && bytes[at] == '\r' && bytes[at + 1] == '\n')
+            at += 2;
+        else
+            break;
+    }
+    // A leading blank is dropped and a quote opens a quoted item: both are
+    // read item by item.
+    if (at >= size || bytes[at] == ' ' || bytes[at] == '"')
+        return false;
+    const std::size_t headerAt = at;
+    const std::size_t limit = std::min(size, headerAt + kMaxHeaderBytes + 1);
+    bool star = false;
+    while (at < limit && bytes[at] != '\n' && bytes[at] != '\r' && bytes[at] != ',') {
+        star |= bytes[at] == '*';
+        ++at;
+    }
+    if (!star || at >= limit || bytes[at] == ',')
+        return false;
+    const std::size_t headerEnd = at;
+    if (bytes[at] == '\r' && (at + 1 >= size || bytes[at + 1] != '\n'))
+        return false;
+    at += bytes[at] == '\r' ? 2u : 1u;
+    // The first row's line end gives every row's length.
+    if (at + kMapColumns + 1 >= size)
+        return false;
+    const std::size_t line = bytes[at + kMapColumns] == '\r' ? kMapColumns + 2 : kMapColumns + 1;
+    if (at + line * kMapRows > size || !plainRows(bytes.substr(at, line * kMapRows)))
+        return false;
+    map.headerAt = headerAt;
+    map.header = bytes.substr(headerAt, headerEnd - headerAt);
+    map.rows = bytes.substr(at, line * kMapRows);
+    map.end = at + line * kMapRows;
+    return true;
+}
+
+}  // namespace kelmor
