@@ -20,6 +20,7 @@
 #include "app/language.h"
 #include "app/levelopener.h"
 #include "app/recentfiles.h"
+#include "view/windowstyle.h"
 #include "app/messageboxasker.h"
 #include "fs/fileops.h"
 #include "levelfile/levelfile.h"
@@ -159,6 +160,7 @@ int main(int argc, char* argv[])
     }
 
     QApplication app(argc, argv);
+    QApplication::setStyle(new kelmor::WindowStyle);
     QApplication::setApplicationName(QStringLiteral("kelmor-edit"));
     // Where the recent files are remembered.
     QApplication::setOrganizationName(QStringLiteral("kelmor-x"));

@@ -39,6 +39,10 @@ void RecentFiles::clear()
 
 void RecentFiles::store(const QStringList& paths)
 {
+    // Every start puts its file in front, where it mostly stands already:
+    // the settings file is written (and forced to disk) only for a change.
+    if (settings_->contains(kKey) && settings_->value(kKey).toStringList() == paths)
+        return;
     settings_->setValue(kKey, paths);
     settings_->sync();
 }

@@ -51,9 +51,19 @@ TileSheet::Status TileSheet::decode(const QByteArray& bytes)
         return Status::Unreadable;
     QBuffer buffer;
     buffer.setData(bytes);
-    QImageReader reader(&buffer, "bmp");
-    reader.setDecideFormatFromContent(true);
-    QImage loaded = reader.read();
+    // A BMP, as the sheet nearly always is, goes straight to Qt's own
+    // decoder: asking the image format plug-ins first loads every one of
+    // them, a millisecond and more of start-up. Anything else is then
+    // recognised by its content, as before.
+    QImageReader bmp(&buffer, "bmp");
+    bmp.setAutoDetectImageFormat(false);
+    QImage loaded = bmp.read();
+    if (loaded.isNull()) {
+        buffer.seek(0);
+        QImageReader reader(&buffer);
+        reader.setDecideFormatFromContent(true);
+        loaded = reader.read();
+    }
     // Smaller than one tile's graphic, it would draw every cell black.
     if (loaded.isNull() || loaded.width() < 16 || loaded.height() < 16)
         return Status::Unreadable;

@@ -16,7 +16,9 @@ constexpr QRgb kBlack = 0xff000000;
 constexpr QRgb kRed = 0xffff0000;
 }  // namespace
 
-MapImage::MapImage() : image_(kViewWidth, kViewHeight, QImage::Format_RGB32)
+MapImage::MapImage() : MapImage(QSize(kViewWidth, kViewHeight)) {}
+
+MapImage::MapImage(QSize size) : image_(size, QImage::Format_RGB32)
 {
     // Black until the first map is drawn: the view never shows stale memory.
     image_.fill(kBlack);
@@ -113,11 +115,12 @@ void MapImage::drawMap(const MapRows& grid, const Catalogue& catalogue, const Ti
 
 QImage MapImage::cellPicture(char code, const Catalogue& catalogue, const TileSheet& sheet)
 {
-    MapImage one;
+    // One cell's image, not a map's: the palette draws dozens of these.
+    MapImage one(QSize(kCellSize, kCellSize));
     MapRows rows;
     rows[0] = std::string(1, code);
     one.drawCell(0, 0, rows, catalogue, sheet);
-    return one.image_.copy(0, 0, kCellSize, kCellSize);
+    return one.image_;
 }
 
 void MapImage::drawMarker()

@@ -35,6 +35,8 @@ public:
     static QImage cellPicture(char code, const Catalogue& catalogue, const TileSheet& sheet);
 
 private:
+    // An image of `size` for fewer cells than a map's.
+    explicit MapImage(QSize size);
     void writeCode(QPainter& painter, int row, int column, const MapRows& grid);
     void fillRect(const QRect& rect, QRgb colour);
     void copyBlock(int tileNumber, int x, int y, const TileSheet& sheet);

@@ -10,6 +10,7 @@
 #include <QPointer>
 #include <QTest>
 #include <QUrl>
+#include <sys/stat.h>
 
 #include "app/form1.h"
 #include "app/leveldialog.h"
@@ -127,6 +128,15 @@ TEST_F(Opening, RecentFilesAVanishedOneAndClearing)
     // Remembered between runs: another reader of the settings sees it.
     recent.add(path("a.cnf"));
     EXPECT_EQ(RecentFiles(QString::fromStdString(dir.file("recent.ini"))).paths(), QStringList{path("a.cnf")});
+    // What stands in front already is not written again, as every start
+    // puts its file there.
+    struct stat before {};
+    struct stat after {};
+    ASSERT_EQ(::stat(dir.file("recent.ini").c_str(), &before), 0);
+    recent.add(path("a.cnf"));
+    ASSERT_EQ(::stat(dir.file("recent.ini").c_str(), &after), 0);
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
 }
 
 TEST_F(Opening, AFileOrAFolderDroppedOnTheWindow)

@@ -49,6 +49,19 @@ TEST(GeneratedTileSheet, HasAGraphicForEveryCatalogueTile)
             }
 }
 
+// A sheet saved in another format under the same name is read by its content.
+TEST(TileSheet, ASheetInAnotherFormatIsReadAsWell)
+{
+    TileSheet bmp;
+    ASSERT_EQ(bmp.decode(bytesOf(KELMOR_TILE_SHEET)), TileSheet::Status::Loaded);
+    QByteArray png;
+    QBuffer buffer(&png);
+    ASSERT_TRUE(bmp.image().save(&buffer, "PNG"));
+    TileSheet sheet;
+    ASSERT_EQ(sheet.decode(png), TileSheet::Status::Loaded);
+    EXPECT_EQ(sheet.image(), bmp.image());
+}
+
 TEST(TileSheet, WhatIsNoWholeBitmapIsUnreadable)
 {
     TileSheet sheet;
