@@ -42,6 +42,40 @@ bool holdsAllItsPixels(const QByteArray& bytes)
     return needed <= size;
 }
 
+// A bitmap of 24 or 32 bits a pixel without compression, as sheets are
+// drawn and saved, read here: Qt's reader first builds its list of image
+// format plug-ins, which costs start-up more than the pixels. Null for any
+// other bitmap, which Qt's reader takes. Called after holdsAllItsPixels,
+// whose bounds make every row below lie inside `bytes`.
+QImage plainBitmap(const QByteArray& bytes)
+{
+    if (bytes.size() < 54 || !bytes.startsWith("BM"))
+        return {};
+    const auto* p = reinterpret_cast<const uchar*>(bytes.constData());
+    const qint64 pixelsAt = qFromLittleEndian<quint32>(p + 10);
+    const qint64 width = qFromLittleEndian<qint32>(p + 18);
+    const qint64 signedHeight = qFromLittleEndian<qint32>(p + 22);
+    const qint64 height = std::llabs(signedHeight);
+    const int bits = qFromLittleEndian<quint16>(p + 28);
+    if (qFromLittleEndian<quint32>(p + 14) < 40 || qFromLittleEndian<quint16>(p + 26) != 1 ||
+        qFromLittleEndian<quint32>(p + 30) != 0 || (bits != 24 && bits != 32))
+        return {};
+    const qint64 stride = (width * bits + 31) / 32 * 4;
+    const int step = bits / 8;
+    QImage image(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
+    if (image.isNull())
+        return {};
+    for (qint64 y = 0; y < height; ++y) {
+        // Rows stand bottom up, unless the height is negative.
+        const qint64 row = signedHeight > 0 ? height - 1 - y : y;
+        const uchar* in = p + pixelsAt + row * stride;
+        auto* out = reinterpret_cast<QRgb*>(image.scanLine(static_cast<int>(y)));
+        for (qint64 x = 0; x < width; ++x, in += step)
+            out[x] = qRgb(in[2], in[1], in[0]);
+    }
+    return image;
+}
+
 }  // namespace
 
 TileSheet::Status TileSheet::decode(const QByteArray& bytes)
@@ -49,17 +83,10 @@ TileSheet::Status TileSheet::decode(const QByteArray& bytes)
     image_ = QImage();
     if (!holdsAllItsPixels(bytes))
         return Status::Unreadable;
-    QBuffer buffer;
-    buffer.setData(bytes);
-    // A BMP, as the sheet nearly always is, goes straight to Qt's own
-    // decoder: asking the image format plug-ins first loads every one of
-    // them, a millisecond and more of start-up. Anything else is then
-    // recognised by its content, as before.
-    QImageReader bmp(&buffer, "bmp");
-    bmp.setAutoDetectImageFormat(false);
-    QImage loaded = bmp.read();
+    QImage loaded = plainBitmap(bytes);
     if (loaded.isNull()) {
-        buffer.seek(0);
+        QBuffer buffer;
+        buffer.setData(bytes);
         QImageReader reader(&buffer);
         reader.setDecideFormatFromContent(true);
         loaded = reader.read();

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QtEndian>
 #include <set>
 
 #include "model/catalogue.h"
@@ -47,6 +48,48 @@ TEST(GeneratedTileSheet, HasAGraphicForEveryCatalogueTile)
             if (a < b) {
                 EXPECT_NE(block(image, a), block(image, b)) << a << " " << b;
             }
+}
+
+// A bitmap of `bits` a pixel without compression, rows bottom up or top down.
+QByteArray bitmapOf(const QImage& image, int bits, bool topDown)
+{
+    const int stride = (image.width() * bits + 31) / 32 * 4;
+    QByteArray bytes(54 + stride * image.height(), '\0');
+    auto* p = reinterpret_cast<uchar*>(bytes.data());
+    p[0] = 'B';
+    p[1] = 'M';
+    qToLittleEndian<quint32>(static_cast<quint32>(bytes.size()), p + 2);
+    qToLittleEndian<quint32>(54, p + 10);
+    qToLittleEndian<quint32>(40, p + 14);
+    qToLittleEndian<qint32>(image.width(), p + 18);
+    qToLittleEndian<qint32>(topDown ? -image.height() : image.height(), p + 22);
+    qToLittleEndian<quint16>(1, p + 26);
+    qToLittleEndian<quint16>(static_cast<quint16>(bits), p + 28);
+    for (int y = 0; y < image.height(); ++y) {
+        uchar* out = p + 54 + (topDown ? y : image.height() - 1 - y) * stride;
+        for (int x = 0; x < image.width(); ++x, out += bits / 8) {
+            const QRgb c = image.pixel(x, y);
+            out[0] = static_cast<uchar>(qBlue(c));
+            out[1] = static_cast<uchar>(qGreen(c));
+            out[2] = static_cast<uchar>(qRed(c));
+        }
+    }
+    return bytes;
+}
+
+// Our own sheet in every row order and depth a plain bitmap has, an odd
+// width padding its rows, reads as it was drawn.
+TEST(TileSheet, PlainBitmapsReadAsDrawn)
+{
+    TileSheet ours;
+    ASSERT_EQ(ours.decode(bytesOf(KELMOR_TILE_SHEET)), TileSheet::Status::Loaded);
+    const QImage drawn = ours.image().copy(0, 0, 37, 21);
+    for (const int bits : {24, 32})
+        for (const bool topDown : {false, true}) {
+            TileSheet sheet;
+            ASSERT_EQ(sheet.decode(bitmapOf(drawn, bits, topDown)), TileSheet::Status::Loaded);
+            EXPECT_EQ(sheet.image(), drawn) << bits << " bits, top down " << topDown;
+        }
 }
 
 // A sheet saved in another format under the same name is read by its content.
