@@ -1,6 +1,7 @@
 #include "levelfile/classify.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 #if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
@@ -96,8 +97,8 @@ __attribute__((target("avx2"))) bool classifyAvx2(const char* p, std::size_t blo
 // time: a byte is a digit when it lies in a range of ten that a shift moves
 // to the bottom of the signed bytes, where one comparison finds it; letters
 // the same way, blanks by equality. A lane counts up to 255 blocks before
-// its bytes are summed. The last bytes are counted in a block filled up with
-// a cell, so that no code of another width runs in between (mixing the two
+// its bytes are summed. The last bytes are counted in a block of the same
+// width, so that no code of another width runs in between (mixing the two
 // costs more than the whole count).
 std::size_t countOthersSse2(const char* p, std::size_t size)
 {
@@ -124,30 +125,40 @@ std::size_t countOthersSse2(const char* p, std::size_t size)
         found += sum(counts);
     }
     if (i < size) {
-        char last[16];
-        std::memset(last, '0', sizeof last);
-        std::memcpy(last, p + i, size - i);
-        found +=
-            sum(_mm_sub_epi8(_mm_setzero_si128(), cells(_mm_loadu_si128(reinterpret_cast<const __m128i*>(last))))) -
-            (16 - (size - i));
+        // The last block again, ending where the bytes end, its bytes
+        // counted already left out; or, when there is no whole block, a copy
+        // filled up with cells.
+        const std::size_t left = size - i;
+        if (size >= 16) {
+            const auto bits = static_cast<unsigned>(
+                _mm_movemask_epi8(cells(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p + size - 16)))));
+            found += static_cast<std::size_t>(std::popcount(bits >> (16 - left)));
+        } else {
+            char last[16];
+            std::memset(last, '0', sizeof last);
+            std::memcpy(last, p + i, left);
+            found += static_cast<std::size_t>(std::popcount(static_cast<unsigned>(
+                         _mm_movemask_epi8(cells(_mm_loadu_si128(reinterpret_cast<const __m128i*>(last))))))) -
+                     (16 - left);
+        }
     }
     return size - found;
 }
 
-__attribute__((target("avx2"))) std::size_t countOthersAvx2(const char* p, std::size_t size)
+__attribute__((target("avx2,popcnt"))) std::size_t countOthersAvx2(const char* p, std::size_t size)
 {
     const __m256i toDigits = _mm256_set1_epi8(static_cast<char>(0x80 - '0'));
     const __m256i digitsBelow = _mm256_set1_epi8(static_cast<char>(0x80 + 10));
     const __m256i toLetters = _mm256_set1_epi8(static_cast<char>(0x80 - 'A'));
     const __m256i lettersBelow = _mm256_set1_epi8(static_cast<char>(0x80 + 24));
     const __m256i blank = _mm256_set1_epi8(' ');
-    const auto cells = [&](__m256i v) __attribute__((target("avx2")))
+    const auto cells = [&](__m256i v) __attribute__((target("avx2,popcnt")))
     {
         return _mm256_or_si256(_mm256_or_si256(_mm256_cmpgt_epi8(digitsBelow, _mm256_add_epi8(v, toDigits)),
                                                _mm256_cmpgt_epi8(lettersBelow, _mm256_add_epi8(v, toLetters))),
                                _mm256_cmpeq_epi8(v, blank));
     };
-    const auto sum = [](__m256i counts) __attribute__((target("avx2")))
+    const auto sum = [](__m256i counts) __attribute__((target("avx2,popcnt")))
     {
         const __m256i sums = _mm256_sad_epu8(counts, _mm256_setzero_si256());
         return static_cast<std::size_t>(_mm256_extract_epi64(sums, 0)) +
@@ -163,12 +174,19 @@ __attribute__((target("avx2"))) std::size_t countOthersAvx2(const char* p, std::
         found += sum(counts);
     }
     if (i < size) {
-        char last[32];
-        std::memset(last, '0', sizeof last);
-        std::memcpy(last, p + i, size - i);
-        found += sum(_mm256_sub_epi8(_mm256_setzero_si256(),
-                                     cells(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(last))))) -
-                 (32 - (size - i));
+        const std::size_t left = size - i;
+        if (size >= 32) {
+            const auto bits = static_cast<std::uint32_t>(
+                _mm256_movemask_epi8(cells(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(p + size - 32)))));
+            found += static_cast<std::size_t>(std::popcount(bits >> (32 - left)));
+        } else {
+            char last[32];
+            std::memset(last, '0', sizeof last);
+            std::memcpy(last, p + i, left);
+            found += static_cast<std::size_t>(std::popcount(static_cast<std::uint32_t>(
+                         _mm256_movemask_epi8(cells(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(last))))))) -
+                     (32 - left);
+        }
     }
     return size - found;
 }

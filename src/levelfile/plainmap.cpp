@@ -1,6 +1,9 @@
 #include "levelfile/plainmap.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
+#include <cstring>
 
 #include "levelfile/classify.h"
 #include "levelfile/mapload.h"
@@ -13,6 +16,12 @@ bool isPlainCell(unsigned char code)
     return (code >= '0' && code <= '9') || (code >= 'A' && code <= 'X') || code == ' ';
 }
 
+namespace {
+// CR then LF, as two bytes read as one number.
+constexpr std::uint16_t kCrLf =
+    std::endian::native == std::endian::little ? std::uint16_t{'\r' | '\n' << 8} : std::uint16_t{'\r' << 8 | '\n'};
+}  // namespace
+
 bool plainRows(std::string_view rows)
 {
     // Every row a line of the same length: 35 cells and CR LF, or LF.
@@ -21,13 +30,18 @@ bool plainRows(std::string_view rows)
         return false;
     // Each row's first cell no blank and its line end where it belongs,
     // checked for all rows before deciding, which spares a branch a row.
-    const char end = line == kMapColumns + 2 ? '\r' : '\n';
-    bool misplaced = false;
-    for (std::size_t r = 0; r < kMapRows; ++r) {
-        const char* at = rows.data() + r * line;
-        misplaced |= (at[0] == ' ') | (at[kMapColumns] != end) | (at[line - 1] != '\n');
+    unsigned misplaced = 0;
+    if (line == kMapColumns + 2) {
+        for (const char* at = rows.data(); at < rows.data() + rows.size(); at += line) {
+            std::uint16_t end;
+            std::memcpy(&end, at + kMapColumns, sizeof end);
+            misplaced |= static_cast<unsigned>(end ^ kCrLf) | (at[0] == ' ');
+        }
+    } else {
+        for (const char* at = rows.data(); at < rows.data() + rows.size(); at += line)
+            misplaced |= (at[kMapColumns] != '\n') | (at[0] == ' ');
     }
-    if (misplaced)
+    if (misplaced != 0)
         return false;
     // Every byte but those line ends a cell: the line ends are the only others.
     static const OtherCounter countOthers = bestOtherCounter();
