@@ -42,14 +42,13 @@ bool holdsAllItsPixels(const QByteArray& bytes)
     return needed <= size;
 }
 
-// A bitmap of 24 or 32 bits a pixel without compression, as sheets are
-// drawn and saved, read here: Qt's reader first builds its list of image
-// format plug-ins, which costs start-up more than the pixels. Null for any
-// other bitmap, which Qt's reader takes. Called after holdsAllItsPixels,
-// whose bounds make every row below lie inside `bytes`.
-QImage plainBitmap(const QByteArray& bytes)
+}  // namespace
+
+// Qt's reader first builds its list of image format plug-ins, which costs
+// start-up more than the pixels of a sheet.
+QImage TileSheet::readPlainBitmap(const QByteArray& bytes)
 {
-    if (bytes.size() < 54 || !bytes.startsWith("BM"))
+    if (bytes.size() < 54 || !bytes.startsWith("BM") || !holdsAllItsPixels(bytes))
         return {};
     const auto* p = reinterpret_cast<const uchar*>(bytes.constData());
     const qint64 pixelsAt = qFromLittleEndian<quint32>(p + 10);
@@ -57,7 +56,9 @@ QImage plainBitmap(const QByteArray& bytes)
     const qint64 signedHeight = qFromLittleEndian<qint32>(p + 22);
     const qint64 height = std::llabs(signedHeight);
     const int bits = qFromLittleEndian<quint16>(p + 28);
-    if (qFromLittleEndian<quint32>(p + 14) < 40 || qFromLittleEndian<quint16>(p + 26) != 1 ||
+    // The plain header only, its pixels after it: any other layout is Qt's
+    // reader's to judge.
+    if (qFromLittleEndian<quint32>(p + 14) != 40 || pixelsAt < 54 || qFromLittleEndian<quint16>(p + 26) != 1 ||
         qFromLittleEndian<quint32>(p + 30) != 0 || (bits != 24 && bits != 32))
         return {};
     const qint64 stride = (width * bits + 31) / 32 * 4;
@@ -76,18 +77,16 @@ QImage plainBitmap(const QByteArray& bytes)
     return image;
 }
 
-}  // namespace
-
 TileSheet::Status TileSheet::decode(const QByteArray& bytes)
 {
     image_ = QImage();
     if (!holdsAllItsPixels(bytes))
         return Status::Unreadable;
-    QImage loaded = plainBitmap(bytes);
+    QImage loaded = readPlainBitmap(bytes);
     if (loaded.isNull()) {
         QBuffer buffer;
         buffer.setData(bytes);
-        QImageReader reader(&buffer);
+        QImageReader reader(&buffer, "bmp");
         reader.setDecideFormatFromContent(true);
         loaded = reader.read();
     }

@@ -14,6 +14,10 @@ public:
     // Decodes a tile sheet file's bytes, read by the caller: the file's name
     // stays bytes all the way to the system, whatever its encoding.
     Status decode(const QByteArray& bytes);
+    // The pixels of a bitmap of 24 or 32 bits a pixel without compression
+    // and with the plain header, as sheets are drawn and saved, read without
+    // Qt's image reader; null for any other bytes, which decode gives to it.
+    static QImage readPlainBitmap(const QByteArray& bytes);
     void setImage(const QImage& image);
     void clear() { image_ = QImage(); }
 

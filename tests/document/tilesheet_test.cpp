@@ -86,9 +86,11 @@ TEST(TileSheet, PlainBitmapsReadAsDrawn)
     const QImage drawn = ours.image().copy(0, 0, 37, 21);
     for (const int bits : {24, 32})
         for (const bool topDown : {false, true}) {
+            const QByteArray bytes = bitmapOf(drawn, bits, topDown);
+            EXPECT_EQ(TileSheet::readPlainBitmap(bytes), drawn) << bits << " bits, top down " << topDown;
             TileSheet sheet;
-            ASSERT_EQ(sheet.decode(bitmapOf(drawn, bits, topDown)), TileSheet::Status::Loaded);
-            EXPECT_EQ(sheet.image(), drawn) << bits << " bits, top down " << topDown;
+            ASSERT_EQ(sheet.decode(bytes), TileSheet::Status::Loaded);
+            EXPECT_EQ(sheet.image(), drawn);
         }
 }
 
