@@ -14,6 +14,7 @@
 
 #include "edit/placepick.h"
 #include "fs/atomicwrite.h"
+#include "levelfile/classify.h"
 #include "levelfile/leveldiff.h"
 #include "levelfile/levelmerge.h"
 #include "levelfile/mapload.h"
@@ -284,13 +285,13 @@ bool plainRowsAreFine(const CellBytes& bytes)
 // nodes than the whole check of a plain map.
 class FirstOfHeader {
 public:
-    // The first map whose header has this digest; `mapNo` when it is the first.
     // Fetches the slot where `digest` goes into the cache ahead of firstOf.
     void expect(std::uint64_t digest) const
     {
         if (!slots_.empty())
             __builtin_prefetch(&slots_[slotOf(digest)]);
     }
+    // The first map whose header has this digest; `mapNo` when it is the first.
     std::int64_t firstOf(std::uint64_t digest, std::int64_t mapNo)
     {
         if ((used_ + 1) * 2 > slots_.size())

@@ -233,10 +233,8 @@ bool classifyPortable(const char* p, std::size_t blocks, std::uint64_t* ends, st
 std::size_t countOthersPortable(const char* p, std::size_t size)
 {
     std::size_t others = 0;
-    for (std::size_t i = 0; i < size; ++i) {
-        const char c = p[i];
-        others += !((c >= '0' && c <= '9') || (c >= 'A' && c <= 'X') || c == ' ');
-    }
+    for (std::size_t i = 0; i < size; ++i)
+        others += !isPlainCell(static_cast<unsigned char>(p[i]));
     return others;
 }
 

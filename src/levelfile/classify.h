@@ -21,8 +21,14 @@ using Classifier = bool (*)(const char* p, std::size_t blocks, std::uint64_t* en
 bool classifyPortable(const char* p, std::size_t blocks, std::uint64_t* ends, std::uint64_t* stars,
                       std::uint64_t& previousCr);
 
-// How many of the `size` bytes from `p` are not cells of plain rows: not a
-// digit, a letter from A to X, or a blank.
+// Whether `code` is a cell plain rows may hold: a digit, a letter from A to
+// X, or a blank (away from column 0).
+inline bool isPlainCell(unsigned char code)
+{
+    return (code >= '0' && code <= '9') || (code >= 'A' && code <= 'X') || code == ' ';
+}
+
+// How many of the `size` bytes from `p` are not cells of plain rows.
 using OtherCounter = std::size_t (*)(const char* p, std::size_t size);
 
 std::size_t countOthersPortable(const char* p, std::size_t size);

@@ -11,11 +11,6 @@
 
 namespace kelmor {
 
-bool isPlainCell(unsigned char code)
-{
-    return (code >= '0' && code <= '9') || (code >= 'A' && code <= 'X') || code == ' ';
-}
-
 namespace {
 // CR then LF, as two bytes read as one number.
 constexpr std::uint16_t kCrLf =

@@ -22,9 +22,6 @@ struct PlainMap {
 // column 0: such rows read as themselves and hold nothing to tell.
 bool plainRows(std::string_view rows);
 
-// Whether `code` is a cell plain rows may hold (away from column 0).
-bool isPlainCell(unsigned char code);
-
 // Whether `bytes` start with a plain map: empty lines (LF or CR LF), then a
 // header item that holds a "*" and stands alone on its line (no leading
 // blank or quote, no comma, at most 1024 bytes, ended by LF or CR LF), then
