@@ -261,6 +261,22 @@ TEST(CommandLine, GitMergesLevelFilesMapByMap)
     EXPECT_EQ(run({QStringLiteral("--check"), QString::fromStdString(dir.file("conflict.cnf"))}).code, 0);
 }
 
+// Thousands of maps, so that the table of headers --check keeps grows more
+// than once, and a header repeated far from its first map is still found.
+TEST(CommandLine, CheckFindsARepeatedHeaderAmongThousands)
+{
+    TempDir dir;
+    std::vector<std::pair<std::string, std::vector<std::string>>> maps;
+    for (int n = 1; n <= 20000; ++n)
+        maps.push_back({"*M" + std::to_string(n), uniformRows('0')});
+    maps[19998].first = "*M3";
+    writeFile(dir.file("kelmor.cnf"), levelText(maps));
+    const Outcome check = run({QStringLiteral("--check"), QString::fromStdString(dir.file("kelmor.cnf"))});
+    EXPECT_EQ(check.code, 1);
+    EXPECT_EQ(check.out, dir.file("kelmor.cnf") + ":map 19999: the header is the header of map 3; a save would "
+                                                  "replace that map\n");
+}
+
 // --list and --check read the level file with no display and no window.
 TEST(CommandLine, ListAndCheckTellEveryMapAndEveryFinding)
 {
