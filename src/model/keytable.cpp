@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <map>
 
 namespace kelmor {
 
@@ -115,16 +116,22 @@ std::vector<std::string> splitKeyList(std::string_view list)
 
 std::vector<std::string> keysOfAction(std::string_view action)
 {
-    for (const KeyRow& row : kRows) {
-        if (row.actions == nullptr)
-            continue;
-        const std::vector<std::string> actions = splitKeyList(row.actions);
-        const std::vector<std::string> keys = splitKeyList(row.keys);
-        for (std::size_t a = 0; a < actions.size(); ++a)
-            if (actions[a] == action)
-                return actions.size() == 1 ? keys : std::vector<std::string>{keys.at(a)};
-    }
-    return {};
+    // Every command asks once while the window is built: the table is read
+    // into an index the first time, not split again for each command.
+    static const std::map<std::string, std::vector<std::string>, std::less<>> index = [] {
+        std::map<std::string, std::vector<std::string>, std::less<>> keysOf;
+        for (const KeyRow& row : kRows) {
+            if (row.actions == nullptr)
+                continue;
+            const std::vector<std::string> actions = splitKeyList(row.actions);
+            const std::vector<std::string> keys = splitKeyList(row.keys);
+            for (std::size_t a = 0; a < actions.size(); ++a)
+                keysOf.try_emplace(actions[a], actions.size() == 1 ? keys : std::vector<std::string>{keys.at(a)});
+        }
+        return keysOf;
+    }();
+    const auto found = index.find(action);
+    return found == index.end() ? std::vector<std::string>{} : found->second;
 }
 
 std::string keysHelpText()
