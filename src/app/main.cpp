@@ -20,10 +20,10 @@
 #include "app/language.h"
 #include "app/levelopener.h"
 #include "app/recentfiles.h"
-#include "view/windowstyle.h"
 #include "app/messageboxasker.h"
 #include "fs/fileops.h"
 #include "levelfile/levelfile.h"
+#include "view/windowstyle.h"
 
 namespace {
 

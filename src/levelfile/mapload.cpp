@@ -34,10 +34,8 @@ void readHeader(ItemReader& reader, LoadedMap& map)
     takeHeader(map, bytes, info);
 }
 
-// With `keep` false the rows are passed over unseen (left empty), but what
-// they tell of the map (how many, too long, a header among them) is the same.
-// `map.offset` is where its header starts.
-void readRows(ItemReader& reader, LoadedMap& map, bool keep = true)
+// Forgets the rows of the map read before, as each walk step starts.
+void clearRows(LoadedMap& map)
 {
     map.rowsRead = 0;
     map.rowTooLong = false;
@@ -46,6 +44,14 @@ void readRows(ItemReader& reader, LoadedMap& map, bool keep = true)
     map.plainRows = false;
     for (std::string& row : map.rows)
         row.clear();
+}
+
+// With `keep` false the rows are passed over unseen (left empty), but what
+// they tell of the map (how many, too long, a header among them) is the same.
+// `map.offset` is where its header starts.
+void readRows(ItemReader& reader, LoadedMap& map, bool keep = true)
+{
+    clearRows(map);
     if (!keep && reader.seekable()) {
         // Passed over by counting item ends: 17 rows, none holding a "*" and
         // none longer than the limit (all of them together are not), is a
@@ -151,11 +157,9 @@ const LoadedMap* MapWalker::next(const std::function<void(std::int64_t before, c
     if (!withRows && findPlainMap(reader_.ahead(kPlainMapReach), plain)) {
         current_.offset = reader_.offset() + plain.headerAt;
         current_.header.assign(plain.header);
-        current_.headerTooLong = current_.rowTooLong = false;
-        current_.headerInRow = -1;
+        current_.headerTooLong = false;
+        clearRows(current_);
         current_.rowsRead = kMapRows;
-        for (std::string& row : current_.rows)
-            row.clear();
         current_.rowBytes = plain.rows;
         current_.plainRows = true;
         current_.found = true;
