@@ -13,11 +13,13 @@ const Classifier classifyBlocks = bestClassifier();
 ItemReader::ItemReader(ByteSource& source, std::size_t bufferSize)
     : source_(source),
       capacity_(bufferSize == 0 ? 1 : bufferSize),
-      // Room for whole blocks past the end, zeroed, so classification never
-      // reads outside the buffer and finds nothing there.
-      buffer_(new char[(capacity_ + kBlock - 1) / kBlock * kBlock]()),
-      ends_(new std::uint64_t[(capacity_ + kBlock - 1) / kBlock]()),
-      stars_(new std::uint64_t[(capacity_ + kBlock - 1) / kBlock]())
+      // Room for whole blocks past the end, so classification never reads
+      // outside the buffer; it zeroes the part past the bytes read itself.
+      // Nothing is zeroed here: a small file then touches only the pages it
+      // fills, and a page first touched is dear on some virtual machines.
+      buffer_(new char[(capacity_ + kBlock - 1) / kBlock * kBlock]),
+      ends_(new std::uint64_t[(capacity_ + kBlock - 1) / kBlock]),
+      stars_(new std::uint64_t[(capacity_ + kBlock - 1) / kBlock])
 {}
 
 bool ItemReader::refill()
