@@ -5,6 +5,7 @@
 #include "view/cellcode.h"
 #include "view/cellcolours.h"
 #include "view/mapimage.h"
+#include "view/pixelrepeat.h"
 
 namespace kelmor {
 
@@ -22,9 +23,7 @@ QImage mapPicture(const MapRows& rows, const Catalogue& catalogue, const TileShe
         QPainter painter(&picture);
         drawOverlay(painter, rows, picture.rect(), look.grid, look.codes);
     }
-    if (look.scale == 1)
-        return picture;
-    return picture.scaled(picture.size() * look.scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    return repeatPixels(picture, look.scale);
 }
 
 QSize sheetSize(std::int64_t maps, int columns)

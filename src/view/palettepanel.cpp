@@ -6,6 +6,7 @@
 
 #include "view/mapimage.h"
 #include "view/paletteentrytext.h"
+#include "view/pixelrepeat.h"
 
 namespace kelmor {
 
@@ -51,8 +52,7 @@ void PalettePanel::setEntries(const Palette& palette, const Catalogue& catalogue
         const QString text = paletteEntryText(entry);
         const QImage cell = MapImage::cellPicture(entry.empty() ? ' ' : entry.front(), catalogue, sheet);
         // Pixels repeated, never smoothed: the tiles are pixel art.
-        const QPixmap picture =
-            QPixmap::fromImage(cell.scaled(kPicture, kPicture, Qt::IgnoreAspectRatio, Qt::FastTransformation));
+        const QPixmap picture = QPixmap::fromImage(repeatPixels(cell, kScale));
         auto* item = new QListWidgetItem(QIcon(picture), QString(), this);
         item->setToolTip(text);
         item->setData(Qt::AccessibleTextRole, text);
