@@ -4,11 +4,7 @@
 
 namespace kelmor {
 
-RecoveryKeeper::RecoveryKeeper(RecoveryFiles& files, Failed failed)
-    : files_(files),
-      failed_(std::move(failed)),
-      thread_([this] { run(); })
-{}
+RecoveryKeeper::RecoveryKeeper(RecoveryFiles& files, Failed failed) : files_(files), failed_(std::move(failed)) {}
 
 RecoveryKeeper::~RecoveryKeeper()
 {
@@ -17,7 +13,8 @@ RecoveryKeeper::~RecoveryKeeper()
         stopping_ = true;
     }
     wake_.notify_one();
-    thread_.join();
+    if (thread_.joinable())
+        thread_.join();
 }
 
 void RecoveryKeeper::keep(std::string bytes)
@@ -37,6 +34,10 @@ void RecoveryKeeper::ask(Job job, std::string bytes)
         job_ = job;
         bytes_ = std::move(bytes);
     }
+    // Started with the first job: most editors that start and close never
+    // edit, and a thread's start is start-up time.
+    if (!thread_.joinable())
+        thread_ = std::thread([this] { run(); });
     wake_.notify_one();
 }
 

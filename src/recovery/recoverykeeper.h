@@ -14,6 +14,7 @@ namespace kelmor {
 // Writes this editor's recovery file on a thread of its own, so that a slow
 // or failing disk never holds up the window. Only the latest state matters:
 // one asked for while another is being written replaces any still waiting.
+// Its owner asks from one thread, its own.
 class RecoveryKeeper {
 public:
     using Failed = std::function<void(const FileFailure&)>;
@@ -44,7 +45,7 @@ private:
     std::string bytes_;
     bool busy_ = false;
     bool stopping_ = false;
-    std::thread thread_;  // last: it starts once everything above is ready
+    std::thread thread_;  // started by the first job, on the owner's thread
 };
 
 }  // namespace kelmor

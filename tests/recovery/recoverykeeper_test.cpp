@@ -4,6 +4,8 @@
 
 #include <atomic>
 #include <cerrno>
+#include <filesystem>
+#include <iterator>
 
 #include "recovery/recoverykeeper.h"
 #include "support/faultyfileops.h"
@@ -35,6 +37,32 @@ TEST(RecoveryKeeper, KeepsTheLatestAndFinishesWhatWasAsked)
     }  // ends only once that is written
     EXPECT_EQ(readFile(kept), "asked last");
     EXPECT_EQ(failures, 0);
+}
+
+std::ptrdiff_t threadsOfThisProcess()
+{
+    return std::distance(std::filesystem::directory_iterator("/proc/self/task"), {});
+}
+
+TEST(RecoveryKeeper, ItsThreadStartsWithTheFirstJob)
+{
+    TempDir dir;
+    FaultyFileOps ops;
+    RecoveryFiles files(ops, dir.path(), "kelmor.cnf");
+    const std::ptrdiff_t before = threadsOfThisProcess();
+    {
+        RecoveryKeeper idle(files, [](const FileFailure&) {});
+        idle.settle();  // nothing asked: returns at once
+        EXPECT_EQ(threadsOfThisProcess(), before);
+    }  // and ends without one
+    RecoveryKeeper keeper(files, [](const FileFailure&) {});
+    keeper.drop();
+    keeper.settle();
+    EXPECT_EQ(threadsOfThisProcess(), before + 1);
+    keeper.keep("second");
+    keeper.settle();
+    EXPECT_EQ(threadsOfThisProcess(), before + 1);  // the same thread
+    EXPECT_EQ(readFile(dir.file(".kelmor.cnf.recover")), "second");
 }
 
 TEST(RecoveryKeeper, ALastingFailureIsToldOnce)
