@@ -8,6 +8,7 @@
 
 #include "model/celldecode.h"
 #include "view/cellcode.h"
+#include "view/populatedimage.h"
 
 namespace kelmor {
 
@@ -16,9 +17,13 @@ constexpr QRgb kBlack = 0xff000000;
 constexpr QRgb kRed = 0xffff0000;
 }  // namespace
 
-MapImage::MapImage() : MapImage(QSize(kViewWidth, kViewHeight)) {}
+// A whole map's image is drawn all over as soon as it is made: its pages are
+// mapped ready.
+MapImage::MapImage() : MapImage(populatedImage(QSize(kViewWidth, kViewHeight), QImage::Format_RGB32)) {}
 
-MapImage::MapImage(QSize size) : image_(size, QImage::Format_RGB32)
+MapImage::MapImage(QSize size) : MapImage(QImage(size, QImage::Format_RGB32)) {}
+
+MapImage::MapImage(QImage blank) : image_(std::move(blank))
 {
     // Black until the first map is drawn: the view never shows stale memory.
     image_.fill(kBlack);

@@ -37,6 +37,7 @@ public:
 private:
     // An image of `size` for fewer cells than a map's.
     explicit MapImage(QSize size);
+    explicit MapImage(QImage blank);
     void writeCode(QPainter& painter, int row, int column, const MapRows& grid);
     void fillRect(const QRect& rect, QRgb colour);
     void copyBlock(int tileNumber, int x, int y, const TileSheet& sheet);
