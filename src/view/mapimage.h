@@ -37,6 +37,7 @@ public:
 private:
     // An image of `size` for fewer cells than a map's.
     explicit MapImage(QSize size);
+    // `blank` made black.
     explicit MapImage(QImage blank);
     void writeCode(QPainter& painter, int row, int column, const MapRows& grid);
     void fillRect(const QRect& rect, QRgb colour);

@@ -58,10 +58,12 @@ TEST(RecoveryKeeper, ItsThreadStartsWithTheFirstJob)
     RecoveryKeeper keeper(files, [](const FileFailure&) {});
     keeper.drop();
     keeper.settle();
-    EXPECT_EQ(threadsOfThisProcess(), before + 1);
+    // More than one where a sanitizer starts its own with the first thread.
+    const std::ptrdiff_t working = threadsOfThisProcess();
+    EXPECT_GT(working, before);
     keeper.keep("second");
     keeper.settle();
-    EXPECT_EQ(threadsOfThisProcess(), before + 1);  // the same thread
+    EXPECT_EQ(threadsOfThisProcess(), working);  // the same thread
     EXPECT_EQ(readFile(dir.file(".kelmor.cnf.recover")), "second");
 }
 
