@@ -1,7 +1,5 @@
 #include "view/populatedimage.h"
 
-#include <new>
-
 #if defined(__linux__)
 #include <sys/mman.h>
 #endif
@@ -34,15 +32,8 @@ QImage populatedImage(QSize size, QImage::Format format)
     void* at = ::mmap(nullptr, length, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS | MAP_POPULATE, -1, 0);
     if (at == MAP_FAILED)
         return QImage(size, format);
-    auto* mapping = new (std::nothrow) Mapping{at, length};
-    if (mapping == nullptr) {
-        ::munmap(at, length);
-        return QImage(size, format);
-    }
-    QImage image(static_cast<uchar*>(at), size.width(), size.height(), stride, format, unmap, mapping);
-    if (image.isNull())
-        unmap(mapping);  // a format QImage does not take: it never owned the mapping
-    return image;
+    // A format of no depth never gets here: its length is 0, which mmap refuses.
+    return QImage(static_cast<uchar*>(at), size.width(), size.height(), stride, format, unmap, new Mapping{at, length});
 }
 #else
 QImage populatedImage(QSize size, QImage::Format format)

@@ -23,6 +23,7 @@ TEST(PopulatedImage, LaidOutAsQtsOwnAndWritableThroughout)
         EXPECT_EQ(image.pixelColor(0, 0), QColor(Qt::white)) << format;
     }
     EXPECT_TRUE(populatedImage(QSize(0, 4), QImage::Format_RGB32).isNull());
+    EXPECT_TRUE(populatedImage(QSize(4, 4), QImage::Format_Invalid).isNull());
 }
 
 TEST(PopulatedImage, CopiesShareUntilWrittenAndOutliveTheFirst)
